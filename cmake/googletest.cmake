@@ -1,0 +1,16 @@
+# GoogleTest from Debian's sources (package googletest), built for whichever
+# target this preset builds for.
+set(TALVENOR_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${TALVENOR_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# talvenor_add_test(name SOURCES ... LIBS ...): one test program, one ctest
+# test (a Wine start costs seconds, so no per-case discovery).
+function(talvenor_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  talvenor_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

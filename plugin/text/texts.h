@@ -1,0 +1,43 @@
+#pragma once
+// The plug-in's own texts, written as Polish and stored as Mazovia bytes.
+// Each constant is a std::array<char, length + 1> ending in NUL.
+#include "mazovia.h"
+
+namespace talvenor::text {
+
+// Handed to the host at attach and named in the plug-in's messages.
+inline constexpr auto kPluginDescription = TALVENOR_MAZOVIA(
+    "Zainstalowano wtyczkę 'PRZYPOMNIENIE'\n"
+    "Konfiguracja przypomnienia przez naciśnięcie\n"
+    "klawisza SHIFT-F10 po wejściu do programu");
+
+inline constexpr auto kNoticeTitle = TALVENOR_MAZOVIA("uwaga");
+inline constexpr auto kNoticeFormat = TALVENOR_MAZOVIA("%s\n");
+inline constexpr auto kReminderSwitchedOff = TALVENOR_MAZOVIA("Przypomnienie wyłączono");
+inline constexpr auto kWrongPassword = TALVENOR_MAZOVIA("Niepoprawne hasło");
+
+inline constexpr auto kStopTitle = TALVENOR_MAZOVIA("STOP!!!");
+inline constexpr auto kStopFormat = TALVENOR_MAZOVIA(
+    "Moduł \"%s\" i program występują w różnych wersjach!\n\n"
+    "Został zakualizowany tylko program albo tylko moduł,\n"
+    "a nie oba jednocześnie! Aby naprawić tę sytuację\n"
+    "zainstaluj aktualizację programu wraz z modułem \"%s\".\n\n"
+    "MODUŁ NIE ZOSTANIE ZAŁADOWANY!!!\n");
+
+// \x01 and \x02 mark the inserted texts; both are shown as spaces.
+inline constexpr auto kBindingErrorFormat = TALVENOR_MAZOVIA(
+    "W module \x02%s\x01\nbrak wpisu \x02%s\x01\nWywołano z wtyczki \x02%s\x01.\n\n"
+    "Błąd ten można zignorować lecz dalsza praca\n"
+    "programu w tych warunkach może być niebezpieczna.\n\n"
+    "Konieczna jest aktualizacja programu!");
+inline constexpr auto kBindingErrorTitle = TALVENOR_MAZOVIA("POWAŻNY BŁĄD WTYCZKI");
+inline constexpr auto kUnknownModule = TALVENOR_MAZOVIA("<nieznany>");
+
+// Names the plug-in passes to the platform and the host as they stand.
+inline constexpr char kHostModuleName[] = "MOLRAV";
+inline constexpr char kSettingsFileName[] = "infprz.dat";
+inline constexpr char kMarkerFileName[] = "talvenor.xxx";
+inline constexpr char kReadMode[] = "rb";
+inline constexpr char kWriteMode[] = "wb";
+
+}  // namespace talvenor::text

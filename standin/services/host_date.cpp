@@ -1,0 +1,113 @@
+#include "host_date.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace standin {
+
+namespace {
+
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int y, int m) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
+}
+
+std::optional<CivilDate> Valid(int y, int m, int d) {
+  if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return std::nullopt;
+  return CivilDate{y, m, d};
+}
+
+std::tm LocalNow() {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &t);
+#else
+  localtime_r(&t, &local);
+#endif
+  return local;
+}
+
+}  // namespace
+
+std::optional<CivilDate> ParseHostDate(const char* text) {
+  if (text == nullptr) return std::nullopt;
+  int digits[8];
+  for (int i = 0; i < 8; ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    digits[i] = text[i] - '0';
+  }
+  if (text[8] != '\0') return std::nullopt;
+  const int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+  return Valid(y, digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]);
+}
+
+std::string FormatHostDate(const CivilDate& date) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
+  return buffer;
+}
+
+// Howard Hinnant's days_from_civil.
+std::int64_t DaysFromCivil(const CivilDate& date) {
+  const int y = date.year - (date.month <= 2 ? 1 : 0);
+  const int era = (y >= 0 ? y : y - 399) / 400;
+  const int yoe = y - era * 400;
+  const int mp = (date.month + 9) % 12;
+  const int doy = (153 * mp + 2) / 5 + date.day - 1;
+  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
+}
+
+CivilDate CivilFromDays(std::int64_t z) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int doe = static_cast<int>(z - era * 146097);
+  const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int mp = (5 * doy + 2) / 153;
+  const int d = doy - (153 * mp + 2) / 5 + 1;
+  const int m = mp < 10 ? mp + 3 : mp - 9;
+  const int y = static_cast<int>(yoe + era * 400) + (m <= 2 ? 1 : 0);
+  return {y, m, d};
+}
+
+std::int32_t DaysBetween(const char* date1, const char* date2) {
+  const auto a = ParseHostDate(date1);
+  const auto b = ParseHostDate(date2);
+  if (!a || !b) return kUnreadableDate;
+  return static_cast<std::int32_t>(DaysFromCivil(*a) - DaysFromCivil(*b));
+}
+
+std::string TodayHostDate() {
+  const std::tm now = LocalNow();
+  return FormatHostDate({now.tm_year + 1900, now.tm_mon + 1, now.tm_mday});
+}
+
+std::string NowTimeText() {
+  const std::tm now = LocalNow();
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
+  return buffer;
+}
+
+std::string DisplayDate(const CivilDate& date) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", date.day, date.month, date.year);
+  return buffer;
+}
+
+std::optional<CivilDate> ParseDisplayDate(const std::string& text) {
+  if (text.size() == 8 && text.find_first_not_of("0123456789") == std::string::npos) return ParseHostDate(text.c_str());
+  int d = 0, m = 0, y = 0;
+  char s1 = 0, s2 = 0;
+  int consumed = 0;
+  if (std::sscanf(text.c_str(), "%2d%c%2d%c%4d%n", &d, &s1, &m, &s2, &y, &consumed) != 5) return std::nullopt;
+  if (static_cast<std::size_t>(consumed) != text.size()) return std::nullopt;
+  if (s1 != s2 || (s1 != '.' && s1 != '-' && s1 != '/')) return std::nullopt;
+  return Valid(y, m, d);
+}
+
+}  // namespace standin

@@ -1,0 +1,230 @@
+#include "host_services_impl.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "code_pages.h"
+#include "host_date.h"
+
+#if defined(_WIN32)
+#include <share.h>
+#endif
+
+namespace standin {
+
+namespace {
+
+HostState g_state;
+
+std::string Hex(std::uintptr_t value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "0x%llX", static_cast<unsigned long long>(value));
+  return buffer;
+}
+
+std::string Ptr(const void* p) { return p == nullptr ? "null" : "ptr"; }
+
+void Record(std::uint32_t ordinal, const char* name, std::vector<std::uintptr_t> words, std::string args) {
+  if (!g_state.record) return;
+  g_state.calls.push_back({ordinal, name, std::move(words), std::string(name) + "(" + args + ")"});
+}
+
+template <typename T> std::uintptr_t W(T value) {
+  if constexpr (std::is_pointer_v<T>)
+    return reinterpret_cast<std::uintptr_t>(value);
+  else
+    return static_cast<std::uintptr_t>(value);
+}
+
+std::string I(std::int32_t v) { return std::to_string(v); }
+
+}  // namespace
+
+HostState& State() { return g_state; }
+
+void ResetState() {
+  FrontEnd* frontEnd = g_state.frontEnd;
+  g_state = HostState{};
+  g_state.frontEnd = frontEnd;
+}
+
+std::uint32_t PressKey(std::uint32_t keyCode) {
+  return g_state.keyHook != nullptr ? g_state.keyHook(keyCode) : keyCode;
+}
+
+std::string QuoteText(const char* text) {
+  if (text == nullptr) return "null";
+  std::string out = "\"";
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p != 0; ++p) {
+    if (*p == '"' || *p == '\\') {
+      out += '\\';
+      out += static_cast<char>(*p);
+    } else if (*p == '\n') {
+      out += "\\n";
+    } else if (*p >= 0x20 && *p < 0x7F) {
+      out += static_cast<char>(*p);
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", *p);
+      out += hex;
+    }
+  }
+  return out + "\"";
+}
+
+extern "C" {
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostMessageBox(const char* title, const char* text, std::int32_t style) {
+  Record(52028, "HostMessageBox", {W(title), W(text), W(style)},
+         QuoteText(title) + ", " + QuoteText(text) + ", " + I(style));
+  if (g_state.frontEnd == nullptr) return 1;
+  return g_state.frontEnd->ShowMessage(title ? title : "", text ? text : "", style);
+}
+
+std::int32_t TALVENOR_CALLER_POPS StandinHostMessageBoxF(const char* title, const char* format, std::int32_t style, ...) {
+  char text[4096] = "";
+  if (format != nullptr) {
+    va_list args;
+    va_start(args, style);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+  }
+  Record(52029, "HostMessageBoxF", {W(title), W(format), W(style)},
+         QuoteText(title) + ", " + QuoteText(format) + ", " + I(style) + " -> " + QuoteText(text));
+  if (g_state.frontEnd == nullptr) return 1;
+  return g_state.frontEnd->ShowMessage(title ? title : "", text, style);
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostConvertText(const char* source, char* destination, std::int32_t fromCode,
+                                                         std::int32_t toCode) {
+  Record(52158, "HostConvertText", {W(source), W(destination), W(fromCode), W(toCode)},
+         QuoteText(source) + ", " + (source == destination ? std::string("same") : Ptr(destination)) + ", " +
+             I(fromCode) + ", " + I(toCode));
+  if (source == nullptr || destination == nullptr) return 0;
+  ConvertText(source, destination, fromCode, toCode);
+  return 1;
+}
+
+// The host's own; the plug-in only needs it to exist. Does nothing.
+std::int32_t TALVENOR_CALLEE_POPS StandinHostService38417() {
+  Record(38417, "HostService38417", {}, "");
+  return 0;
+}
+
+std::int32_t TALVENOR_CALLER_POPS StandinHostSound(std::int32_t frequency, std::int32_t duration, std::int32_t flags) {
+  Record(52171, "HostSound", {W(frequency), W(duration), W(flags)}, I(frequency) + ", " + I(duration) + ", " + I(flags));
+  if (g_state.frontEnd != nullptr) g_state.frontEnd->Sound(frequency, duration, flags);
+  return 0;
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostGetStateFlags() {
+  Record(32300, "HostGetStateFlags", {}, "");
+  return g_state.stateFlags;
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostSetStateFlag(std::int32_t mask, std::int32_t on) {
+  Record(32408, "HostSetStateFlag", {W(mask), W(on)}, Hex(static_cast<std::uint32_t>(mask)) + ", " + I(on));
+  if (on != 0)
+    g_state.stateFlags = static_cast<std::uint16_t>(g_state.stateFlags | mask);
+  else
+    g_state.stateFlags = static_cast<std::uint16_t>(g_state.stateFlags & ~mask);
+  return 0;
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostInterfaceVersion() {
+  Record(51594, "HostInterfaceVersion", {}, "");
+  return g_state.interfaceVersion;
+}
+
+std::int32_t TALVENOR_CALLER_POPS StandinHostRunDialog(void* templateSet, std::int32_t dialogNumber, void* buffer,
+                                                       std::int32_t reserved1, std::int32_t reserved2) {
+  Record(52026, "HostRunDialog", {W(templateSet), W(dialogNumber), W(buffer), W(reserved1), W(reserved2)},
+         Ptr(templateSet) + ", " + I(dialogNumber) + ", " + Ptr(buffer) + ", " + I(reserved1) + ", " + I(reserved2));
+  if (g_state.frontEnd == nullptr || templateSet == nullptr || buffer == nullptr) return 0;
+  return g_state.frontEnd->RunDialog(templateSet, dialogNumber, buffer);
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostTodayText(char* buffer) {
+  Record(30204, "HostTodayText", {W(buffer)}, Ptr(buffer));
+  if (buffer == nullptr) return 0;
+  const std::string today = g_state.frontEnd != nullptr ? g_state.frontEnd->TodayText() : TodayHostDate();
+  std::snprintf(buffer, 12, "%s", today.c_str());  // the plug-in's buffer holds 12 bytes
+  return 0;
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostNowText(char* buffer, std::int32_t reserved) {
+  Record(30308, "HostNowText", {W(buffer), W(reserved)}, Ptr(buffer) + ", " + I(reserved));
+  if (buffer == nullptr) return 0;
+  const std::string now = g_state.frontEnd != nullptr ? g_state.frontEnd->NowText() : NowTimeText();
+  std::snprintf(buffer, 9, "%s", now.c_str());
+  return 0;
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostDaysBetween(const char* date1, const char* date2) {
+  Record(30908, "HostDaysBetween", {W(date1), W(date2)}, QuoteText(date1) + ", " + QuoteText(date2));
+  return DaysBetween(date1, date2);
+}
+
+talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, const char* mode, std::int32_t share,
+                                                            std::int32_t reserved1, std::int32_t reserved2) {
+  Record(52534, "HostFileOpen", {W(name), W(mode), W(share), W(reserved1), W(reserved2)},
+         QuoteText(name) + ", " + QuoteText(mode) + ", " + I(share) + ", " + I(reserved1) + ", " + I(reserved2));
+  if (name == nullptr || mode == nullptr || *name == '\0') return nullptr;
+#if defined(_WIN32)
+  // 0x40 is _SH_DENYNO: others may read and write the file meanwhile.
+  return _fsopen(name, mode, share);
+#else
+  return std::fopen(name, mode);
+#endif
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostFileClose(talvenor::HostFile file) {
+  Record(52305, "HostFileClose", {W(file)}, Ptr(file));
+  return file == nullptr ? -1 : std::fclose(static_cast<std::FILE*>(file));
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostFileRead(void* buffer, std::int32_t size, std::int32_t count,
+                                                      talvenor::HostFile file) {
+  Record(52307, "HostFileRead", {W(buffer), W(size), W(count), W(file)},
+         Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
+  if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
+  return static_cast<std::int32_t>(std::fread(buffer, size, count, static_cast<std::FILE*>(file)));
+}
+
+std::int32_t TALVENOR_CALLEE_POPS StandinHostFileWrite(const void* buffer, std::int32_t size, std::int32_t count,
+                                                       talvenor::HostFile file) {
+  Record(52308, "HostFileWrite", {W(buffer), W(size), W(count), W(file)},
+         Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
+  if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
+  return static_cast<std::int32_t>(std::fwrite(buffer, size, count, static_cast<std::FILE*>(file)));
+}
+
+talvenor::KeyHookFn TALVENOR_CALLEE_POPS StandinHostSetKeyHook(talvenor::KeyHookFn hook) {
+  Record(52249, "HostSetKeyHook", {W(hook)}, Ptr(reinterpret_cast<const void*>(hook)));
+  talvenor::KeyHookFn previous = g_state.keyHook;
+  g_state.keyHook = hook;
+  return previous;
+}
+
+}  // extern "C"
+
+// Each stand-in service must have exactly its table signature.
+#define STANDIN_CHECK_TYPE(name, ordinal, pops, bytes, result, params) \
+  [[maybe_unused]] static const talvenor::name##Fn kCheck##name = &Standin##name;
+TALVENOR_HOST_SERVICES(STANDIN_CHECK_TYPE)
+#undef STANDIN_CHECK_TYPE
+
+void* ServiceByOrdinal(std::uint32_t ordinal) {
+  switch (ordinal) {
+#define STANDIN_CASE(name, ord, pops, bytes, result, params) \
+  case ord:                                                  \
+    return reinterpret_cast<void*>(&Standin##name);
+    TALVENOR_HOST_SERVICES(STANDIN_CASE)
+#undef STANDIN_CASE
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace standin

@@ -1,0 +1,70 @@
+// The stand-in host's services that the foundation relies on, called the
+// way the plug-in calls them: through the bound slots.
+#include <cstring>
+
+#include "services/host_date.h"
+#include "shell/service_slots.h"
+#include "support/test_host.h"
+
+namespace {
+
+using namespace talvenor;
+using testing_support::Host;
+
+std::uint32_t TALVENOR_CALLEE_POPS PassKey(std::uint32_t key) { return key & 0xFFFF; }
+
+class StandinServices : public testing_support::HostTest {};
+
+TEST_F(StandinServices, StateFlagBitIsSetAndClearedAlone) {
+  Host().stateFlags = 0x0001;
+  HostSetStateFlag(0x8000, 1);
+  EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x8001);
+  HostSetStateFlag(0x8000, 0);
+  EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001);
+}
+
+TEST_F(StandinServices, DateTextIsYyyymmddAndDaysAreSigned) {
+  frontEnd.today = "20260301";
+  char today[12];
+  std::memset(today, 'X', sizeof today);
+  HostTodayText(today);
+  EXPECT_STREQ(today, "20260301");
+  EXPECT_EQ(HostDaysBetween(today, "20260228"), 1);
+  EXPECT_EQ(HostDaysBetween(today, "20260301"), 0);
+  EXPECT_EQ(HostDaysBetween("20240228", "20240301"), -2) << "2024 is a leap year";
+  EXPECT_EQ(HostDaysBetween("21000101", "19991231"), 36526) << "across the century, four-digit years";
+  EXPECT_EQ(HostDaysBetween(today, "2026031"), standin::kUnreadableDate);
+  EXPECT_EQ(HostDaysBetween(today, "20260230"), standin::kUnreadableDate) << "no 30 February";
+  EXPECT_LT(standin::kUnreadableDate, 0) << "an unreadable start date must never govern";
+}
+
+TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
+  EXPECT_EQ(standin::DisplayDate({2026, 12, 9}), "09.12.2026");
+  EXPECT_EQ(standin::ParseDisplayDate("09.12.2026")->day, 9);
+  EXPECT_EQ(standin::FormatHostDate(standin::ParseDisplayDate("1-2-2027").value()), "20270201");
+  EXPECT_FALSE(standin::ParseDisplayDate("31.02.2026").has_value());
+}
+
+TEST_F(StandinServices, NowTextIsEightCharacters) {
+  frontEnd.now = "08:05:09";
+  char now[256];
+  std::memset(now, 'X', sizeof now);
+  HostNowText(now, 0);
+  EXPECT_STREQ(now, "08:05:09");
+}
+
+TEST_F(StandinServices, KeyHookChainReturnsThePreviousHead) {
+  EXPECT_EQ(HostSetKeyHook(nullptr), nullptr);
+  KeyHookFn first = &PassKey;
+  EXPECT_EQ(HostSetKeyHook(first), nullptr);
+  EXPECT_EQ(HostSetKeyHook(nullptr), first);
+}
+
+TEST_F(StandinServices, ConvertTextWorksInPlace) {
+  char text[] = "\x9C\x92";  // Łł in Mazovia
+  HostConvertText(text, text, 1, 3);
+  EXPECT_STREQ(text, "\xA3\xB3");
+  EXPECT_EQ(testing_support::CallTexts("HostConvertText").at(0), "HostConvertText(\"\\x9C\\x92\", same, 1, 3)");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include <cstring>
+
+#include "reminder/reminder_settings.h"
+#include "support/test_host.h"
+
+namespace {
+
+using talvenor::kSettingsFileSize;
+using talvenor::LoadReminderSettings;
+using talvenor::ReminderSettings;
+using talvenor::SaveReminderSettings;
+using testing_support::CallTexts;
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
+
+class SettingsStore : public testing_support::HostTest {
+ protected:
+  static std::string RecordBytes(const ReminderSettings& record) {
+    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+  }
+  static ReminderSettings Garbage() {
+    ReminderSettings record;
+    std::memset(&record, 0xAA, sizeof record);
+    return record;
+  }
+};
+
+TEST_F(SettingsStore, MissingFileLoadsTheEmptyRecordWhole) {
+  ReminderSettings record = Garbage();
+  LoadReminderSettings(&record);
+  EXPECT_EQ(RecordBytes(record), std::string(591, '\0'));
+  EXPECT_EQ(CallTexts(), (std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"}))
+      << "nothing may be read or closed through a null file";
+}
+
+TEST_F(SettingsStore, LoadAndSavePassExactlyTheHostArguments) {
+  ReminderSettings record{};
+  SaveReminderSettings(&record);
+  LoadReminderSettings(&record);
+  EXPECT_EQ(CallTexts(), (std::vector<std::string>{
+                             "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
+                             "HostFileWrite(ptr, 591, 1, ptr)",
+                             "HostFileClose(ptr)",
+                             "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
+                             "HostFileRead(ptr, 591, 1, ptr)",
+                             "HostFileClose(ptr)",
+                         }));
+}
+
+TEST_F(SettingsStore, EveryByteIsStoredComplemented) {
+  ReminderSettings record{};
+  EXPECT_EQ(SaveReminderSettings(&record), 0);
+  EXPECT_EQ(ReadFileBytes("infprz.dat"), std::string(591, '\xFF'));
+
+  record.enabled = 1;
+  record.schedules[0].intervalMinutes = -1;
+  std::memcpy(record.password, "abc", 4);
+  SaveReminderSettings(&record);
+  const std::string file = ReadFileBytes("infprz.dat");
+  ASSERT_EQ(file.size(), 591u);
+  EXPECT_EQ(file.substr(589, 2), "\xFE\xFF") << "enabled = 1";
+  EXPECT_EQ(file.substr(490, 2), std::string(2, '\0')) << "intervalMinutes = -1";
+  EXPECT_EQ(file.substr(568, 4), "\x9E\x9D\x9C\xFF") << "password \"abc\"";
+}
+
+TEST_F(SettingsStore, AllOnesFileLoadsAsTheEmptyRecord) {
+  WriteFileBytes("infprz.dat", std::string(591, '\xFF'));
+  ReminderSettings record = Garbage();
+  LoadReminderSettings(&record);
+  EXPECT_EQ(RecordBytes(record), std::string(591, '\0'));
+}
+
+TEST_F(SettingsStore, SaveThenLoadGivesTheSameBytesAndLeavesTheRecordAlone) {
+  ReminderSettings record;
+  for (std::size_t i = 0; i < sizeof record; ++i) reinterpret_cast<unsigned char*>(&record)[i] = static_cast<unsigned char>(i * 7);
+  const std::string before = RecordBytes(record);
+  SaveReminderSettings(&record);
+  EXPECT_EQ(RecordBytes(record), before) << "the save must only read the caller's record";
+  ReminderSettings loaded = Garbage();
+  LoadReminderSettings(&loaded);
+  EXPECT_EQ(RecordBytes(loaded), before);
+}
+
+TEST_F(SettingsStore, LongFileCountsOnlyItsFirst591BytesAndTheNextSaveTrimsIt) {
+  std::string file(600, '\0');
+  for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>(~static_cast<unsigned char>(i % 251));
+  WriteFileBytes("infprz.dat", file);
+  ReminderSettings record;
+  LoadReminderSettings(&record);
+  for (std::size_t i = 0; i < kSettingsFileSize; ++i)
+    ASSERT_EQ(reinterpret_cast<unsigned char*>(&record)[i], i % 251) << "byte " << i;
+  SaveReminderSettings(&record);
+  EXPECT_EQ(ReadFileBytes("infprz.dat").size(), 591u);
+}
+
+TEST_F(SettingsStore, ShortFileReadsAsZerosWhereItEnds) {
+  std::string file(10, '\0');
+  for (auto& byte : file) byte = static_cast<char>(~'x');
+  WriteFileBytes("infprz.dat", file);
+  ReminderSettings record = Garbage();
+  LoadReminderSettings(&record);
+  EXPECT_EQ(RecordBytes(record), std::string(10, 'x') + std::string(581, '\0'));
+
+  WriteFileBytes("infprz.dat", "");
+  record = Garbage();
+  LoadReminderSettings(&record);
+  EXPECT_EQ(RecordBytes(record), std::string(591, '\0')) << "an empty file reads as a missing one";
+}
+
+TEST_F(SettingsStore, SaveThatCannotOpenWritesNothingAndSaysSo) {
+  std::filesystem::create_directory("infprz.dat");
+  ReminderSettings record{};
+  record.enabled = 1;
+  EXPECT_EQ(SaveReminderSettings(&record), -1);
+  EXPECT_EQ(CallTexts(), (std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)"}))
+      << "no write or close through a null file";
+}
+
+}  // namespace
