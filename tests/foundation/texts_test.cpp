@@ -71,3 +71,29 @@ TEST(CodePages, Utf8RoundTripAndRefusal) {
 }
 
 }  // namespace
+
+#include "services/reminder_text.h"
+
+namespace {
+
+TEST(ReminderText, LineBreaksPadToTheNextSixtyColumnLine) {
+  const auto stored = standin::FlowReminderText("Zebranie\nSala 2");
+  ASSERT_TRUE(stored.has_value());
+  EXPECT_EQ(stored->size(), 66u);
+  EXPECT_EQ(stored->substr(60), "Sala 2");
+  const auto lines = standin::ReminderTextLines(*stored);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Zebranie" + std::string(52, ' '));
+}
+
+TEST(ReminderText, EightFullLinesFitAndNoMore) {
+  EXPECT_TRUE(standin::FlowReminderText(std::string(480, 'a')).has_value());
+  EXPECT_FALSE(standin::FlowReminderText(std::string(481, 'a')).has_value());
+  EXPECT_TRUE(standin::FlowReminderText(std::string(480, 'a') + "\n").has_value()) << "a final line break adds nothing";
+  EXPECT_FALSE(standin::FlowReminderText(std::string(7, '\n') + std::string(61, 'a')).has_value());
+  EXPECT_EQ(standin::FlowReminderText("\nx").value(), std::string(60, ' ') + "x") << "an empty first line";
+  EXPECT_FALSE(standin::FlowReminderText("tab\there").has_value());
+  EXPECT_EQ(standin::ReminderTextLines(std::string(480, 'b')).size(), 8u);
+}
+
+}  // namespace
