@@ -17,11 +17,11 @@ void Complement(unsigned char* bytes) {
 
 }  // namespace
 
-void LoadReminderSettings(ReminderSettings* record) {
+std::int32_t LoadReminderSettings(ReminderSettings* record) {
   HostFile file = HostFileOpen(text::kSettingsFileName, text::kReadMode, kShareDenyNone, 0, -1);
   if (file == nullptr) {
     std::memset(record, 0, kSettingsFileSize);
-    return;
+    return -1;
   }
   // 0xFF where the read delivers nothing, so a short file's missing bytes
   // complement to zero, as for a missing file.
@@ -31,6 +31,7 @@ void LoadReminderSettings(ReminderSettings* record) {
   Complement(work);
   std::memcpy(record, work, kSettingsFileSize);
   HostFileClose(file);
+  return 0;
 }
 
 std::int32_t SaveReminderSettings(const ReminderSettings* record) {

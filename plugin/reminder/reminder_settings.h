@@ -43,7 +43,8 @@ inline constexpr std::size_t kSettingsFileSize = sizeof(ReminderSettings);
 
 // Fills all 591 bytes of `record`: from infprz.dat, or zeros when the file
 // cannot be opened. Bytes a short file did not deliver read as zero.
-void LoadReminderSettings(ReminderSettings* record);
+// Returns 0 when the file could be opened for reading, -1 when not.
+std::int32_t LoadReminderSettings(ReminderSettings* record);
 
 // Stores `record` in infprz.dat, complemented. The record is only read.
 // Returns 0 when the file could be opened for writing, -1 when not (then

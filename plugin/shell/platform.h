@@ -26,4 +26,7 @@ inline std::uint32_t TickCount() { return GetTickCount(); }
 inline std::int64_t WallClock() { return _time64(nullptr); }
 #endif
 
+// Whether a file of that name exists, readable or not.
+inline bool FileExists(const char* name) { return _access(name, 0) == 0; }
+
 }  // namespace talvenor::platform
