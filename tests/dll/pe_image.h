@@ -1,0 +1,36 @@
+#pragma once
+// Reads what a Windows loader and Explorer read from a 32-bit PE file: the
+// machine, the export directory, the import tables and the version strings.
+// Every offset is checked against the file's size before it is read.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace pe {
+
+struct Import {
+  std::string module;    // as written in the file, e.g. "KERNEL32.dll"
+  std::string function;  // name, or "#<ordinal>" for an import by ordinal
+};
+
+struct Image {
+  std::uint16_t machine = 0;           // 0x14C for i386
+  std::uint16_t characteristics = 0;   // IMAGE_FILE_DLL is 0x2000
+  std::uint16_t optionalMagic = 0;     // 0x10B for PE32
+  std::uint32_t symbolCount = 0;       // 0 when stripped
+  std::vector<std::string> sections;
+  std::string exportModuleName;
+  std::set<std::uint32_t> exportedOrdinals;  // ordinals with an entry
+  std::vector<std::string> exportedNames;
+  std::vector<Import> imports;
+  std::map<std::string, std::string> versionStrings;  // FileDescription -> ...
+};
+
+// Returns nothing, and says why in `error`, when the bytes are no PE32 image.
+std::optional<Image> Read(const std::vector<unsigned char>& file, std::string* error);
+std::optional<Image> ReadFile(const std::string& path, std::string* error);
+
+}  // namespace pe
