@@ -74,7 +74,7 @@ void ReadImports(const Reader& r, std::uint32_t rva, Image& image) {
     for (std::uint64_t thunk = r.FileOffset(thunkRva); thunk != 0 && r.Has(thunk, 4) && r.U32(thunk) != 0; thunk += 4) {
       const std::uint32_t entry = r.U32(thunk);
       if (entry & 0x80000000u)
-        image.imports.push_back({module, "#" + std::to_string(entry & 0xFFFF)});
+        image.imports.push_back({module, std::string(1, '#').append(std::to_string(entry & 0xFFFF))});
       else
         image.imports.push_back({module, r.Text(r.FileOffset(entry) + 2)});
     }
