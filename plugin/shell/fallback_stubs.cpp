@@ -1,0 +1,105 @@
+#include "fallback_stubs.h"
+
+#include <cstdlib>
+#include <cstring>
+
+// The stubs are real entries, not C++ functions: stub n must remove exactly
+// 4*n bytes whatever the compiler thinks of its signature, and each must
+// have an address of its own for the slot to hold.
+#if defined(_WIN32) && defined(__i386__)
+asm(R"(
+    .text
+    .irp n,0,1,2,3,4,5,6,7,8,9,10,11,12,13,14
+    .globl _TalvenorFallbackStub\n
+    .p2align 2
+_TalvenorFallbackStub\n:
+    xorl %eax, %eax
+    ret $(\n * 4)
+    .endr
+)");
+#elif defined(__x86_64__)
+asm(R"(
+    .pushsection .text
+    .irp n,0,1,2,3,4,5,6,7,8,9,10,11,12,13,14
+    .globl TalvenorFallbackStub\n
+    .type TalvenorFallbackStub\n, @function
+    .p2align 2
+TalvenorFallbackStub\n:
+    xorl %eax, %eax
+    ret
+    .size TalvenorFallbackStub\n, . - TalvenorFallbackStub\n
+    .endr
+    .popsection
+)");
+#else
+#error "fallback stubs are written for i686 Windows and x86_64 only"
+#endif
+
+extern "C" {
+#define TALVENOR_DECLARE_STUB(n) void TalvenorFallbackStub##n();
+TALVENOR_DECLARE_STUB(0) TALVENOR_DECLARE_STUB(1) TALVENOR_DECLARE_STUB(2) TALVENOR_DECLARE_STUB(3)
+TALVENOR_DECLARE_STUB(4) TALVENOR_DECLARE_STUB(5) TALVENOR_DECLARE_STUB(6) TALVENOR_DECLARE_STUB(7)
+TALVENOR_DECLARE_STUB(8) TALVENOR_DECLARE_STUB(9) TALVENOR_DECLARE_STUB(10) TALVENOR_DECLARE_STUB(11)
+TALVENOR_DECLARE_STUB(12) TALVENOR_DECLARE_STUB(13) TALVENOR_DECLARE_STUB(14)
+#undef TALVENOR_DECLARE_STUB
+}
+
+namespace talvenor {
+
+#define TALVENOR_STUB(n) reinterpret_cast<void*>(&TalvenorFallbackStub##n)
+void* const FallbackStub[kFallbackStubCount] = {
+    TALVENOR_STUB(0),  TALVENOR_STUB(1),  TALVENOR_STUB(2),  TALVENOR_STUB(3),  TALVENOR_STUB(4),
+    TALVENOR_STUB(5),  TALVENOR_STUB(6),  TALVENOR_STUB(7),  TALVENOR_STUB(8),  TALVENOR_STUB(9),
+    TALVENOR_STUB(10), TALVENOR_STUB(11), TALVENOR_STUB(12), TALVENOR_STUB(13), TALVENOR_STUB(14),
+};
+#undef TALVENOR_STUB
+
+namespace {
+
+constexpr int kNoStub = -1;
+
+// Argument bytes read as a stub number: bytes/4 when that is a stub.
+int StubForBytes(long bytes) {
+  if (bytes < 0) return kNoStub;
+  const long n = bytes / 4;
+  return n < kFallbackStubCount ? static_cast<int>(n) : kNoStub;
+}
+
+int StubForOrdinalDigits(std::uint32_t ordinal) {
+  const std::uint32_t digits = ordinal % 100;
+  if (digits == 99) return 0;
+  if (digits % 4 == 0 && digits <= 56) return static_cast<int>(digits / 4);
+  return kNoStub;
+}
+
+// Returns kNoStub when the number after the last '@' is too large.
+int StubForName(const char* name) {
+  const char* at = std::strrchr(name, '@');
+  if (at == nullptr || at[1] < '0' || at[1] > '9') return 0;
+  // strtol, not atoi: atoi's overflow is undefined, and a huge number has
+  // come back negative, or wrapped to a small one, on some runtimes;
+  // strtol saturates, so a huge number reads as too large.
+  return StubForBytes(std::strtol(at + 1, nullptr, 10));
+}
+
+}  // namespace
+
+void TALVENOR_CALLEE_POPS ChooseFallback(const char* identifier, ServiceSlot* slot) {
+  int stub = kNoStub;
+  if (!IsOrdinal(identifier)) {
+    stub = StubForName(identifier);
+  } else {
+    const auto ordinal = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(identifier));
+    stub = StubForOrdinalDigits(ordinal);
+    // The digits of 52028 and 52308 read as 28 and 8 bytes, but their
+    // callers pass 12 and 16: a stub of the digits' size would leave the
+    // caller's stack off. Where the digits allow a fallback at all, one of
+    // our own services gets the stub that removes what its callers pass.
+    for (const HostServiceInfo& service : kHostServices)
+      if (stub != kNoStub && service.ordinal == ordinal)
+        stub = service.pops == ArgumentPopper::Callee ? StubForBytes(service.argumentBytes) : 0;
+  }
+  *slot = stub == kNoStub ? nullptr : FallbackStub[stub];
+}
+
+}  // namespace talvenor
