@@ -1,0 +1,35 @@
+#pragma once
+// Reading the settings file, and replacing it so that no reader ever finds
+// it half written.
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace infprz {
+
+// The file could not be read or written; what() says which and why.
+struct FileError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct FileStart {
+  bool exists = false;
+  std::uintmax_t size = 0;  // the whole file's
+  std::string bytes;        // at most the first `limit`
+};
+
+// A name the user typed (UTF-8) as a path on this system.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
+// The first `limit` bytes of a file and its size. A missing file is not an
+// error (`exists` false); a directory or an unreadable file throws.
+FileStart ReadFileStart(const std::filesystem::path& path, std::size_t limit);
+
+// Writes `bytes` to a new file beside `path`, flushes it to the disk and
+// only then renames it over `path`. On any failure the old file stays as
+// it was and the new one is removed.
+void ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace infprz

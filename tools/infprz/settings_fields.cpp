@@ -1,0 +1,135 @@
+#include "settings_fields.h"
+
+#include <regex>
+
+#include "services/code_pages.h"
+#include "services/host_date.h"
+#include "services/reminder_text.h"
+#include "text/mazovia.h"
+#include "text_fields.h"
+
+namespace infprz {
+
+namespace {
+
+std::string Hex(char32_t cp) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
+  return buffer;
+}
+
+// Throws naming the first character the host's code page cannot hold.
+std::string ToMazovia(const std::string& what, std::string_view utf8) {
+  if (auto mazovia = standin::Utf8ToMazovia(utf8)) return *mazovia;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const char32_t cp = talvenor::text::DecodeUtf8(utf8.data(), utf8.size(), i);
+    if (cp == 0xFFFFFFFF) throw InvalidInput(what + " is not valid UTF-8 (byte " + std::to_string(start + 1) + ")");
+    if (talvenor::text::MazoviaByte(cp) < 0)
+      throw InvalidInput(what + " holds \"" + std::string(utf8.substr(start, i - start)) + "\" (" + Hex(cp) +
+                         "), which the host's code page (Mazovia) has no byte for");
+  }
+  throw InvalidInput(what + " cannot be written in the host's code page (Mazovia)");
+}
+
+// Throws at the first control byte other than those `allowed`.
+void RefuseControlBytes(const std::string& what, std::string_view mazovia, std::string_view allowed = {}) {
+  for (char c : mazovia) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 || byte == 0x7F) && allowed.find(c) == std::string_view::npos)
+      throw InvalidInput(what + " holds the control character " + Hex(byte) +
+                         (allowed.empty() ? std::string() : "; only line breaks are allowed"));
+  }
+}
+
+std::string RowName(int row) { return "row " + std::to_string(row); }
+
+ReminderSchedule& Row(ReminderSettings& record, int row) {
+  CheckRow(row);
+  return record.schedules[row - 1];
+}
+
+void SetTime(char* field, std::size_t width, const std::string& what, std::string_view time) {
+  if (!time.empty() && !IsTimeOfDay(time))
+    throw InvalidInput(what + " \"" + std::string(time) + "\" is not a time of day HH:MM:SS (00:00:00 to 23:59:59)");
+  StoreText(field, width, time);
+}
+
+}  // namespace
+
+void CheckRow(int row) {
+  if (row < 1 || row > kRows) throw InvalidInput("there is no row " + std::to_string(row) + ": rows are 1 to 3");
+}
+
+void SetReminderText(ReminderSettings& record, std::string_view utf8) {
+  // Windows line ends and the line break that ends a file are no layout.
+  std::string typed = std::regex_replace(std::string(utf8), std::regex("\r\n"), "\n");
+  while (!typed.empty() && typed.back() == '\n') typed.pop_back();
+  const std::string mazovia = ToMazovia("the text", typed);
+  RefuseControlBytes("the text", mazovia, "\n");
+  const auto stored = standin::FlowReminderText(mazovia);
+  if (!stored)
+    throw InvalidInput("the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills "
+                       "the rest of its line)");
+  StoreText(record.text, sizeof record.text, *stored);
+}
+
+void SetPassword(ReminderSettings& record, std::string_view utf8) {
+  const std::string mazovia = ToMazovia("the password", utf8);
+  RefuseControlBytes("the password", mazovia);
+  if (mazovia.size() >= sizeof record.password)
+    throw InvalidInput("the password is " + std::to_string(mazovia.size()) + " characters: at most 20 fit");
+  StoreText(record.password, sizeof record.password, mazovia);
+}
+
+void SetStartDate(ReminderSettings& record, int row, std::string_view date) {
+  ReminderSchedule& schedule = Row(record, row);
+  if (date.empty()) {
+    StoreText(schedule.startDate, sizeof schedule.startDate, "");
+    return;
+  }
+  // Four-digit years only: "1.2.26" would be the year 26.
+  static const std::regex shape(R"(\d{8}|\d{1,2}([./-])\d{1,2}\1\d{4})");
+  const std::string text(date);
+  std::optional<standin::CivilDate> parsed;
+  if (std::regex_match(text, shape)) parsed = standin::ParseDisplayDate(text);
+  if (!parsed)
+    throw InvalidInput(RowName(row) + ": start date \"" + text + "\" is not a date; write DD.MM.YYYY or YYYYMMDD");
+  StoreText(schedule.startDate, sizeof schedule.startDate, standin::FormatHostDate(*parsed));
+}
+
+long long ParseInterval(int row, std::string_view text) {
+  static const std::regex shape(R"([+-]?\d{1,6})");
+  const std::string typed(text);
+  if (!std::regex_match(typed, shape))
+    throw InvalidInput(RowName(row) + ": interval \"" + typed + "\" is not a whole number of minutes from -32767 to 32767");
+  return std::stoll(typed);
+}
+
+void SetInterval(ReminderSettings& record, int row, long long minutes) {
+  ReminderSchedule& schedule = Row(record, row);
+  if (minutes < -kIntervalLimit || minutes > kIntervalLimit)
+    throw InvalidInput(RowName(row) + ": interval " + std::to_string(minutes) + " is outside -32767 to 32767 minutes");
+  schedule.intervalMinutes = static_cast<std::int16_t>(minutes);
+}
+
+void SetFromTime(ReminderSettings& record, int row, std::string_view time) {
+  ReminderSchedule& schedule = Row(record, row);
+  SetTime(schedule.fromTime, sizeof schedule.fromTime, RowName(row) + ": from time", time);
+}
+
+void SetToTime(ReminderSettings& record, int row, std::string_view time) {
+  ReminderSchedule& schedule = Row(record, row);
+  SetTime(schedule.toTime, sizeof schedule.toTime, RowName(row) + ": to time", time);
+}
+
+bool IsTimeOfDay(std::string_view text) {
+  static const std::regex shape(R"(([01]\d|2[0-3]):[0-5]\d:[0-5]\d)");
+  return std::regex_match(std::string(text), shape);
+}
+
+std::string ReadableText(const char* field, std::size_t width) {
+  return standin::MazoviaToUtf8(StoredText(field, width));
+}
+
+}  // namespace infprz

@@ -1,0 +1,84 @@
+#include "settings_json.h"
+
+#include <cstring>
+
+#include "settings_fields.h"
+
+namespace infprz {
+
+namespace {
+
+using nlohmann::json;
+
+void RefuseUnknownKeys(const json& object, const std::string& where, std::initializer_list<const char*> known) {
+  for (const auto& item : object.items()) {
+    bool isKnown = false;
+    for (const char* key : known) isKnown = isKnown || item.key() == key;
+    if (!isKnown) throw InvalidInput(where + "has no key \"" + item.key() + "\"");
+  }
+}
+
+// The string at `key`, or "" when the key is left out.
+std::string StringAt(const json& object, const char* key, const std::string& where) {
+  if (!object.contains(key)) return {};
+  const json& value = object.at(key);
+  if (!value.is_string()) throw InvalidInput(where + "\"" + key + "\" must be a string");
+  return value.get<std::string>();
+}
+
+void ReadRow(ReminderSettings& record, int row, const json& value) {
+  const std::string where = "row " + std::to_string(row) + ": ";
+  if (!value.is_object()) throw InvalidInput(where + "must be an object");
+  RefuseUnknownKeys(value, where, {"startDate", "intervalMinutes", "from", "to"});
+  SetStartDate(record, row, StringAt(value, "startDate", where));
+  if (value.contains("intervalMinutes")) {
+    const json& minutes = value.at("intervalMinutes");
+    if (!minutes.is_number_integer()) throw InvalidInput(where + "\"intervalMinutes\" must be a whole number");
+    SetInterval(record, row, minutes.get<long long>());
+  }
+  SetFromTime(record, row, StringAt(value, "from", where));
+  SetToTime(record, row, StringAt(value, "to", where));
+}
+
+}  // namespace
+
+nlohmann::ordered_json SettingsToJson(const ReminderSettings& record, bool withPassword) {
+  nlohmann::ordered_json out;
+  out["enabled"] = record.enabled != 0;
+  out["text"] = ReadableText(record.text, sizeof record.text);
+  out["rows"] = nlohmann::ordered_json::array();
+  for (const ReminderSchedule& row : record.schedules) {
+    nlohmann::ordered_json item;
+    item["startDate"] = ReadableText(row.startDate, sizeof row.startDate);
+    item["intervalMinutes"] = static_cast<int>(row.intervalMinutes);  // a copy: the field is unaligned
+    item["from"] = ReadableText(row.fromTime, sizeof row.fromTime);
+    item["to"] = ReadableText(row.toTime, sizeof row.toTime);
+    out["rows"].push_back(item);
+  }
+  out["passwordSet"] = record.password[0] != '\0';
+  if (withPassword) out["password"] = ReadableText(record.password, sizeof record.password);
+  return out;
+}
+
+ReminderSettings SettingsFromJson(const json& in, const ReminderSettings& current) {
+  if (!in.is_object()) throw InvalidInput("the JSON must be one object");
+  RefuseUnknownKeys(in, "the JSON ", {"enabled", "text", "rows", "passwordSet", "password"});
+  ReminderSettings record{};
+  if (in.contains("enabled")) {
+    if (!in.at("enabled").is_boolean()) throw InvalidInput("\"enabled\" must be true or false");
+    record.enabled = in.at("enabled").get<bool>() ? 1 : 0;
+  }
+  SetReminderText(record, StringAt(in, "text", ""));
+  if (in.contains("rows")) {
+    const json& rows = in.at("rows");
+    if (!rows.is_array() || rows.size() > kRows) throw InvalidInput("\"rows\" must be a list of at most 3 rows");
+    for (std::size_t i = 0; i < rows.size(); ++i) ReadRow(record, static_cast<int>(i) + 1, rows[i]);
+  }
+  if (in.contains("password"))
+    SetPassword(record, StringAt(in, "password", ""));
+  else
+    std::memcpy(record.password, current.password, sizeof record.password);
+  return record;
+}
+
+}  // namespace infprz

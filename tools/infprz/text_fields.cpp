@@ -1,0 +1,30 @@
+#include "text_fields.h"
+
+#include <cstring>
+
+namespace infprz {
+
+std::vector<TextField> TextFields(ReminderSettings& record) {
+  std::vector<TextField> fields{{"the text", record.text, sizeof record.text}};
+  for (int i = 0; i < 3; ++i) {
+    ReminderSchedule& row = record.schedules[i];
+    const std::string prefix = "row " + std::to_string(i + 1) + " ";
+    fields.push_back({prefix + "start date", row.startDate, sizeof row.startDate});
+    fields.push_back({prefix + "from time", row.fromTime, sizeof row.fromTime});
+    fields.push_back({prefix + "to time", row.toTime, sizeof row.toTime});
+  }
+  fields.push_back({"the password", record.password, sizeof record.password});
+  return fields;
+}
+
+std::string_view StoredText(const char* field, std::size_t width) {
+  const void* nul = std::memchr(field, '\0', width - 1);
+  return {field, nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : width - 1};
+}
+
+void StoreText(char* field, std::size_t width, std::string_view mazovia) {
+  std::memset(field, 0, width);
+  std::memcpy(field, mazovia.data(), mazovia.size() < width ? mazovia.size() : width - 1);
+}
+
+}  // namespace infprz
