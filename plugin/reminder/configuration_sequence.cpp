@@ -1,0 +1,48 @@
+#include "configuration_sequence.h"
+
+#include <cstring>
+
+#include "../shell/platform.h"
+#include "../shell/service_slots.h"
+#include "../text/texts.h"
+#include "dialog_templates.h"
+#include "host_state_flag.h"
+#include "reminder_prompt.h"
+#include "reminder_settings.h"
+#include "settings_text.h"
+
+namespace talvenor {
+
+namespace {
+
+// The password dialog, then the configuration dialog over the record; the
+// record goes back to the file on every path, as loaded after a wrong
+// password.
+void EditSettings(ReminderSettings* settings) {
+  if (settings->password[0] != '\0') {
+    ReminderPrompt prompt;
+    std::memset(&prompt, 0, sizeof prompt);
+    HostRunDialog(DialogTemplateSet, kPasswordDialog, prompt.enteredPassword, 0, 0);
+    if (!FieldTextsEqual(prompt.enteredPassword, settings->password)) {
+      HostMessageBox(text::kNoticeTitle.data(), text::kWrongPassword.data(), 1);
+      SaveReminderSettings(settings);
+      return;
+    }
+  }
+  HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
+  SaveReminderSettings(settings);
+}
+
+}  // namespace
+
+void RunConfigurationSequence() {
+  const std::int32_t savedBit = HoldHostStateFlag();
+  ReminderSettings settings;
+  // A missing file is an empty configuration, created by the save. One that
+  // exists but cannot be read now (locked, access denied, a dropped share)
+  // would be overwritten with an empty record and lose its password.
+  if (LoadReminderSettings(&settings) == 0 || !platform::FileExists(text::kSettingsFileName)) EditSettings(&settings);
+  ReleaseHostStateFlag(savedBit);
+}
+
+}  // namespace talvenor

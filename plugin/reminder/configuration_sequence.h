@@ -1,0 +1,11 @@
+#pragma once
+// Shift-F10: the reminder's configuration, behind its password when one is
+// set, saved on every path.
+namespace talvenor {
+
+// Runs the password dialog (when a password is set), the configuration
+// dialog and the save, with the host's state flag held. Settings that exist
+// but cannot be read are left alone: no dialog and no save.
+void RunConfigurationSequence();
+
+}  // namespace talvenor

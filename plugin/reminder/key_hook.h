@@ -1,0 +1,29 @@
+#pragma once
+// The hook the host calls with every key code. It hands the key to the hook
+// installed before it, runs the reminder check at most every 5000 ms, and
+// turns Shift-F10 into the reminder's configuration.
+#include <cstdint>
+#include <type_traits>
+
+#include "../shell/host_services.h"
+
+namespace talvenor {
+
+inline constexpr std::uint32_t kShiftF10 = 0x5D00;
+inline constexpr std::uint32_t kConsumedKey = 0xFFFF;
+
+// The hook HostSetKeyHook returned when KeyHook was installed; null if none.
+// Written once, at start.
+extern KeyHookFn previousHook;
+
+// Low 16 bits of `key` carry the key code. Returns the key code after
+// chaining, zero-extended, or kConsumedKey when it was Shift-F10.
+std::uint32_t TALVENOR_CALLEE_POPS KeyHook(std::uint32_t key);
+static_assert(std::is_same_v<decltype(&KeyHook), KeyHookFn>, "the host calls KeyHook as a key hook");
+
+// The hook's module-wide state as at load (no previous hook, no check yet,
+// no reminder yet, not busy); for tests, which run many "loads" in one
+// process.
+void ResetKeyHookStateForTests();
+
+}  // namespace talvenor

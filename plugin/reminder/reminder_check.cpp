@@ -1,0 +1,111 @@
+#include "reminder_check.h"
+
+#include <cstring>
+
+#include "../shell/platform.h"
+#include "../shell/service_slots.h"
+#include "../text/texts.h"
+#include "dialog_templates.h"
+#include "host_state_flag.h"
+#include "reminder_prompt.h"
+#include "reminder_settings.h"
+#include "settings_text.h"
+#include "time_text.h"
+
+namespace talvenor {
+
+namespace {
+
+constexpr int kNoSchedule = -1;
+constexpr std::int32_t kFarthestStartDays = 99999;  // a row started longer ago never governs
+constexpr std::size_t kTodayTextSize = 12;
+constexpr std::size_t kNowTextSize = 256;
+
+// Of the rows whose start date has been reached, the one nearest behind
+// today; a tie goes to the later row. Returns kNoSchedule when none.
+int GoverningSchedule(const ReminderSettings& settings, const char* today) {
+  int choice = kNoSchedule;
+  std::int32_t bestDays = kFarthestStartDays;
+  for (int i = 0; i < 3; ++i) {
+    const ReminderSchedule& row = settings.schedules[i];
+    if (row.startDate[0] == '\0') continue;
+    char startDate[sizeof row.startDate] = {};
+    CopyFieldText(startDate, row.startDate);
+    const std::int32_t days = HostDaysBetween(today, startDate);
+    if (days >= 0 && days <= bestDays) {
+      choice = i;
+      bestDays = days;
+    }
+  }
+  return choice;
+}
+
+// Whether the time of day lies inside the row's window, both bounds
+// inclusive. A window whose from-time lies after its to-time admits nothing.
+bool InsideTimeWindow(const ReminderSchedule& row) {
+  if (row.fromTime[0] == '\0' && row.toTime[0] == '\0') return true;
+  char now[kNowTextSize];
+  std::memset(now, 0, sizeof now);  // a host that writes nothing leaves an empty text
+  HostNowText(now, 0);
+  if (row.fromTime[0] != '\0' && TimeTextDiff(now, row.fromTime) < 0) return false;
+  if (row.toTime[0] != '\0' && TimeTextDiff(row.toTime, now) < 0) return false;
+  return true;
+}
+
+void SoundToneBurst() {
+  for (std::int32_t n = 20; n >= 1; --n) HostSound((n % 5) * 500 + 100, 60, 0);
+}
+
+// Returns whether the user typed the password that switches it off.
+bool ShowReminder(const ReminderSettings& settings) {
+  SoundToneBurst();
+  ReminderPrompt prompt;
+  std::memset(&prompt, 0, sizeof prompt);
+  CopyFieldText(prompt.text, settings.text);
+  HostRunDialog(DialogTemplateSet, kReminderDialog, &prompt, 0, 0);
+  return FieldTextsEqual(prompt.enteredPassword, settings.password);
+}
+
+void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
+  char today[kTodayTextSize];
+  std::memset(today, 0, sizeof today);  // a host that writes nothing leaves an empty text
+  HostTodayText(today);
+  today[sizeof today - 1] = '\0';
+  const int row = GoverningSchedule(*settings, today);
+  if (row == kNoSchedule) return;
+  const ReminderSchedule& schedule = settings->schedules[row];
+
+  // The first reminder comes one full interval after the first check that
+  // finds a governing row. 64-bit seconds: a 32-bit clock stops in 2038.
+  if (*lastReminderTime == 0) *lastReminderTime = platform::WallClock();
+  const std::int64_t now = platform::WallClock();
+  const std::int64_t elapsed = now - *lastReminderTime;
+  // A clock set back makes it due at once; an interval of 0 or less is due
+  // at every check.
+  if (elapsed >= 0 && elapsed / 60 < schedule.intervalMinutes) return;
+  // Due: the next one counts from here, whether or not the window lets
+  // this one through.
+  *lastReminderTime = now;
+  if (!InsideTimeWindow(schedule)) return;
+
+  if (!ShowReminder(*settings)) {
+    SoundToneBurst();
+    return;
+  }
+  settings->enabled = 0;
+  // Only say it is off when it is: after a failed save it comes again.
+  if (SaveReminderSettings(settings) == 0)
+    HostMessageBox(text::kNoticeTitle.data(), text::kReminderSwitchedOff.data(), 1);
+}
+
+}  // namespace
+
+void RunReminderCheck(std::int64_t* lastReminderTime) {
+  const std::int32_t savedBit = HoldHostStateFlag();
+  ReminderSettings settings;
+  LoadReminderSettings(&settings);
+  if (settings.enabled != 0) RemindIfDue(&settings, lastReminderTime);
+  ReleaseHostStateFlag(savedBit);
+}
+
+}  // namespace talvenor

@@ -1,0 +1,243 @@
+// Settings that cannot be trusted: a damaged file whose texts lack their
+// NULs, a file that exists but cannot be read, a save that cannot open the
+// file, and host services that leave their buffers alone.
+#include <cstring>
+#include <vector>
+
+#include "key_hook_fixture.h"
+#include "reminder/time_text.h"
+#include "shell/service_slots.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace keyhook_test {
+namespace {
+
+using talvenor::TimeTextDiff;
+using testing_support::CallTexts;
+using testing_support::Host;
+
+TEST(TimeText, ReadsAtoiAtOffsetsZeroThreeAndSix) {
+  EXPECT_EQ(TimeTextDiff("16:00:00", "08:00:00"), 8 * 3600);
+  EXPECT_EQ(TimeTextDiff("07:59:59", "08:00:00"), -1);
+  EXPECT_EQ(TimeTextDiff("8", ""), 8 * 3600) << "short texts end at their NUL";
+  EXPECT_EQ(TimeTextDiff("ab:cd:ef", "00:00:00"), 0) << "nothing checked";
+}
+
+TEST(TimeText, ADamagedTimeNeitherOverflowsNorRunsOn) {
+  EXPECT_EQ(TimeTextDiff("99999999", "00:00:00"), 99999999LL * 3600 + 99999LL * 60 + 99)
+      << "beyond 32 bits, not wrapped round to a negative number";
+  EXPECT_LT(TimeTextDiff("00:00:00", "99999999"), 0);
+  // A 9-byte field without its NUL, and the next field behind it.
+  const char fields[] = "12:00:00" "7" "45:00:00";
+  EXPECT_EQ(TimeTextDiff(fields, "12:00:00"), 0) << "read as 12:00:00, not with 745 seconds";
+}
+
+class DamagedSettings : public KeyHookTest {
+ protected:
+  // A record without a single NUL byte: every text runs to the end of its
+  // field. Row 0 starts on 1 December, is due at every check and has the
+  // window 08:00:00 to 16:00:00; rows 1 and 2 hold no date.
+  static ReminderSettings NoNulAnywhere() {
+    ReminderSettings record;
+    std::memset(&record, '9', sizeof record);
+    std::memset(record.text, 'T', sizeof record.text);
+    ReminderSchedule& row = record.schedules[0];
+    std::memcpy(row.startDate, "202612015", 9);
+    row.intervalMinutes = -1;  // 0xFFFF
+    std::memcpy(row.fromTime, "08:00:009", 9);
+    std::memcpy(row.toTime, "16:00:009", 9);
+    std::memset(record.password, 'p', sizeof record.password);
+    return record;
+  }
+};
+
+TEST_F(DamagedSettings, EveryTextEndsAtTheLastByteOfItsField) {
+  const ReminderSettings record = NoNulAnywhere();
+  ASSERT_EQ(std::memchr(&record, 0, sizeof record), nullptr);
+  StoreSettings(record);
+
+  std::string promptText;
+  frontEnd.dialogActions.push_back([&](void* set, std::int32_t number, void* buffer) {
+    promptText.assign(static_cast<const char*>(buffer), 481);
+    return Type(std::string(20, 'p'))(set, number, buffer);
+  });
+  CheckAt(8, 0, 0);
+
+  EXPECT_EQ(CallTexts("HostDaysBetween"),
+            (std::vector<std::string>{"HostDaysBetween(\"20261209\", \"20261201\")",
+                                      "HostDaysBetween(\"20261209\", \"99999999\")",
+                                      "HostDaysBetween(\"20261209\", \"99999999\")"}))
+      << "start dates cut at 8 characters";
+  ASSERT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "08:00:00 is inside the window 08:00:00 to 16:00:00";
+  EXPECT_EQ(promptText, std::string(480, 'T') + '\0') << "the prompt's text ends at its last byte";
+  EXPECT_EQ(int{StoredSettings().enabled}, 0) << "the 20 characters that fit are the password";
+  EXPECT_EQ(frontEnd.messages.size(), 1u);
+}
+
+TEST_F(DamagedSettings, TheWindowOfADamagedRowIsReadWithinItsFields) {
+  StoreSettings(NoNulAnywhere());
+  CheckAt(16, 0, 0);
+  CheckAt(16, 0, 1);
+  CheckAt(7, 59, 59);
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
+}
+
+TEST_F(DamagedSettings, APasswordFilling21BytesIsMatchedByItsFirst20) {
+  ReminderSettings record = Settings(Row(kToday, 30));
+  std::memset(record.password, 'p', sizeof record.password);
+  StoreSettings(record);
+  for (const DialogAction& wrong : {Type(std::string(19, 'p')), Type(std::string(19, 'p') + 'q')}) {
+    frontEnd.dialogActions.push_back(wrong);
+    Press(kShiftF10);
+  }
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 1}));
+  frontEnd.dialogActions.push_back(Type(std::string(20, 'p')));
+  Press(kShiftF10);
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 1, 1, 2}));
+}
+
+TEST_F(DamagedSettings, AnHourCountBeyond32BitsIsNoTimeOfDay) {
+  // 99999999 hours: computed in 32 bits this wraps to a negative number of
+  // seconds and lets the reminder through.
+  StoreSettings(Settings(Row(kToday, 0, "99999999", "")));
+  CheckAt(12, 0, 0);
+  EXPECT_TRUE(frontEnd.dialogsRun.empty()) << "a from-time 99999999 hours away";
+  StoreSettings(Settings(Row(kToday, 0, "", "99999999")));
+  CheckAt(12, 0, 0);
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "a to-time 99999999 hours away";
+}
+
+// Host services that write nothing, as the binding's fallbacks do.
+std::int32_t TALVENOR_CALLEE_POPS WritesNoDate(char*) { return 0; }
+std::int32_t TALVENOR_CALLEE_POPS WritesNoTime(char*, std::int32_t) { return 0; }
+
+// Leaves date and time texts in the stack below the caller, where the hook's
+// buffers will lie.
+[[gnu::noinline]] void LitterTheStack() {
+  volatile char litter[8192];
+  for (std::size_t i = 0; i < sizeof litter; ++i) litter[i] = "20261201" "12:00:00"[i % 16];
+}
+
+TEST_F(DamagedSettings, AHostServiceThatWritesNothingLeavesAnEmptyText) {
+  serviceSlots[talvenor::HostTodayTextSlot] = reinterpret_cast<void*>(&WritesNoDate);
+  StoreSettings(Settings(Row(kToday, 0)));
+  LitterTheStack();
+  CheckAt(12, 0, 0);
+  EXPECT_EQ(CallTexts("HostDaysBetween").at(0), "HostDaysBetween(\"\", \"20261209\")");
+  EXPECT_TRUE(frontEnd.dialogsRun.empty());
+
+  testing_support::BindAllServices();
+  serviceSlots[talvenor::HostNowTextSlot] = reinterpret_cast<void*>(&WritesNoTime);
+  StoreSettings(Settings(Row(kToday, 0, "00:00:00", "00:00:00")));
+  LitterTheStack();
+  CheckAt(12, 0, 0);
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "no time text reads as 00:00:00";
+  testing_support::BindAllServices();
+}
+
+// HostFileOpen refusing one mode, as a locked or read-only file does.
+const char* g_refusedMode = "";
+int g_refusals = 0;
+talvenor::HostFileOpenFn g_realOpen = nullptr;
+talvenor::HostFile TALVENOR_CALLEE_POPS OpenRefusing(const char* name, const char* mode, std::int32_t share,
+                                                     std::int32_t reserved1, std::int32_t reserved2) {
+  if (std::strcmp(mode, g_refusedMode) == 0) {
+    ++g_refusals;
+    return nullptr;
+  }
+  return g_realOpen(name, mode, share, reserved1, reserved2);
+}
+
+class UnreadableSettings : public KeyHookTest {
+ protected:
+  void Refuse(const char* mode) {
+    g_realOpen = reinterpret_cast<talvenor::HostFileOpenFn>(serviceSlots[talvenor::HostFileOpenSlot]);
+    g_refusedMode = mode;
+    g_refusals = 0;
+    serviceSlots[talvenor::HostFileOpenSlot] = reinterpret_cast<void*>(&OpenRefusing);
+  }
+  void TearDown() override {
+    g_refusedMode = "";
+    KeyHookTest::TearDown();
+  }
+};
+
+TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
+  StoreSettings(Settings(Row(kToday, 30), "kawa"));
+  const std::string before = StoredBytes();
+  Refuse("rb");
+  EXPECT_EQ(Press(kShiftF10), kConsumed) << "the key is consumed all the same";
+  EXPECT_EQ(g_refusals, 1);
+  EXPECT_TRUE(frontEnd.dialogsRun.empty()) << "no dialog over an empty record without the password";
+  EXPECT_EQ(Calls("HostFileOpen"), 0) << "no save";
+  EXPECT_EQ(StoredBytes(), before);
+  EXPECT_EQ(CallTexts("HostSetStateFlag"),
+            (std::vector<std::string>{"HostSetStateFlag(0x8000, 1)", "HostSetStateFlag(0x8000, 0)"}));
+
+  testing_support::BindAllServices();  // readable again
+  frontEnd.dialogActions.push_back(Type("kawa"));
+  Press(kShiftF10);
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 2})) << "and Shift-F10 works again";
+}
+
+TEST_F(UnreadableSettings, AMissingFileStillOpensTheConfiguration) {
+  Refuse("rb");
+  Press(kShiftF10);
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
+  EXPECT_EQ(StoredBytes(), std::string(591, '\xFF')) << "the save creates the file";
+}
+
+TEST_F(UnreadableSettings, NoSwitchedOffNoticeWhenTheSaveCannotOpenTheFile) {
+  StoreSettings(Settings(Row(kToday, 1)));
+  const std::string before = StoredBytes();
+  Refuse("wb");
+  CheckAt(12, 0, 0);
+  CheckAt(12, 1, 0);  // due; the empty password is right
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
+  EXPECT_EQ(g_refusals, 1);
+  EXPECT_TRUE(frontEnd.messages.empty()) << "it is not switched off";
+  EXPECT_EQ(StoredBytes(), before);
+  EXPECT_EQ(frontEnd.tones.size(), 20u) << "no wrong-password burst either";
+
+  CheckAt(12, 1, 59);
+  CheckAt(12, 2, 0);
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3})) << "it comes again after a full interval";
+}
+
+#if defined(_WIN32)
+// The real thing under Windows: the file is locked by another program.
+TEST_F(UnreadableSettings, ALockedFileIsNotOverwritten) {
+  StoreSettings(Settings(Row(kToday, 30), "kawa"));
+  const std::string before = StoredBytes();
+  HANDLE lock = CreateFileA("infprz.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+  CloseHandle(lock);
+  EXPECT_TRUE(frontEnd.dialogsRun.empty());
+  EXPECT_EQ(CallTexts("HostFileOpen"), std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"});
+  EXPECT_EQ(StoredBytes(), before);
+}
+
+TEST_F(UnreadableSettings, ADirectoryInTheFilesPlaceIsLeftAlone) {
+  ASSERT_TRUE(std::filesystem::create_directory("infprz.dat"));
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+  EXPECT_TRUE(frontEnd.dialogsRun.empty());
+  EXPECT_EQ(Calls("HostFileOpen"), 1);
+}
+
+TEST_F(UnreadableSettings, AReadOnlyFileGetsNoSwitchedOffNotice) {
+  StoreSettings(Settings(Row(kToday, 0)));
+  ASSERT_TRUE(SetFileAttributesA("infprz.dat", FILE_ATTRIBUTE_READONLY));
+  CheckAt(12, 0, 0);
+  SetFileAttributesA("infprz.dat", FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
+  EXPECT_TRUE(frontEnd.messages.empty());
+  EXPECT_EQ(int{StoredSettings().enabled}, 1);
+}
+#endif
+
+}  // namespace
+}  // namespace keyhook_test
