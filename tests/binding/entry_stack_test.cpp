@@ -1,0 +1,78 @@
+// The binding's own entries on the real i686 conventions: a fallback or a
+// first-call entry that removes other than what the caller pushed leaves
+// the host's stack off after the call.
+#include <cstring>
+
+#include "shell/binding_error.h"
+#include "shell/fallback_stubs.h"
+#include "shell/first_call_entries.h"
+#include "shell/platform.h"
+#include "shell/service_binding.h"
+#include "shell/service_slots.h"
+#include "support/stack_measure.h"
+#include "support/test_host.h"
+
+namespace {
+
+using namespace talvenor;
+
+const std::uint32_t kZeros[16] = {};
+
+std::uint32_t PoppedBy(const HostServiceInfo& service) {
+  return service.pops == ArgumentPopper::Callee ? service.argumentBytes : 0;
+}
+
+TEST(FallbackStubs, EachRemovesFourBytesPerArgumentAndReturnsZero) {
+  for (std::uint32_t n = 0; n < kFallbackStubCount; ++n)
+    EXPECT_EQ(MeasureArgumentPop(FallbackStub[n], kZeros, n), 4 * n) << "stub " << n;
+  EXPECT_EQ(reinterpret_cast<std::int32_t(__stdcall*)()>(FallbackStub[0])(), 0);
+  EXPECT_EQ(reinterpret_cast<std::int32_t(__stdcall*)(int, int, int)>(FallbackStub[3])(7, 8, 9), 0);
+}
+
+class FirstCallEntries : public testing_support::HostTest {
+ protected:
+  void TearDown() override {
+    hostModule = nullptr;
+    ignoreAll = 0;
+    HostTest::TearDown();
+  }
+};
+
+TEST_F(FirstCallEntries, BindingOnFirstCallRemovesWhatTheServiceRemoves) {
+  HMODULE molrav = GetModuleHandleA("MOLRAV");
+  hostModule = molrav;
+  for (int i = 0; i < kServiceCount; ++i) {
+    const HostServiceInfo& service = kHostServices[i];
+    serviceSlots[i] = kFirstCallEntries[i];
+    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), PoppedBy(service))
+        << service.name;
+    EXPECT_EQ(serviceSlots[i], reinterpret_cast<void*>(GetProcAddress(molrav, MAKEINTRESOURCEA(service.ordinal))))
+        << service.name << " is bound to the host's export";
+  }
+  testing_support::ResetHost();
+}
+
+TEST_F(FirstCallEntries, FirstCallThatFindsNothingRemovesWhatTheServiceWouldHave) {
+  hostModule = GetModuleHandleA(nullptr);  // this program exports no services
+  ignoreAll = 1;                           // no box: fallback or null at once
+  for (int i = 0; i < kServiceCount; ++i) {
+    const HostServiceInfo& service = kHostServices[i];
+    serviceSlots[i] = kFirstCallEntries[i];
+    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), PoppedBy(service))
+        << service.name << " (slot now " << (serviceSlots[i] == nullptr ? "null" : "a fallback") << ")";
+  }
+  EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);
+  EXPECT_EQ(serviceSlots[HostFileWriteSlot], FallbackStub[4]);
+}
+
+TEST_F(FirstCallEntries, ArgumentsReachTheServiceUntouched) {
+  hostModule = GetModuleHandleA("MOLRAV");
+  serviceSlots[HostDaysBetweenSlot] = kFirstCallEntries[HostDaysBetweenSlot];
+  EXPECT_EQ(HostDaysBetween("20260302", "20260227"), 3);
+  serviceSlots[HostMessageBoxFSlot] = kFirstCallEntries[HostMessageBoxFSlot];
+  HostMessageBoxF("T", "%s|%s", 0xC001, "a", "b");
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, "a|b");
+}
+
+}  // namespace
