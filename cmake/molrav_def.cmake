@@ -1,6 +1,6 @@
 # Writes MOLRAV.def: every service of the table exported by ordinal only.
 # cmake -DTABLE=host_services.h -DOUTPUT=MOLRAV.def [-DOMIT="38417;52029"]
-#   [-DLIBRARY=MOLRAV.dll] -P molrav_def.cmake
+#   [-DLIBRARY=MOLRAV.dll | host.exe] -P molrav_def.cmake
 # OMIT leaves ordinals out, for test hosts that lack a service.
 cmake_policy(SET CMP0057 NEW)
 file(READ ${TABLE} table)
@@ -8,7 +8,13 @@ string(REGEX MATCHALL "X\\(Host[A-Za-z0-9]+, *[0-9]+, *(Callee|Caller), *[0-9]+,
 if(NOT LIBRARY)
   set(LIBRARY MOLRAV.dll)
 endif()
-set(def "LIBRARY ${LIBRARY}\nEXPORTS\n")
+# A program that exports the services itself is named with NAME: LIBRARY
+# would make the linker mark it as a DLL.
+if(LIBRARY MATCHES "\\.[eE][xX][eE]$")
+  set(def "NAME ${LIBRARY}\nEXPORTS\n")
+else()
+  set(def "LIBRARY ${LIBRARY}\nEXPORTS\n")
+endif()
 set(count 0)
 foreach(row IN LISTS rows)
   string(REGEX MATCH "X\\((Host[A-Za-z0-9]+), *([0-9]+), *(Callee|Caller), *([0-9]+)," _ "${row}")
