@@ -43,6 +43,13 @@ TEST_F(ShippedDll, IsAStrippedI686Dll) {
   for (const auto& section : image.sections) EXPECT_NE(section.rfind(".debug", 0), 0u) << section;
 }
 
+TEST_F(ShippedDll, ExportsThreeOrdinalsAndNoNames) {
+  EXPECT_EQ(image.exportModuleName, "talvenor.dll");
+  EXPECT_EQ(image.exportedOrdinals, (std::set<std::uint32_t>{30001, 30008, 30009}))
+      << "30002 to 30007 must stay absent";
+  EXPECT_TRUE(image.exportedNames.empty()) << "the host finds the exports by ordinal only";
+}
+
 TEST_F(ShippedDll, ImportsOnlyFromSystemDlls) {
   const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll"};
   for (const auto& import : image.imports)
