@@ -17,7 +17,8 @@ std::vector<std::string> FindDamage(std::uintmax_t fileSize, const ReminderSetti
   for (const TextField& field : TextFields(copy)) {
     const void* nul = std::memchr(field.bytes, '\0', field.width);
     if (nul == nullptr) {
-      damage.push_back(field.name + " has no terminating NUL: it is read up to byte " + std::to_string(field.width - 1));
+      damage.push_back(field.name + " has no terminating NUL: only its first " + std::to_string(field.width - 1) +
+                       " bytes count");
       continue;
     }
     const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(nul) - field.bytes);

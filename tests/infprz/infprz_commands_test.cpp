@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "infprz_run.h"
+#include "support/test_host.h"
+
+namespace {
+
+using infprz_test::Infprz;
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
+
+const std::vector<std::string> kFullSet = {
+    "set", "--text", "Proszę zapłacić za licencję.\nDział kadr", "--row", "2", "--start-date", "09.12.2026",
+    "--interval", "-30", "--from", "08:00:00", "--to", "16:30:00", "--password", "Żółw", "--on"};
+
+class InfprzCommands : public testing_support::HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    ASSERT_EQ(Infprz(kFullSet).status, 0);
+  }
+};
+
+TEST_F(InfprzCommands, ShowPrintsTheRecordAndTheTextInItsLines) {
+  const auto shown = Infprz({"show"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out,
+            "Reminder:  on\n"
+            "Password:  set (--show-password shows it)\n"
+            "Text:\n"
+            "  1 | Proszę zapłacić za licencję.\n"
+            "  2 | Dział kadr\n"
+            "Schedule:\n"
+            "  row  start date  interval    from      to\n"
+            "  1    not in use\n"
+            "  2    09.12.2026  -30 min     08:00:00  16:30:00\n"
+            "  3    not in use\n");
+  EXPECT_EQ(shown.err, "");
+  EXPECT_NE(Infprz({"show", "--show-password"}).out.find("Password:  \"Żółw\"\n"), std::string::npos);
+  EXPECT_EQ(Infprz({"show", "--json"}).out.find("Żółw"), std::string::npos) << "the password only when asked for";
+}
+
+TEST_F(InfprzCommands, JsonRoundTripGivesTheSameFile) {
+  const auto json = Infprz({"show", "--json", "--show-password"});
+  ASSERT_EQ(json.status, 0);
+  const auto imported = Infprz({"import", "-", "copy.dat"}, json.out);
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(ReadFileBytes("copy.dat"), ReadFileBytes("infprz.dat"));
+  EXPECT_EQ(Infprz({"show", "copy.dat"}).out, Infprz({"show"}).out);
+}
+
+TEST_F(InfprzCommands, ImportTakesHandWrittenJsonAndKeepsALeftOutPassword) {
+  WriteFileBytes("rollout.json",
+                 R"({"enabled": false, "text": "Linia\nDruga", "rows": [{"startDate": "1.2.2027", "intervalMinutes": 5}]})");
+  ASSERT_EQ(Infprz({"import", "rollout.json"}).status, 0);
+  EXPECT_EQ(Infprz({"show", "--show-password"}).out,
+            "Reminder:  off\n"
+            "Password:  \"Żółw\"\n"
+            "Text:\n"
+            "  1 | Linia\n"
+            "  2 | Druga\n"
+            "Schedule:\n"
+            "  row  start date  interval    from      to\n"
+            "  1    01.02.2027  5 min       -         -\n"
+            "  2    not in use\n"
+            "  3    not in use\n");
+  Infprz({"import", "-"}, R"({"password": ""})");
+  EXPECT_NE(Infprz({"show"}).out.find("Password:  none"), std::string::npos);
+}
+
+TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
+  const std::string before = ReadFileBytes("infprz.dat");
+  const std::string tooLong(481, 'x');
+  std::string nineLines;  // short lines, but each break fills its line: 481 once wrapped
+  for (int i = 0; i < 8; ++i) nineLines += "a\n";
+  nineLines += "b";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+      {{"set", "--text", "Cena 5 €"}, "\"€\" (U+20AC)"},
+      {{"set", "--text", tooLong}, "at most 480"},
+      {{"set", "--text", nineLines}, "at most 480"},
+      {{"set", "--text", "a\tb"}, "control character U+0009"},
+      {{"set", "--password", "123456789012345678901"}, "at most 20"},
+      {{"set", "--password", "ß"}, "(U+00DF)"},
+      {{"set", "--row", "1", "--interval", "32768"}, "outside -32767 to 32767"},
+      {{"set", "--row", "1", "--interval", "-32768"}, "outside -32767 to 32767"},
+      {{"set", "--row", "1", "--interval", "5m"}, "not a whole number"},
+      {{"set", "--row", "1", "--from", "24:00:00"}, "not a time of day"},
+      {{"set", "--row", "1", "--to", "8:00:00"}, "not a time of day"},
+      {{"set", "--row", "1", "--start-date", "30.02.2026"}, "not a date"},
+      {{"set", "--row", "1", "--start-date", "1.2.26"}, "not a date"},
+      {{"set", "--row", "1", "--start-date", "2026-12-09"}, "not a date"},
+      {{"set", "--row", "4", "--interval", "5"}, "no row 4"},
+      {{"set", "--row", "0", "--interval", "5"}, "no row 0"},
+      {{"set", "--interval", "5"}, "requires --row"},
+      {{"set", "--row", "1"}, "needs --start-date"},
+      {{"set", "--on", "--off"}, "excludes"},
+      {{"set", "--text", "ok", "--row", "1", "--from", "25:00:00"}, "not a time of day"},
+      {{"frobnicate"}, ""},
+      {{"import", "-"}, "not JSON"},
+      {{"import", "-"}, "no key \"pasword\""},
+      {{"import", "-"}, "\"intervalMinutes\" must be a whole number"},
+      {{"import", "-"}, "row 1: start date"},
+      {{"import", "-"}, "at most 3 rows"},
+  };
+  const std::vector<std::string> jsonInputs = {
+      "{", R"({"pasword": "x"})", R"({"rows": [{"intervalMinutes": "5"}]})", R"({"rows": [{"startDate": "13.13.2026"}]})",
+      R"({"rows": [{}, {}, {}, {}]})"};
+  std::size_t json = 0;
+  for (const auto& [args, message] : refused) {
+    const std::string input = args[0] == "import" ? jsonInputs[json++] : "";
+    const auto run = Infprz(args, input);
+    EXPECT_EQ(run.status, 2) << args.back();
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFileBytes("infprz.dat"), before) << "refused: " << run.err;
+  }
+}
+
+TEST_F(InfprzCommands, DamagedFileIsShownWithWarningsAndRepairedBySet) {
+  std::string file = ReadFileBytes("infprz.dat");
+  for (int i = 0; i < 481; ++i) file[i] = static_cast<char>(~'A');  // text without its NUL
+  file[568 + 6] = static_cast<char>(~'z');                           // after the password's NUL
+  WriteFileBytes("infprz.dat", file + "extra");
+
+  const auto shown = Infprz({"show"});
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find("  8 | " + std::string(60, 'A') + "\n"), std::string::npos);
+  EXPECT_EQ(shown.err,
+            "infprz: warning: the file is 596 bytes, not 591: only the first 591 count\n"
+            "infprz: warning: the text has no terminating NUL: only its first 480 bytes count\n"
+            "infprz: warning: the password has 1 nonzero byte after its end\n"
+            "infprz: 'infprz set infprz.dat' rewrites the file repaired\n");
+
+  const auto repaired = Infprz({"set"});
+  EXPECT_EQ(repaired.status, 0);
+  EXPECT_NE(repaired.err.find("infprz: repaired infprz.dat: the text has no terminating NUL"), std::string::npos);
+  const std::string after = ReadFileBytes("infprz.dat");
+  ASSERT_EQ(after.size(), 591u);
+  EXPECT_EQ(after[480], '\xFF') << "the text ends where readers ended it";
+  EXPECT_EQ(after.substr(568 + 4, 17), std::string(17, '\xFF')) << "nothing left after the password";
+  EXPECT_EQ(Infprz({"show"}).out, shown.out) << "what anyone reads stays the same";
+  EXPECT_EQ(Infprz({"show"}).err, "");
+}
+
+TEST_F(InfprzCommands, FileProblemsExitWithOne) {
+  const auto missing = Infprz({"show", "nowhere.dat"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("nowhere.dat: no such file"), std::string::npos);
+
+  const std::string before = ReadFileBytes("infprz.dat");
+  EXPECT_EQ(Infprz({"init"}).status, 1) << "init keeps an existing configuration";
+  EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
+  EXPECT_EQ(Infprz({"import", "missing.json"}).status, 1);
+
+  std::filesystem::create_directory("folder.dat");
+  EXPECT_EQ(Infprz({"set", "--on", "folder.dat"}).status, 1);
+  EXPECT_EQ(Infprz({"show", "folder.dat"}).status, 1);
+}
+
+TEST_F(InfprzCommands, WritesReplaceTheFileWholeAndLeaveNothingBeside) {
+  ASSERT_EQ(Infprz({"clear-password"}).status, 0);
+  ASSERT_EQ(Infprz({"init", "--force"}).status, 0);
+  EXPECT_EQ(ReadFileBytes("infprz.dat"), std::string(591, '\xFF'));
+  ASSERT_EQ(Infprz({"set", "--on", "new.dat"}).status, 0) << "set makes a missing file";
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"infprz.dat", "new.dat"}));
+}
+
+TEST_F(InfprzCommands, HelpAndUsage) {
+  const auto help = Infprz({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: infprz"), std::string::npos);
+  EXPECT_NE(Infprz({"set", "--help"}).out.find("--start-date"), std::string::npos);
+  EXPECT_EQ(Infprz({}).status, 2);
+}
+
+}  // namespace

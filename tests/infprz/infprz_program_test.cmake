@@ -1,0 +1,60 @@
+# Runs the infprz program as an administrator would (infprz.exe under Wine
+# in the Windows build): exit status, UTF-8 output, files left untouched.
+# cmake -DINFPRZ=path -DRUNNER=wine-run-or-empty -DSCRATCH=dir -P this
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH})
+
+function(infprz expected_status)
+  execute_process(COMMAND ${RUNNER} ${INFPRZ} ${ARGN} WORKING_DIRECTORY ${SCRATCH}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "infprz ${ARGN}: exit ${status}, expected ${expected_status}\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_in haystack needle)
+  string(FIND "${haystack}" "${needle}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected \"${needle}\" in:\n${haystack}")
+  endif()
+endfunction()
+
+infprz(0 --help)
+expect_in("${out}" "Usage: infprz")
+
+infprz(1 show)
+expect_in("${err}" "infprz.dat: no such file")
+
+infprz(0 set --text "Zażółć gęślą jaźń" --row 1 --start-date 09.12.2026 --interval -5 --from 08:00:00 --password tajne --on)
+file(SIZE ${SCRATCH}/infprz.dat size)
+if(NOT size EQUAL 591)
+  message(FATAL_ERROR "infprz.dat is ${size} bytes, not 591")
+endif()
+file(SHA256 ${SCRATCH}/infprz.dat before)
+
+infprz(0 show)
+expect_in("${out}" "  1 | Zażółć gęślą jaźń\n")
+expect_in("${out}" "  1    09.12.2026  -5 min      08:00:00  -\n")
+
+infprz(2 set --text "Cena 5 €" --on)
+expect_in("${err}" "U+20AC")
+file(SHA256 ${SCRATCH}/infprz.dat after)
+if(NOT before STREQUAL after)
+  message(FATAL_ERROR "a refused set changed infprz.dat")
+endif()
+
+# The JSON goes out through standard output and comes back from a file.
+infprz(0 show --json --show-password)
+file(WRITE ${SCRATCH}/settings.json "${out}")
+infprz(0 import settings.json copy.dat)
+file(SHA256 ${SCRATCH}/copy.dat copied)
+if(NOT copied STREQUAL before)
+  message(FATAL_ERROR "show --json / import did not give the same file")
+endif()
+file(GLOB left ${SCRATCH}/*.tmp)
+if(left)
+  message(FATAL_ERROR "temporary files left beside: ${left}")
+endif()
