@@ -1,0 +1,419 @@
+#include "dialog.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <utility>
+
+#include "bios_keys.h"
+#include "colours.h"
+#include "flow_text_editor.h"
+#include "line_editor.h"
+#include "masked_editor.h"
+#include "services/host_date.h"
+
+namespace standin::host {
+
+namespace {
+
+constexpr std::uint16_t kFlagReadOnly = 0x0002;
+constexpr std::uint16_t kFlagMasked = 0x0400;
+constexpr std::uint16_t kFlagEnterConfirms = 0x8000;
+constexpr std::uint16_t kFlagHidden = 0x0800;
+constexpr char32_t kEmptyCell = U'·';
+constexpr unsigned char kCaptionKeyStart = 0x05, kCaptionKeyEnd = 0x01;
+
+enum class FieldKind { Label, Text, MultiLine, Date, Time, Number, CheckBox, Button };
+
+FieldKind KindOf(const DialogItemView& item) {
+  switch (item.kind) {
+    case kItemButton: return FieldKind::Button;
+    case kItemCheckBox: return FieldKind::CheckBox;
+    case kItemEditField:
+      if (item.IsNumberField()) return FieldKind::Number;
+      if ((item.fieldType & kFieldDateText) != 0) return FieldKind::Date;
+      if ((item.fieldType & kFieldTimeText) != 0) return FieldKind::Time;
+      return item.lines > 1 ? FieldKind::MultiLine : FieldKind::Text;
+    default: return FieldKind::Label;
+  }
+}
+
+// The text a field's bound bytes hold: up to the NUL, at most `capacity`.
+std::string ReadText(const unsigned char* bytes, std::size_t capacity) {
+  std::size_t n = 0;
+  while (n < capacity && bytes[n] != 0) ++n;
+  return std::string(reinterpret_cast<const char*>(bytes), n);
+}
+
+std::uint16_t ReadWord(const unsigned char* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
+void WriteWord(unsigned char* bytes, std::uint16_t value) {
+  bytes[0] = static_cast<unsigned char>(value & 0xFF);
+  bytes[1] = static_cast<unsigned char>(value >> 8);
+}
+
+std::string DigitsOf(const std::string& text) {
+  std::string digits;
+  for (char c : text)
+    if (c >= '0' && c <= '9') digits += c;
+  return digits;
+}
+
+// Draws a label's text with its hot-key letter picked out; returns the
+// column after it.
+int DrawMarkedText(Screen& screen, int column, int row, std::string_view text, std::uint8_t attr, int width) {
+  const ShownText shown = ShowItemText(text);
+  const int end = screen.Mazovia(column, row, shown.text, attr, width);
+  if (shown.hotKeyIndex != std::string::npos && static_cast<int>(shown.hotKeyIndex) < width)
+    screen.SetAttr(column + static_cast<int>(shown.hotKeyIndex), row, colour::kHotKey);
+  return end;
+}
+
+}  // namespace
+
+struct Dialog::Field {
+  DialogItemView item;
+  FieldKind kind = FieldKind::Label;
+  bool readOnly = false, masked = false, enterConfirms = false;
+  std::vector<unsigned char> saved;  // the bound bytes when the dialog opened
+  std::string loadedText;            // what the text field showed at first
+  std::optional<LineEditor> line;
+  std::optional<MaskedEditor> mask;
+  std::optional<FlowTextEditor> flow;
+  std::string loadedShown;           // the mask as first shown
+  std::uint16_t loadedValue = 0;     // check box
+  bool checked = false;
+
+  bool Focusable() const {
+    switch (kind) {
+      case FieldKind::Label: return false;
+      case FieldKind::Text: case FieldKind::MultiLine: return !readOnly;
+      default: return true;
+    }
+  }
+};
+
+Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)), buffer_(buffer) {
+  for (const DialogItemView& item : view_.items) {
+    auto field = std::make_unique<Field>();
+    field->item = item;
+    field->kind = KindOf(item);
+    field->readOnly = (item.flags & kFlagReadOnly) != 0;
+    field->masked = (item.flags & kFlagMasked) != 0 || (item.fieldType & kFieldPasswordText) != 0;
+    field->enterConfirms = (item.flags & kFlagEnterConfirms) != 0;
+    const unsigned char* bound = buffer_ + item.boundOffset;
+    field->saved.assign(bound, bound + item.boundSize);
+    const int width = std::max<int>(item.width, 1);
+    switch (field->kind) {
+      case FieldKind::Text:
+        field->loadedText = ReadText(bound, item.capacity);
+        field->line.emplace(item.capacity, width);
+        field->line->SetText(field->loadedText);
+        break;
+      case FieldKind::MultiLine:
+        field->loadedText = ReadText(bound, item.capacity);
+        field->flow.emplace(item.capacity, width, std::max<int>(item.lines, 1));
+        field->flow->SetText(field->loadedText);
+        break;
+      case FieldKind::Date: {
+        field->loadedText = ReadText(bound, item.capacity);
+        field->mask.emplace("99.99.9999");
+        if (const auto date = ParseHostDate(field->loadedText.c_str()); date && field->loadedText.size() == 8)
+          field->mask->SetDigits(DigitsOf(DisplayDate(*date)));
+        field->loadedShown = field->mask->Shown();
+        break;
+      }
+      case FieldKind::Time:
+        field->loadedText = ReadText(bound, item.capacity);
+        field->mask.emplace("99:99:99");
+        field->mask->SetDigits(DigitsOf(field->loadedText));
+        field->loadedShown = field->mask->Shown();
+        break;
+      case FieldKind::Number: {
+        const std::int16_t value = static_cast<std::int16_t>(ReadWord(bound));
+        field->line.emplace(std::max<std::size_t>(item.capacity, 1), width, [](unsigned char ch, std::size_t at) {
+          return (ch >= '0' && ch <= '9') || (ch == '-' && at == 0);
+        });
+        field->loadedText = std::to_string(value);
+        field->line->SetText(field->loadedText);
+        break;
+      }
+      case FieldKind::CheckBox:
+        field->loadedValue = ReadWord(bound);
+        field->checked = field->loadedValue != 0;
+        break;
+      default:
+        break;
+    }
+    fields_.push_back(std::move(field));
+  }
+  MoveFocus(+1);
+}
+
+Dialog::~Dialog() = default;
+
+int Dialog::FocusedItem() const { return focus_; }
+
+std::string Dialog::TakeProblem() { return std::exchange(problem_, {}); }
+
+Rect Dialog::Box(int screenWidth, int screenHeight) const {
+  const int width = std::max<int>(view_.width, 4), height = std::max<int>(view_.height, 3);
+  int column = view_.column, row = view_.row;
+  if (column == 0) column = std::max(0, (screenWidth - width) / 2);
+  if (row == 0) row = std::max(0, (screenHeight - height) / 2);
+  return {column, row, width, height};
+}
+
+void Dialog::MoveFocus(int direction) {
+  const int n = static_cast<int>(fields_.size());
+  if (n == 0) return;
+  int at = focus_;
+  for (int step = 0; step < n; ++step) {
+    at = at < 0 ? (direction > 0 ? 0 : n - 1) : (at + direction + n) % n;
+    if (fields_[static_cast<std::size_t>(at)]->Focusable()) {
+      focus_ = at;
+      return;
+    }
+  }
+}
+
+void Dialog::FocusItem(std::size_t itemIndex) {
+  for (std::size_t i = itemIndex; i < fields_.size(); ++i)
+    if (fields_[i]->Focusable()) {
+      focus_ = static_cast<int>(i);
+      return;
+    }
+}
+
+bool Dialog::HandleHotKey(char letter) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    Field& field = *fields_[i];
+    if (field.item.hotKey != static_cast<unsigned char>(letter)) continue;
+    if (field.kind == FieldKind::CheckBox) {
+      focus_ = static_cast<int>(i);
+      field.checked = !field.checked;
+    } else {
+      FocusItem(field.kind == FieldKind::Label ? i + 1 : i);
+    }
+    return true;
+  }
+  return false;
+}
+
+DialogOutcome Dialog::HandleKey(std::uint16_t code) {
+  if (code == key::kConsumed) return DialogOutcome::Open;
+  if (code == key::kEsc) {
+    Leave();
+    return DialogOutcome::Left;
+  }
+  if (code == key::kF12 || code == key::kF2 || code == key::kCtrlEnter) return TryConfirm();
+  for (const auto& field : fields_)
+    if (field->kind == FieldKind::Button && field->item.hotKey >= 0x100 && field->item.hotKey == code) return TryConfirm();
+  if (const char letter = AltKeyLetter(code); letter != 0 && HandleHotKey(letter)) return DialogOutcome::Open;
+
+  Field* focused = focus_ >= 0 ? fields_[static_cast<std::size_t>(focus_)].get() : nullptr;
+  if (focused != nullptr) {
+    bool handled = false;
+    if (focused->flow) handled = focused->flow->HandleKey(code);
+    else if (focused->mask) handled = focused->mask->HandleKey(code);
+    else if (focused->line) handled = focused->line->HandleKey(code);
+    if (handled) return DialogOutcome::Open;
+    if (focused->kind == FieldKind::CheckBox && code == key::kSpace) {
+      focused->checked = !focused->checked;
+      return DialogOutcome::Open;
+    }
+    if (code == key::kEnter && (focused->enterConfirms || focused->kind == FieldKind::Button)) return TryConfirm();
+  }
+  switch (code) {
+    case key::kTab: case key::kDown: case key::kEnter: case key::kRight: MoveFocus(+1); break;
+    case key::kShiftTab: case key::kUp: case key::kLeft: MoveFocus(-1); break;
+    default: break;
+  }
+  return DialogOutcome::Open;
+}
+
+void Dialog::Leave() {
+  for (const auto& field : fields_)
+    if (!field->saved.empty()) std::memcpy(buffer_ + field->item.boundOffset, field->saved.data(), field->saved.size());
+}
+
+DialogOutcome Dialog::TryConfirm() {
+  // First every field must be able to take its text; nothing is written
+  // while one cannot.
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const Field& field = *fields_[i];
+    std::string problem;
+    if (field.kind == FieldKind::Date && !field.mask->Empty() && field.mask->Shown() != field.loadedShown &&
+        (!field.mask->Complete() || !ParseDisplayDate(field.mask->Shown())))
+      problem = "Niepoprawna data: " + field.mask->Shown() + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
+    if (field.kind == FieldKind::Time && !field.mask->Empty() && field.mask->Shown() != field.loadedShown) {
+      const std::string digits = DigitsOf(field.mask->Shown());
+      const bool valid = field.mask->Complete() && std::stoi(digits.substr(0, 2)) < 24 &&
+                         std::stoi(digits.substr(2, 2)) < 60 && std::stoi(digits.substr(4, 2)) < 60;
+      if (!valid) problem = "Niepoprawna godzina: " + field.mask->Shown() + "\nPodaj godzinę w postaci GG:MM:SS albo zostaw pole puste.";
+    }
+    if (field.kind == FieldKind::Number) {
+      const std::string& text = field.line->Text();
+      const bool number = !text.empty() && text != "-";
+      const long value = number ? std::stol(text) : 0;
+      if ((!text.empty() && !number) || value < field.item.minValue || value > field.item.maxValue)
+        problem = "Podaj liczbę od " + std::to_string(field.item.minValue) + " do " + std::to_string(field.item.maxValue) + ".";
+    }
+    if (!problem.empty()) {
+      focus_ = static_cast<int>(i);
+      problem_ = problem;
+      return DialogOutcome::Open;
+    }
+  }
+  for (const auto& fieldPointer : fields_) {
+    const Field& field = *fieldPointer;
+    unsigned char* bound = buffer_ + field.item.boundOffset;
+    const std::size_t size = field.item.boundSize;
+    auto writeText = [&](const std::string& text) {
+      std::memset(bound, 0, size);
+      std::memcpy(bound, text.data(), std::min(text.size(), size - 1));
+    };
+    auto terminate = [&] {
+      if (std::memchr(bound, 0, size) == nullptr) bound[size - 1] = 0;
+    };
+    switch (field.kind) {
+      case FieldKind::Text:
+        if (field.line->Text() != field.loadedText) writeText(field.line->Text());
+        else terminate();
+        break;
+      case FieldKind::MultiLine:
+        if (field.flow->Text() != field.loadedText) writeText(field.flow->StoredText());
+        else terminate();
+        break;
+      case FieldKind::Date:
+        if (field.mask->Shown() == field.loadedShown) terminate();
+        else if (field.mask->Empty()) writeText("");
+        else writeText(FormatHostDate(*ParseDisplayDate(field.mask->Shown())));
+        break;
+      case FieldKind::Time:
+        if (field.mask->Shown() == field.loadedShown) terminate();
+        else writeText(field.mask->Empty() ? std::string() : field.mask->Shown());
+        break;
+      case FieldKind::Number:
+        if (field.line->Text() != field.loadedText)
+          WriteWord(bound, static_cast<std::uint16_t>(field.line->Text().empty() ? 0 : std::stoi(field.line->Text())));
+        break;
+      case FieldKind::CheckBox:
+        if (field.checked != (field.loadedValue != 0)) WriteWord(bound, field.checked ? 1 : 0);
+        break;
+      default:
+        break;
+    }
+  }
+  return DialogOutcome::Confirmed;
+}
+
+void Dialog::Draw(Screen& screen) const {
+  const Rect box = Box(screen.Width(), screen.Height());
+  screen.Fill(box, U' ', colour::kDialog);
+  screen.Frame(box, FrameStyle::Double, colour::kDialogFrame);
+  screen.Shadow(box);
+  const std::u32string title = DecodeMazovia(view_.title);
+  const int titleWidth = static_cast<int>(title.size()) + 2;
+  const int titleColumn = box.column + std::max(1, (box.width - titleWidth) / 2);
+  screen.Mazovia(titleColumn, box.row, " " + view_.title + " ", colour::kDialogTitle, box.width - 2);
+  screen.SetCursor(-1, -1);
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const Field& field = *fields_[i];
+    DrawField(screen, field, box.column + field.item.column, box.row + field.item.row, static_cast<int>(i) == focus_);
+  }
+}
+
+void Dialog::DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const {
+  const DialogItemView& item = field.item;
+  const int width = std::max<int>(item.width, 1);
+  const std::uint8_t attr = focused ? colour::kFieldFocused : colour::kField;
+  const std::uint8_t emptyAttr = focused ? colour::kFieldEmptyFocused : colour::kFieldEmpty;
+  auto cells = [&](int r, std::string_view text, int count, bool dots) {
+    for (int c = 0; c < count; ++c) {
+      if (c < static_cast<int>(text.size())) {
+        const unsigned char byte = static_cast<unsigned char>(text[static_cast<std::size_t>(c)]);
+        const char32_t ch = field.masked ? U'*' : DecodeMazovia(std::string_view(reinterpret_cast<const char*>(&byte), 1))[0];
+        screen.Put(column + c, r, ch, attr);
+      } else {
+        screen.Put(column + c, r, dots ? kEmptyCell : U' ', dots ? emptyAttr : attr);
+      }
+    }
+  };
+  switch (field.kind) {
+    case FieldKind::Label:
+      if ((item.flags & kFlagHidden) == 0 && item.tag != kFlagHidden)
+        DrawMarkedText(screen, column, row, item.text, colour::kDialog, screen.Width());
+      break;
+    case FieldKind::Text: {
+      const LineEditor& e = *field.line;
+      cells(row, std::string_view(e.Text()).substr(std::min(e.Scroll(), e.Text().size())), width, true);
+      if (focused) screen.SetCursor(column + e.CursorCell(), row);
+      break;
+    }
+    case FieldKind::Number: {
+      const LineEditor& e = *field.line;
+      cells(row, std::string_view(e.Text()).substr(std::min(e.Scroll(), e.Text().size())), width, true);
+      if (focused) screen.SetCursor(column + e.CursorCell(), row);
+      break;
+    }
+    case FieldKind::MultiLine: {
+      const FlowTextEditor& e = *field.flow;
+      const std::string& text = e.Text();
+      const std::size_t columns = static_cast<std::size_t>(e.Columns());
+      for (int l = 0; l < e.Lines(); ++l) {
+        const std::size_t start = static_cast<std::size_t>(l) * columns;
+        const std::string_view part = start < text.size() ? std::string_view(text).substr(start, columns) : std::string_view();
+        if (field.readOnly) {
+          screen.Fill({column, row + l, width, 1}, U' ', colour::kReadOnly);
+          screen.Mazovia(column, row + l, part, colour::kReadOnly, width);
+        } else {
+          cells(row + l, part, width, true);
+        }
+      }
+      if (focused) screen.SetCursor(column + e.CursorColumn(), row + e.CursorLine());
+      break;
+    }
+    case FieldKind::Date: case FieldKind::Time: {
+      const std::string& shown = field.mask->Shown();
+      for (int c = 0; c < width; ++c) {
+        const bool inMask = c < static_cast<int>(shown.size());
+        const char ch = inMask ? shown[static_cast<std::size_t>(c)] : ' ';
+        const bool emptySlot = inMask && ch == ' ';
+        screen.Put(column + c, row, emptySlot ? kEmptyCell : static_cast<char32_t>(ch), emptySlot ? emptyAttr : attr);
+      }
+      if (focused) screen.SetCursor(column + field.mask->CursorCell(), row);
+      break;
+    }
+    case FieldKind::CheckBox: {
+      const std::uint8_t box = focused ? colour::kFieldFocused : colour::kDialog;
+      screen.Text(column, row, field.checked ? "[X]" : "[ ]", box);
+      DrawMarkedText(screen, column + 4, row, item.text, colour::kDialog, std::max(width - 4, 0));
+      if (focused) screen.SetCursor(column + 1, row);
+      break;
+    }
+    case FieldKind::Button: {
+      // 0x05 .. 0x01 enclose the key that presses the button; it is shown
+      // picked out, the control bytes take no room.
+      std::u32string caption;
+      std::vector<bool> isKey;
+      bool inKey = false;
+      for (char c : item.text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte == kCaptionKeyStart) inKey = true;
+        else if (byte == kCaptionKeyEnd) inKey = false;
+        else if (byte >= 0x20) caption += DecodeMazovia(std::string(1, c)), isKey.push_back(inKey);
+      }
+      const std::uint8_t face = focused ? colour::kButtonFocused : colour::kButton;
+      screen.Fill({column, row, width, 1}, U' ', face);
+      screen.Put(column, row, U'[', face);
+      screen.Put(column + width - 1, row, U']', face);
+      const int start = column + std::max(1, (width - static_cast<int>(caption.size())) / 2);
+      for (std::size_t k = 0; k < caption.size() && static_cast<int>(k) < width - 2; ++k)
+        screen.Put(start + static_cast<int>(k), row, caption[k], isKey[k] ? colour::kButtonKey : face);
+      if (focused) screen.SetCursor(start, row);
+      break;
+    }
+  }
+}
+
+}  // namespace standin::host

@@ -1,0 +1,68 @@
+#pragma once
+// One running dialog of a plug-in's template set, over the plug-in's
+// buffer: the fields show what the buffer holds when it opens, the user
+// edits them, and only then are the bound bytes written (on confirm) or
+// put back as they were (on leave). No byte outside the fields' bound
+// bytes is ever written.
+//
+// What the template's flag words mean to this host:
+//   0x0002 on an edit field   the text is shown, not edited (the reminder)
+//   0x0400 on an edit field   the text is masked with '*'
+//   0x8000 on an edit field   Enter in it confirms the dialog
+//   0x0800 on a label, or its tag 0x0800: not drawn (a placeholder)
+//   a button's hotKey of 0x100 and up is a key code that presses it
+// Keys: Tab / Shift-Tab and the arrows move between fields, Alt+letter jumps
+// to the field a label marks, F12 or F2 confirms (also Ctrl-Enter and the
+// button), Esc leaves.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "screen.h"
+#include "services/dialog_template_reader.h"
+
+namespace standin::host {
+
+enum class DialogOutcome { Open, Confirmed, Left };
+
+class Dialog {
+ public:
+  // Reads every field's value from `buffer` and keeps a copy of the bound
+  // bytes to put back when the user leaves.
+  Dialog(DialogView view, unsigned char* buffer);
+  ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  void Draw(Screen& screen) const;
+  // One key code, after the hook chain. Confirm writes the fields and
+  // Left puts the bound bytes back before they are answered.
+  DialogOutcome HandleKey(std::uint16_t code);
+  // Why the last confirmation was refused (UTF-8, for a box), once; the
+  // field at fault has the focus.
+  std::string TakeProblem();
+
+  int Number() const { return view_.number; }
+  // Where the dialog stands on a screen of that size.
+  Rect Box(int screenWidth, int screenHeight) const;
+  // Index of the focused item, -1 when none can take the focus.
+  int FocusedItem() const;
+
+ private:
+  struct Field;
+  DialogOutcome TryConfirm();
+  void Leave();
+  void MoveFocus(int direction);
+  void FocusItem(std::size_t itemIndex);
+  bool HandleHotKey(char letter);
+  void DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const;
+
+  DialogView view_;
+  unsigned char* buffer_;
+  std::vector<std::unique_ptr<Field>> fields_;  // one per item, in item order
+  int focus_ = -1;
+  std::string problem_;
+};
+
+}  // namespace standin::host

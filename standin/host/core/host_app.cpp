@@ -1,0 +1,176 @@
+#include "host_app.h"
+
+#include "dialog.h"
+#include "message_box.h"
+#include "services/dialog_template_reader.h"
+
+namespace standin::host {
+
+namespace {
+
+// Pops the layer it pushed, however the loop that drew it ends.
+class LayerGuard {
+ public:
+  LayerGuard(std::vector<std::function<void(Screen&)>>& layers, std::function<void(Screen&)> layer) : layers_(layers) {
+    layers_.push_back(std::move(layer));
+  }
+  ~LayerGuard() { layers_.pop_back(); }
+  LayerGuard(const LayerGuard&) = delete;
+  LayerGuard& operator=(const LayerGuard&) = delete;
+
+ private:
+  std::vector<std::function<void(Screen&)>>& layers_;
+};
+
+constexpr char kHelpText[] =
+    "Klawisze programu:\n"
+    "  strzałki, PgUp, PgDn   wybór faktury\n"
+    "  Enter                  podgląd faktury\n"
+    "  F3                     ostatnie wywołania usług przez wtyczkę\n"
+    "  Shift-F10 (także F9)   parametry przypomnienia (wtyczka)\n"
+    "  Alt-X                  koniec pracy\n"
+    "\n"
+    "W oknach dialogowych:\n"
+    "  Tab, Shift-Tab, strzałki   następne / poprzednie pole\n"
+    "  Alt+litera                 pole opisane tą literą\n"
+    "  F12 (także F2)             zatwierdzenie\n"
+    "  Esc                        wyjście bez zmian\n"
+    "\n"
+    "Każdy klawisz przechodzi najpierw przez łańcuch wtyczek;\n"
+    "pasek stanu pokazuje jego kod i odpowiedź łańcucha.";
+
+}  // namespace
+
+HostApp::HostApp(Terminal& terminal, HostState& state, HostClock& clock, HostOptions options)
+    : terminal_(terminal), state_(state), clock_(clock), options_(options) {}
+
+HostStatus HostApp::Status() const {
+  HostStatus status;
+  status.date = DisplayDate(clock_.Today());
+  status.time = clock_.NowText();
+  status.stateFlags = state_.stateFlags;
+  status.anyKey = anyKey_;
+  status.lastKey = lastKey_;
+  status.hookResult = hookResult_;
+  status.hookRunning = hookRunning_;
+  status.toneFrequency = toneFrequency_;
+  status.toneCount = toneCount_;
+  status.muted = options_.mute;
+  return status;
+}
+
+void HostApp::Render() {
+  const ScreenSize size = terminal_.Size();
+  Screen screen(size.width, size.height);
+  main_.Draw(screen, Status(), plugin_);
+  screen.SetCursor(-1, -1);
+  for (const Layer& layer : layers_) layer(screen);
+  terminal_.Present(screen);
+}
+
+std::optional<std::uint16_t> HostApp::NextKey() {
+  for (;;) {
+    if (inputEnded_) return std::nullopt;
+    Render();
+    const std::optional<KeyEvent> event = terminal_.ReadKey();
+    if (!event) {
+      inputEnded_ = true;
+      return std::nullopt;
+    }
+    std::uint16_t code = BiosKeyCode(*event);
+    if (code == 0) continue;  // Shift alone and the like
+    if (code == options_.shiftF10Alias) code = key::kShiftF10;
+    anyKey_ = true;
+    lastKey_ = code;
+    hookRunning_ = true;
+    toneCount_ = 0;
+    // The hook may open boxes of its own, which read keys of their own; the
+    // status line ends up telling about this key again.
+    const std::uint32_t result = state_.keyHook != nullptr ? state_.keyHook(code) & 0xFFFF : code;
+    lastKey_ = code;
+    hookResult_ = result;
+    hookRunning_ = false;
+    return static_cast<std::uint16_t>(result);
+  }
+}
+
+std::int32_t HostApp::RunBox(std::u32string title, std::u32string text, std::int32_t style) {
+  const MessageBox box(std::move(title), std::move(text), style);
+  LayerGuard guard(layers_, [&box](Screen& screen) { box.Draw(screen); });
+  if (box.Beeps()) Sound(880, 200, 0);
+  for (;;) {
+    const std::optional<std::uint16_t> code = NextKey();
+    if (!code) return 0;
+    if (const auto answer = box.HandleKey(*code)) return *answer;
+  }
+}
+
+std::int32_t HostApp::ShowMessage(std::string_view title, std::string_view text, std::int32_t style) {
+  return RunBox(DecodeMazovia(title), DecodeMazovia(text), style);
+}
+
+std::int32_t HostApp::HostMessage(std::string_view title, std::string_view text) {
+  return RunBox(DecodeUtf8(title), DecodeUtf8(text), kHostStyle);
+}
+
+std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* buffer) {
+  const auto* set = static_cast<const unsigned char*>(templateSet);
+  std::string error = "the set's size exceeds what a host accepts";
+  const std::size_t size = DialogSetSize(set);
+  std::optional<DialogView> view;
+  if (size != 0) view = ReadDialog(set, size, number, &error);
+  if (!view) {
+    HostMessage("Błąd wtyczki", "Okna dialogowego nr " + std::to_string(number) + " nie można wyświetlić:\n" + error);
+    return 0;
+  }
+  Dialog dialog(std::move(*view), static_cast<unsigned char*>(buffer));
+  LayerGuard guard(layers_, [&dialog](Screen& screen) { dialog.Draw(screen); });
+  for (;;) {
+    const std::optional<std::uint16_t> code = NextKey();
+    // With no more input the dialog is left, as with Esc.
+    const DialogOutcome outcome = dialog.HandleKey(code ? *code : key::kEsc);
+    if (outcome == DialogOutcome::Confirmed) return 1;
+    if (outcome == DialogOutcome::Left) return 0;
+    if (const std::string problem = dialog.TakeProblem(); !problem.empty()) HostMessage("Błąd", problem);
+  }
+}
+
+void HostApp::Sound(std::int32_t frequency, std::int32_t duration, std::int32_t /*flags*/) {
+  toneFrequency_ = frequency;
+  ++toneCount_;
+  Render();
+  if (!options_.mute) terminal_.Beep(frequency, duration);
+}
+
+std::string HostApp::CallsText() const {
+  const std::size_t shown = 14;
+  const std::size_t from = state_.calls.size() > shown ? state_.calls.size() - shown : 0;
+  std::string text;
+  for (std::size_t i = from; i < state_.calls.size(); ++i) {
+    std::string call = state_.calls[i].text;
+    if (call.size() > 90) call = call.substr(0, 87) + "...";
+    text += std::to_string(i + 1) + ". " + call + "\n";
+  }
+  return text.empty() ? "Wtyczka nie wywołała jeszcze żadnej usługi." : text;
+}
+
+void HostApp::Run() {
+  for (;;) {
+    const std::optional<std::uint16_t> code = NextKey();
+    if (!code) return;
+    switch (main_.HandleKey(*code)) {
+      case MainAction::Quit: return;
+      case MainAction::AskQuit:
+        if (HostMessage("Koniec pracy", "Zakończyć pracę programu?\nEnter – tak, Esc – nie") == 1 && !inputEnded_) return;
+        break;
+      case MainAction::Help: HostMessage("Pomoc", kHelpText); break;
+      case MainAction::Calls:
+        HostMessage("Wywołania usług (" + std::to_string(state_.calls.size()) + ")", CallsText());
+        break;
+      case MainAction::ShowDocument: HostMessage(main_.DocumentTitle(), main_.DocumentText()); break;
+      case MainAction::None: break;
+    }
+  }
+}
+
+}  // namespace standin::host

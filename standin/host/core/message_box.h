@@ -1,0 +1,40 @@
+#pragma once
+// A message box drawn in character cells over whatever is on the screen.
+// The style word chooses the look:
+//   1       a notice: black on grey, single frame ("uwaga" boxes)
+//   0xC001  an alarm: white on red, double frame, and the host beeps once
+//           as it opens (bit 0x4000 sound, bit 0x8000 alarm colours)
+//   any other style is drawn as a notice.
+// The host's own boxes (kHostStyle) are white on cyan. Enter answers 1,
+// Esc answers 0; both close the box.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "screen.h"
+
+namespace standin::host {
+
+inline constexpr std::int32_t kNoticeStyle = 1;
+inline constexpr std::int32_t kAlarmStyle = 0xC001;
+inline constexpr std::int32_t kHostStyle = -1;  // the stand-in host's own messages
+
+class MessageBox {
+ public:
+  MessageBox(std::u32string title, std::u32string text, std::int32_t style);
+
+  void Draw(Screen& screen) const;
+  // 1 for Enter, 0 for Esc, nothing for any other key.
+  std::optional<std::int32_t> HandleKey(std::uint16_t code) const;
+  bool Beeps() const { return (style_ & 0x4000) != 0 && style_ != kHostStyle; }
+  std::int32_t Style() const { return style_; }
+
+ private:
+  std::vector<std::u32string> Lines(int maxWidth) const;
+
+  std::u32string title_, text_;
+  std::int32_t style_;
+};
+
+}  // namespace standin::host

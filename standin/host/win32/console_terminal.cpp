@@ -1,0 +1,92 @@
+#include "console_terminal.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace standin::host {
+
+ConsoleTerminal::ConsoleTerminal() {
+  input_ = GetStdHandle(STD_INPUT_HANDLE);
+  output_ = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD outputMode = 0;
+  if (!GetConsoleMode(input_, &savedInputMode_) || !GetConsoleMode(output_, &outputMode)) return;
+  // Keys as they are: no Ctrl+C handling, no line editing, no echo.
+  SetConsoleMode(input_, ENABLE_EXTENDED_FLAGS | ENABLE_WINDOW_INPUT);
+  GetConsoleCursorInfo(output_, &savedCursor_);
+  ready_ = true;
+}
+
+ConsoleTerminal::~ConsoleTerminal() {
+  if (!ready_) return;
+  // Leave a clean console behind.
+  const ScreenSize size = Size();
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  GetConsoleScreenBufferInfo(output_, &info);
+  const COORD top{0, info.srWindow.Top};
+  DWORD written = 0;
+  FillConsoleOutputCharacterW(output_, L' ', static_cast<DWORD>(size.width * size.height), top, &written);
+  FillConsoleOutputAttribute(output_, 0x07, static_cast<DWORD>(size.width * size.height), top, &written);
+  SetConsoleCursorPosition(output_, top);
+  SetConsoleCursorInfo(output_, &savedCursor_);
+  SetConsoleMode(input_, savedInputMode_);
+}
+
+ScreenSize ConsoleTerminal::Size() {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!GetConsoleScreenBufferInfo(output_, &info)) return {80, 25};
+  const int width = info.srWindow.Right - info.srWindow.Left + 1;
+  const int height = info.srWindow.Bottom - info.srWindow.Top + 1;
+  return {std::max(width, 20), std::max(height, 10)};
+}
+
+void ConsoleTerminal::Present(const Screen& screen) {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  GetConsoleScreenBufferInfo(output_, &info);
+  std::vector<CHAR_INFO> cells(static_cast<std::size_t>(screen.Width() * screen.Height()));
+  for (int row = 0; row < screen.Height(); ++row)
+    for (int column = 0; column < screen.Width(); ++column) {
+      const Cell cell = screen.At(column, row);
+      CHAR_INFO& out = cells[static_cast<std::size_t>(row * screen.Width() + column)];
+      // The console holds UTF-16 units; the host draws nothing beyond them.
+      out.Char.UnicodeChar = cell.ch < 0x10000 ? static_cast<WCHAR>(cell.ch) : L'?';
+      out.Attributes = cell.attr;
+    }
+  SMALL_RECT region{info.srWindow.Left, info.srWindow.Top, static_cast<SHORT>(info.srWindow.Left + screen.Width() - 1),
+                    static_cast<SHORT>(info.srWindow.Top + screen.Height() - 1)};
+  WriteConsoleOutputW(output_, cells.data(), COORD{static_cast<SHORT>(screen.Width()), static_cast<SHORT>(screen.Height())},
+                      COORD{0, 0}, &region);
+  CONSOLE_CURSOR_INFO cursor{25, screen.CursorColumn() >= 0};
+  if (cursor.bVisible)
+    SetConsoleCursorPosition(output_, COORD{static_cast<SHORT>(info.srWindow.Left + screen.CursorColumn()),
+                                            static_cast<SHORT>(info.srWindow.Top + screen.CursorRow())});
+  SetConsoleCursorInfo(output_, &cursor);
+}
+
+std::optional<KeyEvent> ConsoleTerminal::ReadKey() {
+  for (;;) {
+    INPUT_RECORD record{};
+    DWORD read = 0;
+    if (!ReadConsoleInputW(input_, &record, 1, &read) || read == 0) return std::nullopt;
+    if (record.EventType == WINDOW_BUFFER_SIZE_EVENT) {
+      // A resized window: an empty key press makes the host draw afresh.
+      return KeyEvent{};
+    }
+    if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) continue;
+    const KEY_EVENT_RECORD& k = record.Event.KeyEvent;
+    KeyEvent event;
+    event.vk = k.wVirtualKeyCode;
+    event.ch = k.uChar.UnicodeChar;
+    event.shift = (k.dwControlKeyState & SHIFT_PRESSED) != 0;
+    event.ctrl = (k.dwControlKeyState & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) != 0;
+    event.alt = (k.dwControlKeyState & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) != 0;
+    // AltGr (right Alt with Ctrl) types the Polish letters; it is no Alt key.
+    if ((k.dwControlKeyState & RIGHT_ALT_PRESSED) != 0 && event.ctrl && event.ch >= 0x80) event.alt = event.ctrl = false;
+    return event;
+  }
+}
+
+void ConsoleTerminal::Beep(int frequency, int milliseconds) {
+  ::Beep(static_cast<DWORD>(std::clamp(frequency, 37, 32767)), static_cast<DWORD>(std::max(milliseconds, 1)));
+}
+
+}  // namespace standin::host
