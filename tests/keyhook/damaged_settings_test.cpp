@@ -228,11 +228,13 @@ TEST_F(UnreadableSettings, ADirectoryInTheFilesPlaceIsLeftAlone) {
   EXPECT_EQ(Calls("HostFileOpen"), 1);
 }
 
-TEST_F(UnreadableSettings, AReadOnlyFileGetsNoSwitchedOffNotice) {
+TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingGetsNoSwitchedOffNotice) {
   StoreSettings(Settings(Row(kToday, 0)));
-  ASSERT_TRUE(SetFileAttributesA("infprz.dat", FILE_ATTRIBUTE_READONLY));
-  CheckAt(12, 0, 0);
-  SetFileAttributesA("infprz.dat", FILE_ATTRIBUTE_NORMAL);
+  HANDLE reader = CreateFileA("infprz.dat", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  CheckAt(12, 0, 0);  // due; the empty password is right, the save cannot open the file
+  CloseHandle(reader);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
   EXPECT_TRUE(frontEnd.messages.empty());
   EXPECT_EQ(int{StoredSettings().enabled}, 1);

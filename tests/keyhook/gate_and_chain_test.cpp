@@ -3,6 +3,7 @@
 // installed before it.
 #include <vector>
 
+#include "support/stack_measure.h"
 #include "key_hook_fixture.h"
 
 namespace keyhook_test {
@@ -155,6 +156,14 @@ TEST_F(Chaining, OnlyTheLow16BitsAreTheKey) {
   EXPECT_EQ(Press(0x00015D00u), kConsumed) << "Shift-F10 whatever the upper half";
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
 }
+
+#if defined(__i386__)
+TEST_F(Chaining, TheHookRemovesItsOwnArgument) {
+  const std::uint32_t argument[] = {kPlainKey};
+  EXPECT_EQ(MeasureArgumentPop(reinterpret_cast<const void*>(&KeyHook), argument, 1), 4u)
+      << "the host pushes one word and expects the hook to pop it";
+}
+#endif
 
 }  // namespace
 }  // namespace keyhook_test
