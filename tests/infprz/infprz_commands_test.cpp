@@ -106,10 +106,11 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"import", "-"}, "\"intervalMinutes\" must be a whole number"},
       {{"import", "-"}, "row 1: start date"},
       {{"import", "-"}, "at most 3 rows"},
+      {{"import", "-"}, "interval 18446744073709551615 is outside"},
   };
   const std::vector<std::string> jsonInputs = {
       "{", R"({"pasword": "x"})", R"({"rows": [{"intervalMinutes": "5"}]})", R"({"rows": [{"startDate": "13.13.2026"}]})",
-      R"({"rows": [{}, {}, {}, {}]})"};
+      R"({"rows": [{}, {}, {}, {}]})", R"({"rows": [{"intervalMinutes": 18446744073709551615}]})"};
   std::size_t json = 0;
   for (const auto& [args, message] : refused) {
     const std::string input = args[0] == "import" ? jsonInputs[json++] : "";
@@ -123,11 +124,13 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
 TEST_F(InfprzCommands, DamagedFileIsShownWithWarningsAndRepairedBySet) {
   std::string file = ReadFileBytes("infprz.dat");
   for (int i = 0; i < 481; ++i) file[i] = static_cast<char>(~'A');  // text without its NUL
+  file[0] = static_cast<char>(~'\x1B');                              // an escape must not reach the terminal
   file[568 + 6] = static_cast<char>(~'z');                           // after the password's NUL
   WriteFileBytes("infprz.dat", file + "extra");
 
   const auto shown = Infprz({"show"});
   EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find("  1 | ?" + std::string(59, 'A') + "\n"), std::string::npos);
   EXPECT_NE(shown.out.find("  8 | " + std::string(60, 'A') + "\n"), std::string::npos);
   EXPECT_EQ(shown.err,
             "infprz: warning: the file is 596 bytes, not 591: only the first 591 count\n"

@@ -34,7 +34,7 @@ int RunInfprz(const std::vector<std::string>& args, std::istream& in, std::ostre
 
   std::string file = kDefaultFile;
   const auto addFile = [&file](CLI::App* command) {
-    command->add_option("FILE", file, "settings file (default: ./infprz.dat)");
+    command->add_option("FILE", file, "settings file (default: ./infprz.dat)")->type_name("");
   };
 
   ShowRequest show;
@@ -45,7 +45,9 @@ int RunInfprz(const std::vector<std::string>& args, std::istream& in, std::ostre
 
   std::string jsonFile;
   CLI::App* importCommand = app.add_subcommand("import", "replace the settings with those of a JSON file");
-  importCommand->add_option("JSON", jsonFile, "JSON file as 'show --json' writes it; - reads standard input")->required();
+  importCommand->add_option("JSON", jsonFile, "JSON file as 'show --json' writes it; - reads standard input")
+      ->required()
+      ->type_name("");
   addFile(importCommand);
 
   std::string text, password, startDate, interval, fromTime, toTime;
@@ -54,13 +56,13 @@ int RunInfprz(const std::vector<std::string>& args, std::istream& in, std::ostre
       "set", "change single fields; without any, rewrite the file repaired");
   addFile(setCommand);
   CLI::Option* textOption = setCommand->add_option("--text", text, "the reminder text; a line break fills its line");
-  CLI::Option* passwordOption = setCommand->add_option("--password", password, "the password; '' removes it");
-  CLI::Option* rowOption = setCommand->add_option("--row", row, "the schedule row (1 to 3) the next four change");
+  CLI::Option* passwordOption = setCommand->add_option("--password", password, "the password; '' removes it")->type_name("PASSWORD");
+  CLI::Option* rowOption = setCommand->add_option("--row", row, "the schedule row (1 to 3) the next four change")->type_name("N");
   CLI::Option* dateOption =
-      setCommand->add_option("--start-date", startDate, "DD.MM.YYYY or YYYYMMDD; '' takes the row out of use");
-  CLI::Option* intervalOption = setCommand->add_option("--interval", interval, "minutes, -32767 to 32767");
-  CLI::Option* fromOption = setCommand->add_option("--from", fromTime, "earliest time HH:MM:SS; '' for none");
-  CLI::Option* toOption = setCommand->add_option("--to", toTime, "latest time HH:MM:SS; '' for none");
+      setCommand->add_option("--start-date", startDate, "DD.MM.YYYY or YYYYMMDD; '' takes the row out of use")->type_name("DATE");
+  CLI::Option* intervalOption = setCommand->add_option("--interval", interval, "minutes, -32767 to 32767")->type_name("MINUTES");
+  CLI::Option* fromOption = setCommand->add_option("--from", fromTime, "earliest time HH:MM:SS; '' for none")->type_name("TIME");
+  CLI::Option* toOption = setCommand->add_option("--to", toTime, "latest time HH:MM:SS; '' for none")->type_name("TIME");
   bool on = false, off = false;
   CLI::Option* onOption = setCommand->add_flag("--on", on, "switch the reminder on");
   CLI::Option* offOption = setCommand->add_flag("--off", off, "switch the reminder off");

@@ -34,6 +34,9 @@ void ReadRow(ReminderSettings& record, int row, const json& value) {
   if (value.contains("intervalMinutes")) {
     const json& minutes = value.at("intervalMinutes");
     if (!minutes.is_number_integer()) throw InvalidInput(where + "\"intervalMinutes\" must be a whole number");
+    // A number past the signed range would wrap when read as long long.
+    if (minutes.is_number_unsigned() && minutes.get<unsigned long long>() > static_cast<unsigned long long>(kIntervalLimit))
+      throw InvalidInput(where + "interval " + minutes.dump() + " is outside -32767 to 32767 minutes");
     SetInterval(record, row, minutes.get<long long>());
   }
   SetFromTime(record, row, StringAt(value, "from", where));

@@ -13,17 +13,24 @@ namespace infprz {
 
 namespace {
 
+// A damaged file's control bytes must not reach the terminal as commands.
+std::string Printable(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return text;
+}
+
 std::string DateColumn(const ReminderSchedule& row) {
   const std::string stored(StoredText(row.startDate, sizeof row.startDate));
   if (const auto date = standin::ParseHostDate(stored.c_str())) return standin::DisplayDate(*date);
   std::string shown = "\"";  // appended piecewise: GCC 12 warns falsely on a + chain here
-  shown += standin::MazoviaToUtf8(stored);
+  shown += Printable(standin::MazoviaToUtf8(stored));
   shown += "\" (not a date: the row never governs)";
   return shown;
 }
 
 std::string TimeColumn(const char* field, std::size_t width) {
-  const std::string time = ReadableText(field, width);
+  const std::string time = Printable(ReadableText(field, width));
   if (time.empty()) return "-";
   return IsTimeOfDay(time) ? time : "\"" + time + "\" (not HH:MM:SS)";
 }
@@ -41,7 +48,7 @@ std::string ReadableReport(const ReminderSettings& record, bool showPassword) {
   if (record.password[0] == '\0')
     out << "none\n";
   else if (showPassword)
-    out << "\"" << ReadableText(record.password, sizeof record.password) << "\"\n";
+    out << "\"" << Printable(ReadableText(record.password, sizeof record.password)) << "\"\n";
   else
     out << "set (--show-password shows it)\n";
 
@@ -49,7 +56,7 @@ std::string ReadableReport(const ReminderSettings& record, bool showPassword) {
   const auto lines = standin::ReminderTextLines(StoredText(record.text, sizeof record.text));
   if (lines.empty()) out << "  (none)\n";
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string line = standin::MazoviaToUtf8(lines[i]);
+    std::string line = Printable(standin::MazoviaToUtf8(lines[i]));
     line.erase(line.find_last_not_of(' ') + 1);
     out << "  " << i + 1 << " | " << line << "\n";
   }
