@@ -1,0 +1,111 @@
+// Shift-F10 in the real talvenor.dll: the configuration, behind the
+// password when one is set.
+#include "story_host.h"
+#include "text/texts.h"
+
+namespace e2e {
+namespace {
+
+using talvenor::ReminderSettings;
+
+constexpr std::uint32_t kShiftF10 = 0x5D00;
+constexpr std::uint32_t kConsumed = 0xFFFF;
+
+std::string Complemented(const ReminderSettings& settings) {
+  std::string bytes(reinterpret_cast<const char*>(&settings), sizeof settings);
+  for (char& byte : bytes) byte = static_cast<char>(~byte);
+  return bytes;
+}
+
+ReminderSettings Protected() {
+  ReminderSettings settings{};
+  SetField(settings.text, "Backup!");
+  SetField(settings.schedules[1].startDate, "20260101");
+  settings.schedules[1].intervalMinutes = 30;
+  SetField(settings.password, "tajne");
+  return settings;
+}
+
+class HotkeyStory : public Story {
+ protected:
+  void StartQuietly() {
+    WriteFileBytes(kMarkerFile, "");
+    ASSERT_EQ(Start(0), 0);
+  }
+};
+
+TEST_F(HotkeyStory, WithoutSettingsShiftF10OpensTheConfigurationAtOnceAndSavesIt) {
+  StartQuietly();
+  ASSERT_FALSE(FileExists(kSettingsFile));
+  ReminderSettings edited{};
+  frontEnd.dialogActions.push_back([&](void*, std::int32_t number, void* buffer) {
+    EXPECT_EQ(number, 2);
+    auto* settings = static_cast<ReminderSettings*>(buffer);
+    EXPECT_EQ(Complemented(*settings), Complemented(ReminderSettings{})) << "no file reads as all zeros";
+    EXPECT_EQ(Press(kShiftF10), kShiftF10) << "inside the plug-in's dialog the key goes back to the host";
+    SetField(settings->text, "Przerwa");
+    SetField(settings->schedules[0].startDate, "20261201");
+    settings->schedules[0].intervalMinutes = 90;
+    SetField(settings->password, "nowe");
+    settings->enabled = 1;
+    edited = *settings;
+    return 1;
+  });
+
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{2})) << "no password dialog, no nested configuration";
+  EXPECT_TRUE(frontEnd.messages.empty());
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(edited));
+  EXPECT_EQ(host->stateFlags, 0);
+}
+
+TEST_F(HotkeyStory, RightPasswordOpensTheConfigurationOverTheStoredRecord) {
+  WriteSettingsFile(Protected());
+  StartQuietly();
+  frontEnd.dialogActions.push_back([](void*, std::int32_t number, void* buffer) {
+    EXPECT_EQ(number, 1);
+    auto* entered = static_cast<char*>(buffer);
+    EXPECT_EQ(std::string(entered, 21), std::string(21, '\0')) << "the entry starts empty";
+    std::memcpy(entered, "tajne", 6);
+    return 1;
+  });
+  frontEnd.dialogActions.push_back([](void*, std::int32_t number, void* buffer) {
+    EXPECT_EQ(number, 2);
+    auto* settings = static_cast<ReminderSettings*>(buffer);
+    EXPECT_EQ(Complemented(*settings), Complemented(Protected()));
+    settings->enabled = 1;
+    return 1;
+  });
+
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 2}));
+  EXPECT_TRUE(frontEnd.messages.empty());
+  ReminderSettings expected = Protected();
+  expected.enabled = 1;
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(expected));
+}
+
+TEST_F(HotkeyStory, WrongPasswordSaysSoAndKeepsTheConfigurationClosed) {
+  WriteSettingsFile(Protected());
+  StartQuietly();
+  frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+    std::memcpy(buffer, "tajn", 5);
+    return 1;
+  });
+
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1}));
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].title, talvenor::text::kNoticeTitle.data());
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kWrongPassword.data());
+  EXPECT_EQ(frontEnd.messages[0].style, 1);
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(Protected())) << "written back as it was";
+  EXPECT_EQ(CallTexts("HostFileOpen").back().rfind("HostFileOpen(\"infprz.dat\", \"wb\"", 0), 0u);
+  EXPECT_EQ(host->stateFlags, 0);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,155 @@
+// A reminder falling due in the real talvenor.dll, its clock moved through
+// the redirected GetTickCount and _time64.
+#include "reminder/reminder_prompt.h"
+#include "story_host.h"
+#include "text/texts.h"
+
+namespace e2e {
+namespace {
+
+using talvenor::ReminderPrompt;
+using talvenor::ReminderSettings;
+
+constexpr std::uint32_t kKey = 0x1E61;  // 'a'
+constexpr std::int64_t kStartSeconds = 1'800'000'000;
+const std::string kText = TALVENOR_MAZOVIA("Zadzwoń do klienta w sprawie faktury").data();
+
+// On, every minute from today, 08:00 to 16:00, behind "tajne".
+ReminderSettings DueEveryMinute() {
+  ReminderSettings settings{};
+  SetField(settings.text, kText);
+  SetField(settings.schedules[0].startDate, "20261209");  // the front end's today
+  settings.schedules[0].intervalMinutes = 1;
+  SetField(settings.schedules[0].fromTime, "08:00:00");
+  SetField(settings.schedules[0].toTime, "16:00:00");
+  SetField(settings.password, "tajne");
+  settings.enabled = 1;
+  return settings;
+}
+
+std::vector<standin::ScriptedFrontEnd::Tone> OneBurst() {
+  std::vector<standin::ScriptedFrontEnd::Tone> burst;
+  for (int n = 20; n >= 1; --n) burst.push_back({(n % 5) * 500 + 100, 60, 0});
+  return burst;
+}
+
+bool SameTones(const std::vector<standin::ScriptedFrontEnd::Tone>& a,
+               const std::vector<standin::ScriptedFrontEnd::Tone>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].frequency != b[i].frequency || a[i].duration != b[i].duration || a[i].flags != b[i].flags) return false;
+  return true;
+}
+
+std::size_t SettingsReads(const std::vector<std::string>& opens) {
+  std::size_t reads = 0;
+  for (const auto& open : opens) reads += open.rfind("HostFileOpen(\"infprz.dat\", \"rb\"", 0) == 0;
+  return reads;
+}
+
+class ReminderStory : public Story {
+ protected:
+  // Started with the marker in place, the first key pressed and a first
+  // check made: the interval counts from that check.
+  void StartAndMakeFirstCheck() {
+    WriteSettingsFile(DueEveryMinute());
+    WriteFileBytes(kMarkerFile, "");
+    ASSERT_EQ(Start(0), 0);
+    ASSERT_TRUE(frontEnd.messages.empty());
+
+    SetTicks(1000);
+    EXPECT_EQ(Press(kKey), kKey);
+    EXPECT_EQ(Reads(), 0u) << "the first key runs no check";
+    SetTicks(6000);
+    EXPECT_EQ(Press(kKey), kKey);
+    EXPECT_EQ(Reads(), 0u) << "5000 ms after is not yet more than 5000 ms";
+    SetTicks(6001);
+    EXPECT_EQ(Press(kKey), kKey);
+    EXPECT_EQ(Reads(), 1u) << "5001 ms after the first key: a check, through the redirected GetTickCount";
+    EXPECT_TRUE(frontEnd.tones.empty()) << "the interval starts at the first check";
+    EXPECT_EQ(host->stateFlags, 0) << "flag 0x8000 restored";
+  }
+
+  // One more check, a minute after the last due decision.
+  std::uint32_t PressAMinuteLater() {
+    seconds += 60;
+    ticks += 5001;
+    SetSeconds(seconds);
+    SetTicks(ticks);
+    return Press(kKey);
+  }
+
+  std::size_t Reads() const { return SettingsReads(CallTexts("HostFileOpen")); }
+
+  // Checks what the reminder dialog is shown with, then types `password`.
+  standin::ScriptedFrontEnd::DialogAction TypeInReminder(std::string password) {
+    return [this, password](void* templateSet, std::int32_t number, void* buffer) {
+      EXPECT_EQ(number, 3);
+      EXPECT_TRUE(InPlugin(templateSet)) << "the plug-in's own dialog templates";
+      EXPECT_EQ(host->stateFlags & 0x8000, 0x8000) << "held while the dialog is open";
+      auto* prompt = static_cast<ReminderPrompt*>(buffer);
+      EXPECT_EQ(std::string(prompt->text), kText);
+      EXPECT_EQ(prompt->enteredPassword[0], '\0');
+      SetField(prompt->enteredPassword, password);
+      return 1;
+    };
+  }
+
+  std::int64_t seconds = kStartSeconds;
+  std::uint32_t ticks = 6001;
+};
+
+TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitchesItOff) {
+  StartAndMakeFirstCheck();
+  frontEnd.dialogActions.push_back(TypeInReminder("tajne"));
+
+  EXPECT_EQ(PressAMinuteLater(), kKey) << "the key goes on to the host";
+
+  EXPECT_TRUE(SameTones(frontEnd.tones, OneBurst())) << frontEnd.tones.size() << " tones";
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3}));
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].title, talvenor::text::kNoticeTitle.data());
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderSwitchedOff.data());
+  EXPECT_EQ(frontEnd.messages[0].style, 1);
+  EXPECT_EQ(host->stateFlags, 0);
+
+  // The file as the plug-in wrote it: the same record, switched off.
+  ReminderSettings expected = DueEveryMinute();
+  expected.enabled = 0;
+  std::string expectedBytes(reinterpret_cast<const char*>(&expected), sizeof expected);
+  for (char& byte : expectedBytes) byte = static_cast<char>(~byte);
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), expectedBytes);
+
+  // Off stays off.
+  PressAMinuteLater();
+  PressAMinuteLater();
+  EXPECT_EQ(frontEnd.tones.size(), 20u);
+  EXPECT_EQ(frontEnd.dialogsRun.size(), 1u);
+}
+
+TEST_F(ReminderStory, WrongPasswordBringsASecondBurstSavesNothingAndTheReminderComesAgain) {
+  StartAndMakeFirstCheck();
+  const std::string stored = ReadFileBytes(kSettingsFile);
+  frontEnd.dialogActions.push_back(TypeInReminder("TAJNE"));
+
+  EXPECT_EQ(PressAMinuteLater(), kKey);
+
+  std::vector<standin::ScriptedFrontEnd::Tone> twoBursts = OneBurst();
+  const auto burst = OneBurst();
+  twoBursts.insert(twoBursts.end(), burst.begin(), burst.end());
+  EXPECT_TRUE(SameTones(frontEnd.tones, twoBursts)) << frontEnd.tones.size() << " tones";
+  EXPECT_TRUE(frontEnd.messages.empty());
+  for (const auto& open : CallTexts("HostFileOpen"))
+    EXPECT_EQ(open.find("\"wb\""), std::string::npos) << "nothing saved: " << open;
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
+  EXPECT_EQ(host->stateFlags, 0);
+
+  // Left without a password a minute later: it came again, and stays on.
+  EXPECT_EQ(PressAMinuteLater(), kKey);
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3}));
+  EXPECT_EQ(frontEnd.tones.size(), 80u);
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
+}
+
+}  // namespace
+}  // namespace e2e
