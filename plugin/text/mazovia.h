@@ -38,24 +38,28 @@ constexpr char32_t MazoviaCodePoint(unsigned char byte) {
 }
 
 // Decodes one UTF-8 sequence at s[i]; advances i. Returns 0xFFFFFFFF on a
-// malformed sequence.
+// malformed sequence, an overlong form or a surrogate, so no text can
+// smuggle a NUL or a control byte past a check in disguise.
 constexpr char32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {
+  constexpr char32_t kBad = 0xFFFFFFFF;
   const auto b0 = static_cast<unsigned char>(s[i]);
-  int extra = b0 < 0x80 ? 0 : (b0 & 0xE0) == 0xC0 ? 1 : (b0 & 0xF0) == 0xE0 ? 2 : (b0 & 0xF8) == 0xF0 ? 3 : -1;
+  const int extra = b0 < 0x80 ? 0 : (b0 & 0xE0) == 0xC0 ? 1 : (b0 & 0xF0) == 0xE0 ? 2 : (b0 & 0xF8) == 0xF0 ? 3 : -1;
   if (extra < 0 || i + extra >= n) {
     ++i;
-    return 0xFFFFFFFF;
+    return kBad;
   }
   char32_t cp = extra == 0 ? b0 : (b0 & (0x3F >> extra));
   for (int k = 1; k <= extra; ++k) {
     const auto b = static_cast<unsigned char>(s[i + k]);
     if ((b & 0xC0) != 0x80) {
       ++i;
-      return 0xFFFFFFFF;
+      return kBad;
     }
     cp = (cp << 6) | (b & 0x3F);
   }
   i += extra + 1;
+  constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kBad;
   return cp;
 }
 

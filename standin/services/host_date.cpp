@@ -101,12 +101,25 @@ std::string DisplayDate(const CivilDate& date) {
 
 std::optional<CivilDate> ParseDisplayDate(const std::string& text) {
   if (text.size() == 8 && text.find_first_not_of("0123456789") == std::string::npos) return ParseHostDate(text.c_str());
-  int d = 0, m = 0, y = 0;
-  char s1 = 0, s2 = 0;
-  int consumed = 0;
-  if (std::sscanf(text.c_str(), "%2d%c%2d%c%4d%n", &d, &s1, &m, &s2, &y, &consumed) != 5) return std::nullopt;
-  if (static_cast<std::size_t>(consumed) != text.size()) return std::nullopt;
-  if (s1 != s2 || (s1 != '.' && s1 != '-' && s1 != '/')) return std::nullopt;
+  // D.M.YYYY or DD.MM.YYYY, with one kind of separator; a four-digit year only.
+  std::size_t i = 0;
+  auto number = [&](std::size_t minDigits, std::size_t maxDigits) -> int {
+    std::size_t digits = 0;
+    int value = 0;
+    while (i < text.size() && digits < maxDigits && text[i] >= '0' && text[i] <= '9') {
+      value = value * 10 + (text[i++] - '0');
+      ++digits;
+    }
+    return digits >= minDigits ? value : -1;
+  };
+  const int d = number(1, 2);
+  if (d < 0 || i >= text.size()) return std::nullopt;
+  const char separator = text[i++];
+  if (separator != '.' && separator != '-' && separator != '/') return std::nullopt;
+  const int m = number(1, 2);
+  if (m < 0 || i >= text.size() || text[i++] != separator) return std::nullopt;
+  const int y = number(4, 4);
+  if (y < 0 || i != text.size()) return std::nullopt;
   return Valid(y, m, d);
 }
 

@@ -43,6 +43,8 @@ TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
   EXPECT_EQ(standin::ParseDisplayDate("09.12.2026")->day, 9);
   EXPECT_EQ(standin::FormatHostDate(standin::ParseDisplayDate("1-2-2027").value()), "20270201");
   EXPECT_FALSE(standin::ParseDisplayDate("31.02.2026").has_value());
+  for (const char* bad : {"1.2.26", " 1.2.2026", "+1.2.2026", "01.02-2026", "01.02.20260", "2026-02-01"})
+    EXPECT_FALSE(standin::ParseDisplayDate(bad).has_value()) << bad;
 }
 
 TEST_F(StandinServices, NowTextIsEightCharacters) {

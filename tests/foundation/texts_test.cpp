@@ -68,6 +68,9 @@ TEST(CodePages, Utf8RoundTripAndRefusal) {
   EXPECT_EQ(standin::MazoviaToUtf8(*mazovia), polish);
   EXPECT_FALSE(standin::Utf8ToMazovia("cena 5 €").has_value());
   EXPECT_FALSE(standin::Utf8ToMazovia("\xC5").has_value()) << "a cut UTF-8 sequence";
+  EXPECT_FALSE(standin::Utf8ToMazovia("\xC0\x80").has_value()) << "an overlong NUL";
+  EXPECT_FALSE(standin::Utf8ToMazovia("\xE0\x81\x81").has_value()) << "an overlong 'A'";
+  EXPECT_FALSE(standin::Utf8ToMazovia("\xED\xA0\x80").has_value()) << "a surrogate";
 }
 
 }  // namespace
