@@ -1,10 +1,12 @@
 #pragma once
 // The host's colours, as console attributes (background << 4 | foreground).
+// Light grey (7) is used as a foreground on black only: Wine's console, when
+// it goes back to grey letters, also drops the background colour.
 #include <cstdint>
 
 namespace standin::host::colour {
 
-inline constexpr std::uint8_t kDesk = 0x17;          // main screen: light grey on blue
+inline constexpr std::uint8_t kDesk = 0x1B;          // main screen: light cyan on blue
 inline constexpr std::uint8_t kDeskBright = 0x1F;    // its headings
 inline constexpr std::uint8_t kSelectedRow = 0x30;   // the list's current row
 inline constexpr std::uint8_t kMenu = 0x70;          // menu line
@@ -20,8 +22,8 @@ inline constexpr std::uint8_t kDialogTitle = 0x7F;
 inline constexpr std::uint8_t kHotKey = 0x74;        // the hot-key letter of a label
 inline constexpr std::uint8_t kField = 0x1F;         // an edit field: white on blue
 inline constexpr std::uint8_t kFieldFocused = 0x3F;  // the field being edited: white on cyan
-inline constexpr std::uint8_t kFieldEmpty = 0x17;    // the dots of an empty cell
-inline constexpr std::uint8_t kFieldEmptyFocused = 0x37;
+inline constexpr std::uint8_t kFieldEmpty = 0x13;    // the dots of an empty cell: cyan on blue
+inline constexpr std::uint8_t kFieldEmptyFocused = 0x31;
 inline constexpr std::uint8_t kReadOnly = 0x70;      // a text shown, not edited
 inline constexpr std::uint8_t kButton = 0x20;        // black on green
 inline constexpr std::uint8_t kButtonFocused = 0x2F;

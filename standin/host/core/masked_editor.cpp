@@ -1,5 +1,7 @@
 #include "masked_editor.h"
 
+#include <utility>
+
 #include "bios_keys.h"
 
 namespace standin::host {
@@ -11,6 +13,7 @@ void MaskedEditor::Clear() {
   for (std::size_t i = 0; i < shown_.size(); ++i)
     if (IsSlot(i)) shown_[i] = ' ';
   cursor_ = 0;
+  pastEnd_ = false;
   MoveToSlot(0, +1);
 }
 
@@ -45,6 +48,7 @@ void MaskedEditor::MoveToSlot(std::size_t from, int direction) {
 }
 
 bool MaskedEditor::HandleKey(std::uint16_t code) {
+  const bool pastEnd = std::exchange(pastEnd_, false);
   switch (code) {
     case key::kLeft:
       if (cursor_ > 0) MoveToSlot(cursor_ - 1, -1);
@@ -59,7 +63,7 @@ bool MaskedEditor::HandleKey(std::uint16_t code) {
       MoveToSlot(mask_.size() - 1, -1);
       return true;
     case key::kBackspace:
-      if (cursor_ > 0) MoveToSlot(cursor_ - 1, -1);
+      if (!pastEnd && cursor_ > 0) MoveToSlot(cursor_ - 1, -1);
       shown_[cursor_] = ' ';
       return true;
     case key::kDel:
@@ -70,12 +74,15 @@ bool MaskedEditor::HandleKey(std::uint16_t code) {
   }
   const unsigned char ch = TypedByte(code);
   if (ch == 0) return false;
-  if (ch >= '0' && ch <= '9') {
+  if (pastEnd) {
+    pastEnd_ = true;  // the mask is full: nothing more goes in
+    return true;
+  }
+  if ((ch >= '0' && ch <= '9') || ch == ' ') {
     shown_[cursor_] = static_cast<char>(ch);
+    const std::size_t before = cursor_;
     MoveToSlot(cursor_ + 1, +1);
-  } else if (ch == ' ') {
-    shown_[cursor_] = ' ';
-    MoveToSlot(cursor_ + 1, +1);
+    pastEnd_ = cursor_ == before;
   }
   return true;  // other characters have no place in a mask
 }

@@ -29,6 +29,7 @@ class MaskedEditor {
 
   std::string mask_, shown_;
   std::size_t cursor_ = 0;
+  bool pastEnd_ = false;  // the last slot has just been typed: the cursor stands behind it
 };
 
 }  // namespace standin::host

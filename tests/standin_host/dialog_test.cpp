@@ -1,0 +1,249 @@
+// The dialog engine over the plug-in's own template set: what the user
+// sees, and which bytes of the plug-in's buffer change, on confirm and on
+// leave.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "core/dialog.h"
+#include "host_test_keys.h"
+#include "reminder/dialog_templates.h"
+#include "reminder/reminder_prompt.h"
+#include "reminder/reminder_settings.h"
+
+namespace {
+
+using namespace standin::host;
+using host_test::Key;
+using host_test::Typed;
+using talvenor::ReminderPrompt;
+using talvenor::ReminderSettings;
+
+constexpr std::size_t kGuard = 32;  // bytes behind the bound ones that must stay as they are
+constexpr unsigned char kGuardByte = 0xCC;
+
+// One dialog of the plug-in's set running over a buffer with a guard zone.
+class DialogRun {
+ public:
+  DialogRun(int number, std::size_t bound, const void* initial = nullptr) : buffer_(bound + kGuard, kGuardByte) {
+    if (initial != nullptr) std::memcpy(buffer_.data(), initial, bound);
+    else std::memset(buffer_.data(), 0, bound);
+    std::string error;
+    auto view = standin::ReadDialog(talvenor::DialogTemplateSet, sizeof talvenor::DialogTemplateSet, number, &error);
+    EXPECT_TRUE(view.has_value()) << error;
+    EXPECT_EQ(view->boundBytes, bound);
+    dialog_ = std::make_unique<Dialog>(std::move(*view), buffer_.data());
+  }
+  DialogOutcome Press(const std::string& key) { return dialog_->HandleKey(Key(key)); }
+  void Type(const std::string& text) {
+    for (std::uint16_t code : Typed(text)) EXPECT_EQ(dialog_->HandleKey(code), DialogOutcome::Open);
+  }
+  std::string ScreenText(int width = 100, int height = 30) const {
+    Screen screen(width, height);
+    dialog_->Draw(screen);
+    return screen.ToText();
+  }
+  template <typename Record> Record As() const {
+    Record record;
+    std::memcpy(&record, buffer_.data(), sizeof record);
+    return record;
+  }
+  bool GuardIntact(std::size_t bound) const {
+    for (std::size_t i = bound; i < buffer_.size(); ++i)
+      if (buffer_[i] != kGuardByte) return false;
+    return true;
+  }
+  Dialog& dialog() { return *dialog_; }
+  std::vector<unsigned char>& buffer() { return buffer_; }
+
+ private:
+  std::vector<unsigned char> buffer_;
+  std::unique_ptr<Dialog> dialog_;
+};
+
+ReminderSettings SomeSettings() {
+  ReminderSettings s{};
+  std::strcpy(s.text, "Zamknij kas\x91 przed wyj\x9E" "ciem");  // Mazovia: kasę, wyjściem
+  std::strcpy(s.schedules[0].startDate, "20261201");
+  s.schedules[0].intervalMinutes = 30;
+  std::strcpy(s.schedules[0].fromTime, "08:00:00");
+  std::strcpy(s.password, "tajne");
+  s.enabled = 7;  // any nonzero value means on
+  return s;
+}
+
+TEST(DialogEngine, ConfigurationShowsTheRecordAsAPolishUserReadsIt) {
+  const ReminderSettings settings = SomeSettings();
+  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+  const std::string screen = run.ScreenText();
+  EXPECT_NE(screen.find(" Ustal parametry przypomnienia "), std::string::npos) << screen;
+  EXPECT_NE(screen.find("Zamknij kasę przed wyjściem"), std::string::npos) << "the text, Mazovia shown as Polish";
+  EXPECT_NE(screen.find("Od dnia: 01.12.2026"), std::string::npos) << "tildes not drawn, date as DD.MM.YYYY";
+  EXPECT_NE(screen.find("30···· minut"), std::string::npos);
+  EXPECT_NE(screen.find("od godz:08:00:00"), std::string::npos);
+  EXPECT_NE(screen.find("przypomnienie: *****····"), std::string::npos) << "the password is masked";
+  EXPECT_EQ(screen.find("tajne"), std::string::npos);
+  EXPECT_NE(screen.find("[X] Przypomnienie włączone"), std::string::npos);
+  EXPECT_NE(screen.find("[ F12 OK ]"), std::string::npos) << "0x05 and 0x01 take no room";
+  EXPECT_EQ(screen.find('~'), std::string::npos);
+}
+
+TEST(DialogEngine, ConfirmWritesEveryEditedFieldInItsStoredForm) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  run.Type("Kopia zapasowa");
+  run.Press("Enter");  // pads to the next line of the 60-column text
+  run.Type("w piątek");
+  run.Press("Alt-D");  // second row's date
+  run.Type("24122026");
+  run.Press("Tab");
+  run.Press("Backspace");  // the 0 shown
+  run.Type("-15");
+  run.Press("Tab");
+  run.Type("073000");
+  run.Press("Alt-H");
+  run.Type("hasło");
+  run.Press("Alt-P");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+
+  const auto s = run.As<ReminderSettings>();
+  EXPECT_EQ(std::string(s.text), std::string("Kopia zapasowa") + std::string(46, ' ') + "w pi\x86tek");
+  EXPECT_STREQ(s.schedules[1].startDate, "20261224");
+  EXPECT_EQ(static_cast<int>(s.schedules[1].intervalMinutes), -15);
+  EXPECT_STREQ(s.schedules[1].fromTime, "07:30:00");
+  EXPECT_STREQ(s.schedules[1].toTime, "");
+  EXPECT_STREQ(s.schedules[0].startDate, "") << "an untouched empty date stays empty";
+  EXPECT_STREQ(s.password, "has\x92o");
+  EXPECT_EQ(static_cast<int>(s.enabled), 1);
+  EXPECT_TRUE(run.GuardIntact(sizeof s)) << "a byte behind the dialog's bound bytes was written";
+}
+
+TEST(DialogEngine, EscPutsBackEveryBoundByte) {
+  ReminderSettings settings = SomeSettings();
+  settings.text[470] = 'x';  // bytes behind the NUL are kept as well
+  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+  const std::vector<unsigned char> before = run.buffer();
+  run.Type("zmiana");
+  run.Press("Alt-O");
+  run.Press("Del");
+  run.Press("Alt-P");
+  // The plug-in's buffer may have been touched meanwhile (a hook, say);
+  // leaving puts back what the dialog found.
+  run.buffer()[589] = 0;
+  run.buffer()[5] = 'Q';
+  EXPECT_EQ(run.Press("Esc"), DialogOutcome::Left);
+  EXPECT_EQ(run.buffer(), before);
+}
+
+TEST(DialogEngine, UntouchedFieldsKeepTheirBytesButEndInANul) {
+  ReminderSettings settings = SomeSettings();
+  std::memset(settings.text, 'A', sizeof settings.text);            // no NUL in all 481 bytes
+  std::memset(settings.password, 'p', sizeof settings.password);
+  std::memcpy(settings.schedules[2].startDate, "not-date", 9);      // unreadable: kept as it is
+  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+  EXPECT_EQ(run.Press("F2"), DialogOutcome::Confirmed) << "F2 confirms as F12 does";
+  const auto s = run.As<ReminderSettings>();
+  EXPECT_EQ(std::string(s.text), std::string(480, 'A'));
+  EXPECT_EQ(std::string(s.password), std::string(20, 'p'));
+  EXPECT_STREQ(s.schedules[2].startDate, "not-date");
+  EXPECT_EQ(static_cast<int>(s.enabled), 7) << "an untouched check box keeps its value";
+  EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), 30);
+}
+
+TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  const std::vector<unsigned char> before = run.buffer();
+  run.Press("Alt-N");
+  run.Type("31022026");  // no 31 February
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_NE(run.dialog().TakeProblem().find("Niepoprawna data: 31.02.2026"), std::string::npos);
+  EXPECT_EQ(run.buffer(), before) << "nothing is written while a field is wrong";
+  const int dateField = run.dialog().FocusedItem();
+
+  run.Press("Home");
+  run.Type("28");
+  run.Press("Tab");
+  run.Press("Tab");
+  run.Type("25");  // time 25:..
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_NE(run.dialog().TakeProblem().find("Niepoprawna godzina"), std::string::npos);
+  EXPECT_GT(run.dialog().FocusedItem(), dateField);
+  run.Press("Home");
+  run.Press("Del");
+  run.Press("Del");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open) << "a half-filled time is no time";
+  EXPECT_EQ(run.dialog().TakeProblem().empty(), false);
+  run.Type("235959");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  EXPECT_STREQ(run.As<ReminderSettings>().schedules[2].startDate, "20260228");
+  EXPECT_STREQ(run.As<ReminderSettings>().schedules[2].fromTime, "23:59:59");
+}
+
+TEST(DialogEngine, NumberFieldKeepsToTheBlocksRange) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  run.Press("Alt-O");
+  run.Press("Tab");
+  run.Press("Backspace");
+  run.Type("-4x0000");  // the letter is refused; six characters fit
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_EQ(run.dialog().TakeProblem(), "Podaj liczbę od -32767 do 32767.");
+  run.Press("Backspace");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -4000);
+}
+
+TEST(DialogEngine, ReminderShowsItsTextAndEnterInThePasswordConfirms) {
+  ReminderPrompt prompt{};
+  std::memset(prompt.text, 'r', 130);  // wraps onto three lines of 60
+  DialogRun run(talvenor::kReminderDialog, sizeof prompt, &prompt);
+  const std::string screen = run.ScreenText();
+  EXPECT_NE(screen.find(std::string(60, 'r') + " "), std::string::npos) << screen;
+  EXPECT_NE(screen.find(std::string(10, 'r') + "    "), std::string::npos);
+  EXPECT_EQ(screen.find("r·"), std::string::npos) << "the reminder is shown, not edited";
+  run.Type("abc");  // the focus starts in the password, the only field to edit
+  EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed);
+  const auto out = run.As<ReminderPrompt>();
+  EXPECT_STREQ(out.enteredPassword, "abc");
+  EXPECT_EQ(std::string(out.text, 130), std::string(130, 'r'));
+  EXPECT_TRUE(run.GuardIntact(sizeof prompt));
+}
+
+TEST(DialogEngine, PasswordDialogOwnsOnly21Bytes) {
+  DialogRun run(talvenor::kPasswordDialog, 21);
+  run.Type("123456789012345678901234");  // 24 typed, 20 kept
+  EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data())), "12345678901234567890");
+  EXPECT_TRUE(run.GuardIntact(21));
+}
+
+TEST(DialogEngine, HotKeysAndArrowsMoveTheFocus) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  EXPECT_EQ(run.dialog().FocusedItem(), 1) << "the text field comes first";
+  run.Press("Alt-O");
+  EXPECT_EQ(run.dialog().FocusedItem(), 3);
+  run.Press("Alt-D");
+  EXPECT_EQ(run.dialog().FocusedItem(), 12);
+  run.Press("Alt-N");
+  EXPECT_EQ(run.dialog().FocusedItem(), 21);
+  run.Press("Alt-H");
+  EXPECT_EQ(run.dialog().FocusedItem(), 30);
+  run.Press("Down");
+  EXPECT_EQ(run.dialog().FocusedItem(), 32) << "the check box";
+  run.Press("Space");
+  run.Press("Tab");
+  EXPECT_EQ(run.dialog().FocusedItem(), 33) << "the button";
+  run.Press("Tab");
+  EXPECT_EQ(run.dialog().FocusedItem(), 1) << "round to the first field";
+  run.Press("Shift-Tab");
+  EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed) << "Enter on the button";
+  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().enabled), 1);
+}
+
+TEST(DialogEngine, ButtonKeyCodeAndCtrlEnterConfirm) {
+  for (const char* key : {"0x5500", "Ctrl-Enter"}) {
+    DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+    EXPECT_EQ(run.Press(key), DialogOutcome::Confirmed) << key;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The field editors: the 60 x 8 flowing text, the date and time masks and
+// one-line fields.
+#include <gtest/gtest.h>
+
+#include "core/flow_text_editor.h"
+#include "core/line_editor.h"
+#include "core/masked_editor.h"
+#include "host_test_keys.h"
+#include "services/reminder_text.h"
+
+namespace {
+
+using namespace standin::host;
+using host_test::Key;
+using host_test::Typed;
+
+template <typename Editor> void TypeInto(Editor& editor, const std::string& text) {
+  for (std::uint16_t code : Typed(text)) EXPECT_TRUE(editor.HandleKey(code));
+}
+
+// Types a text with line breaks as a user would: Enter for each '\n'.
+std::string Edit(const std::string& withBreaks) {
+  FlowTextEditor editor(480, 60, 8);
+  std::string part;
+  for (char c : withBreaks + '\0') {
+    if (c == '\n' || c == '\0') {
+      TypeInto(editor, part);
+      part.clear();
+      if (c == '\n') {
+        EXPECT_TRUE(editor.HandleKey(Key("Enter")));
+      }
+    } else {
+      part += c;
+    }
+  }
+  return editor.StoredText();
+}
+
+// What the stored form says that text becomes, its padding trimmed.
+std::string Flowed(const std::string& withBreaks) {
+  std::string stored = standin::FlowReminderText(withBreaks).value_or("?");
+  while (!stored.empty() && stored.back() == ' ') stored.pop_back();
+  return stored;
+}
+
+TEST(FlowTextEditor, TypingAgreesWithTheStoredFormOfLineBreaks) {
+  for (const std::string& text : std::vector<std::string>{"abc\ndef", std::string(60, 'x') + "\nnext", std::string(60, 'x') + "\n\nafter a blank line",
+                                 std::string("\n\nthird line"), std::string("end\n")})
+    EXPECT_EQ(Edit(text), Flowed(text)) << text;
+}
+
+TEST(FlowTextEditor, EnterInsideTheTextPushesTheRestToTheNextLine) {
+  FlowTextEditor editor(480, 60, 8);
+  TypeInto(editor, "first second");
+  for (int i = 0; i < 7; ++i) editor.HandleKey(Key("Left"));
+  editor.HandleKey(Key("Enter"));
+  EXPECT_EQ(editor.Text(), "first" + std::string(55, ' ') + " second");
+  EXPECT_EQ(editor.CursorLine(), 1);
+  EXPECT_EQ(editor.CursorColumn(), 0);
+}
+
+TEST(FlowTextEditor, KeepsToItsCapacityAndLetsTheDialogHaveTheEdges) {
+  FlowTextEditor editor(480, 60, 8);
+  TypeInto(editor, std::string(500, 'z'));
+  EXPECT_EQ(editor.Text().size(), 480u);
+  EXPECT_FALSE(editor.HandleKey(Key("Enter")) && editor.Text().size() > 480);
+  EXPECT_FALSE(editor.HandleKey(Key("Down"))) << "Down on the last line leaves the field";
+  EXPECT_EQ(editor.CursorLine(), 7) << "a full text shows the cursor on its last cell";
+  editor.HandleKey(Key("Ctrl-Home"));
+  EXPECT_FALSE(editor.HandleKey(Key("Up"))) << "Up on the first line leaves the field";
+  EXPECT_FALSE(editor.HandleKey(Key("Tab")));
+  EXPECT_TRUE(editor.HandleKey(Key("Down")));
+  EXPECT_EQ(editor.CursorLine(), 1);
+}
+
+TEST(FlowTextEditor, EnterThatWouldOverflowIsRefusedButTrailingBlanksGiveWay) {
+  FlowTextEditor editor(120, 60, 2);
+  editor.SetText("abcd" + std::string(116, ' '));  // full, but mostly blanks
+  editor.HandleKey(Key("Right"));
+  editor.HandleKey(Key("Enter"));  // the trailing blanks make room
+  EXPECT_EQ(editor.StoredText(), "a" + std::string(59, ' ') + "bcd");
+  editor.SetText(std::string(70, 'q'));
+  editor.HandleKey(Key("Right"));
+  editor.HandleKey(Key("Enter"));  // 59 blanks would not fit
+  EXPECT_EQ(editor.Text(), std::string(70, 'q'));
+}
+
+TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
+  MaskedEditor date("99.99.9999");
+  EXPECT_TRUE(date.Empty());
+  TypeInto(date, "0912");
+  EXPECT_EQ(date.Shown(), "09.12.    ");
+  EXPECT_FALSE(date.Complete());
+  TypeInto(date, "2026");
+  EXPECT_TRUE(date.Complete());
+  EXPECT_EQ(date.CursorCell(), 9) << "shown on the last slot";
+  TypeInto(date, "7");
+  EXPECT_EQ(date.Shown(), "09.12.2026") << "a full mask takes no more";
+  date.HandleKey(Key("Backspace"));
+  date.HandleKey(Key("Backspace"));
+  EXPECT_EQ(date.Shown(), "09.12.20  ") << "Backspace takes back what was typed last";
+  date.HandleKey(Key("Home"));
+  date.HandleKey(Key("Del"));
+  EXPECT_EQ(date.Shown(), " 9.12.20  ");
+  TypeInto(date, "a/");  // no place for letters
+  EXPECT_EQ(date.Shown(), " 9.12.20  ");
+  EXPECT_FALSE(date.HandleKey(Key("Enter")));
+}
+
+TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
+  LineEditor line(20, 8);
+  TypeInto(line, "abcdefghijkl");
+  EXPECT_EQ(line.Scroll(), 5u);
+  EXPECT_EQ(line.CursorCell(), 7);
+  line.HandleKey(Key("Home"));
+  EXPECT_EQ(line.Scroll(), 0u);
+  line.HandleKey(Key("Ins"));
+  TypeInto(line, "XY");
+  EXPECT_EQ(line.Text(), "XYcdefghijkl") << "overwrite";
+  line.HandleKey(Key("Ins"));
+  TypeInto(line, std::string(30, '-'));
+  EXPECT_EQ(line.Text().size(), 20u);
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+// The host at work with a terminal and a key hook of the test's own: keys
+// go down the hook chain first, also inside boxes and dialogs; boxes and
+// dialogs opened from the chain nest and unwind; the status line tells.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <deque>
+#include <functional>
+
+#include "core/host_app.h"
+#include "core/message_box.h"
+#include "host_test_keys.h"
+#include "reminder/dialog_templates.h"
+
+namespace {
+
+using namespace standin;
+using namespace standin::host;
+
+class FakeTerminal : public Terminal {
+ public:
+  std::deque<KeyEvent> keys;
+  std::optional<Screen> screen;
+  std::vector<int> beeps;
+
+  void Press(std::initializer_list<const char*> names) {
+    for (const char* name : names) keys.push_back(*ParseKeyName(name));
+  }
+  std::string Text() const { return screen ? screen->ToText() : std::string(); }
+  ScreenSize Size() override { return {100, 30}; }
+  void Present(const Screen& s) override { screen = s; }
+  std::optional<KeyEvent> ReadKey() override {
+    if (keys.empty()) return std::nullopt;
+    const KeyEvent key = keys.front();
+    keys.pop_front();
+    return key;
+  }
+  void Beep(int frequency, int) override { beeps.push_back(frequency); }
+};
+
+// The test's key hook: records every key and does what the test says.
+std::vector<std::uint32_t> g_hookSaw;
+std::function<std::uint32_t(std::uint32_t)> g_hookDoes;
+std::uint32_t TALVENOR_CALLEE_POPS TestHook(std::uint32_t key) {
+  g_hookSaw.push_back(key);
+  return g_hookDoes ? g_hookDoes(key) : key;
+}
+
+MachineClock FixedMachine() {
+  MachineClock machine;
+  machine.localSeconds = [] { return std::int64_t{20431} * 86400 + 12 * 3600; };  // 09.12.2025 12:00:00
+  machine.utcSeconds = [] { return std::int64_t{1765281600}; };
+  machine.ticks = [] { return 1000u; };
+  return machine;
+}
+
+class HostAppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_hookSaw.clear();
+    g_hookDoes = nullptr;
+    state.keyHook = &TestHook;
+  }
+  FakeTerminal terminal;
+  HostState state;
+  HostClock clock{FixedMachine(), true};
+  HostApp app{terminal, state, clock, HostOptions{}};
+};
+
+TEST_F(HostAppTest, EveryKeyGoesDownTheHookChainFirstAlsoInABox) {
+  g_hookDoes = [](std::uint32_t key) { return key == 0x1C0D && g_hookSaw.size() == 1 ? 0xFFFFu : key; };
+  terminal.Press({"Enter", "x", "Enter"});
+  EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 1) << "the first Enter was eaten by the hook";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x1C0D, 0x2D78, 0x1C0D}));
+  EXPECT_TRUE(terminal.keys.empty());
+}
+
+TEST_F(HostAppTest, EscAnswersZeroAndTheStatusLineTellsWhatTheChainDid) {
+  g_hookDoes = [](std::uint32_t key) { return key == 0x3F00 ? 0xFFFFu : key; };
+  terminal.Press({"F5", "Esc"});
+  EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 0);
+  terminal.Press({"F5"});
+  app.Run();
+  EXPECT_NE(terminal.Text().find("klawisz 3F00 F5 → FFFF (zjedzony)"), std::string::npos) << terminal.Text();
+  EXPECT_NE(terminal.Text().find("09.12.2025 12:00:00 │ flagi 0000"), std::string::npos);
+}
+
+TEST_F(HostAppTest, F9GivesTheChainShiftF10) {
+  terminal.Press({"F9", "Shift-F10"});
+  app.Run();
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x5D00}));
+}
+
+TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsAndUnwinds) {
+  char password[21 + 8];
+  std::memset(password, '#', sizeof password);
+  password[0] = 0;
+  bool busy = false;
+  std::string nestedScreen;
+  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
+    if (busy || key != 0x5D00) return key;  // the plug-in's busy flag
+    busy = true;
+    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, password);
+    busy = false;
+    return 0xFFFF;
+  };
+  terminal.Press({"Shift-F10", "a", "b"});
+  terminal.keys.push_back(KeyEvent{});  // a key press that makes no code: the screen is drawn again
+  terminal.Press({"Enter", "Enter"});
+  EXPECT_EQ(app.ShowMessage("uwaga", "Zainstalowano", 1), 1);
+  EXPECT_STREQ(password, "ab");
+  EXPECT_EQ(password[21], '#') << "a byte behind the 21 bound ones was written";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x1E61, 0x3062, 0x1C0D, 0x1C0D}));
+  app.Redraw();
+  EXPECT_EQ(terminal.Text().find("uwaga"), std::string::npos) << "every layer is gone again";
+}
+
+TEST_F(HostAppTest, BothLayersAreDrawnWhileTheDialogRuns) {
+  std::string seen;
+  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
+    if (key == 0x5D00) {
+      char buffer[21] = "";
+      app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer);
+      return 0xFFFF;
+    }
+    if (key == 0x1F73) seen = terminal.Text();  // 's', pressed inside the dialog
+    return key;
+  };
+  terminal.Press({"Shift-F10", "s", "Esc", "Esc"});
+  app.ShowMessage("uwaga", "Zainstalowano", 1);
+  EXPECT_NE(seen.find("─ uwaga ─"), std::string::npos) << seen;
+  EXPECT_NE(seen.find("Proszę podać hasło"), std::string::npos) << seen;
+}
+
+TEST_F(HostAppTest, ToneShowsOnTheStatusLineAndBeepsUnlessMuted) {
+  app.Sound(2100, 60, 0);
+  app.Sound(1600, 60, 0);
+  app.Redraw();
+  EXPECT_NE(terminal.Text().find("♪ 1600 Hz ×2"), std::string::npos);
+  EXPECT_EQ(terminal.beeps, (std::vector<int>{2100, 1600}));
+  HostOptions quiet;
+  quiet.mute = true;
+  HostApp mutedApp(terminal, state, clock, quiet);
+  mutedApp.Sound(600, 60, 0);
+  mutedApp.Redraw();
+  EXPECT_EQ(terminal.beeps.size(), 2u);
+  EXPECT_NE(terminal.Text().find("♪ 600 Hz (cisza)"), std::string::npos);
+}
+
+TEST_F(HostAppTest, AlarmStyleLooksAndSoundsDifferent) {
+  std::uint8_t noticeCorner = 0, alarmCorner = 0;
+  char32_t noticeChar = 0, alarmChar = 0;
+  auto corner = [&](std::uint8_t& attr, char32_t& ch) {
+    const Screen& s = *terminal.screen;
+    for (int row = 0; row < s.Height(); ++row)
+      for (int column = 0; column < s.Width(); ++column)
+        if (s.At(column, row).ch == U'┌' || s.At(column, row).ch == U'╔') {
+          if (row > 3) {  // the main screen's own frames start on row 1
+            attr = s.At(column, row).attr;
+            ch = s.At(column, row).ch;
+            return;
+          }
+        }
+  };
+  terminal.Press({"Enter"});
+  app.ShowMessage("uwaga", "x", 1);
+  terminal.keys.clear();
+  g_hookDoes = [&](std::uint32_t key) {
+    corner(noticeCorner, noticeChar);
+    return key;
+  };
+  terminal.Press({"Enter"});
+  app.ShowMessage("uwaga", "x", kNoticeStyle);
+  g_hookDoes = [&](std::uint32_t key) {
+    corner(alarmCorner, alarmChar);
+    return key;
+  };
+  terminal.Press({"Enter"});
+  app.ShowMessage("STOP!!!", "x", kAlarmStyle);
+  EXPECT_NE(noticeCorner, alarmCorner);
+  EXPECT_EQ(noticeChar, U'┌');
+  EXPECT_EQ(alarmChar, U'╔');
+  EXPECT_EQ(terminal.beeps.size(), 1u) << "the alarm beeps once as it opens";
+}
+
+TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
+  unsigned char set[sizeof talvenor::DialogTemplateSet];
+  std::memcpy(set, talvenor::DialogTemplateSet, sizeof set);
+  set[0] = 0xFF;  // says it is far longer than it is
+  set[1] = 0x00;
+  set[2] = 0x01;
+  char buffer[21] = "keep";
+  std::string shown;
+  g_hookDoes = [&](std::uint32_t key) {
+    shown = terminal.Text();
+    return key;
+  };
+  terminal.Press({"Enter"});
+  EXPECT_EQ(app.RunDialog(set, 1, buffer), 0);
+  EXPECT_NE(shown.find("Błąd wtyczki"), std::string::npos) << shown;
+  EXPECT_STREQ(buffer, "keep");
+}
+
+TEST_F(HostAppTest, InputThatEndsInsideADialogLeavesIt) {
+  char buffer[21] = "old";
+  terminal.Press({"Del", "x"});
+  EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 0);
+  EXPECT_STREQ(buffer, "old");
+  EXPECT_TRUE(app.InputEnded());
+}
+
+TEST(HostClock, ScriptedClockMovesOnlyWhenTheScriptWaits) {
+  HostClock clock(FixedMachine(), true);
+  EXPECT_EQ(clock.TodayText(), "20251209");
+  EXPECT_EQ(clock.NowText(), "12:00:00");
+  clock.SetToday({2026, 12, 31});
+  clock.SetTimeOfDay(23 * 3600 + 59 * 60 + 58);
+  EXPECT_EQ(clock.TodayText(), "20261231");
+  EXPECT_EQ(clock.PluginTicks(), 1000u) << "setting the calendar does not move the plug-in's clock";
+  clock.Advance(6000);
+  EXPECT_EQ(clock.TodayText(), "20270101");
+  EXPECT_EQ(clock.NowText(), "00:00:04");
+  EXPECT_EQ(clock.PluginTicks(), 7000u);
+  EXPECT_EQ(clock.PluginUtcSeconds(), 1765281606);
+  HostClock real(FixedMachine(), false);
+  real.Advance(6000);
+  EXPECT_EQ(real.PluginTicks(), 1000u) << "a real clock is only read";
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+// Key codes for the host's tests, by name ("Alt-O") or as typed text.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/bios_keys.h"
+#include "core/screen.h"
+
+namespace host_test {
+
+inline std::uint16_t Key(const std::string& name) {
+  const auto event = standin::host::ParseKeyName(name);
+  EXPECT_TRUE(event.has_value()) << "no key named " << name;
+  return event ? standin::host::BiosKeyCode(*event) : 0;
+}
+
+// The codes that typing `utf8` on the host's keyboard gives.
+inline std::vector<std::uint16_t> Typed(const std::string& utf8) {
+  std::vector<std::uint16_t> codes;
+  for (char32_t ch : standin::host::DecodeUtf8(utf8)) codes.push_back(standin::host::BiosKeyCode(standin::host::KeyForCharacter(ch)));
+  return codes;
+}
+
+}  // namespace host_test
