@@ -80,11 +80,11 @@ void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPane
 
   // The list, and the plug-in panel to its right when there is room.
   const bool panel = width >= 90;
-  const int listWidth = panel ? width - 38 : width;
+  const int listWidth = panel ? width - 34 : width;
   const Rect list{0, 1, listWidth, height - 3};
   screen.Frame(list, FrameStyle::Double, colour::kDesk);
   screen.Text(2, 1, " Faktury sprzedaży – grudzień 2026 ", colour::kDeskBright);
-  screen.Text(2, 2, "Numer         Data        Kontrahent", colour::kDeskBright);
+  screen.Text(2, 2, "Numer        Data       Kontrahent", colour::kDeskBright);
   screen.Text(listWidth - 12, 2, "Brutto", colour::kDeskBright);
   const int rows = std::min(kInvoiceCount, list.height - 4);
   for (int i = 0; i < rows; ++i) {
@@ -93,8 +93,8 @@ void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPane
     const std::uint8_t attr = i == selected_ ? colour::kSelectedRow : colour::kDesk;
     screen.Fill({1, row, listWidth - 2, 1}, U' ', attr);
     screen.Text(2, row, invoice.number, attr);
-    screen.Text(16, row, invoice.date, attr);
-    screen.Text(28, row, invoice.customer, attr, std::max(0, listWidth - 28 - 15));
+    screen.Text(15, row, invoice.date, attr);
+    screen.Text(26, row, invoice.customer, attr, std::max(0, listWidth - 26 - 13));
     const int grossWidth = static_cast<int>(DecodeUtf8(invoice.gross).size());
     screen.Text(listWidth - 3 - grossWidth, row, invoice.gross, attr);
   }

@@ -82,7 +82,11 @@ int main(int argc, char** argv) {
   cli.add_option("--interface-version", o.interfaceVersion, "what HostInterfaceVersion answers (default 112)");
   cli.add_flag("--mute", o.mute, "no beeps; tones only on the status line");
   cli.add_option("--dir", o.directory, "working directory (where infprz.dat and talvenor.xxx live)");
-  CLI11_PARSE(cli, argc, argv);
+  try {
+    cli.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return cli.exit(e) == 0 ? 0 : 2;  // --help is no failure
+  }
 
   const bool scripted = !o.script.empty();
   std::vector<ScriptCommand> commands;
