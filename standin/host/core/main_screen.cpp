@@ -76,7 +76,8 @@ void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPane
     column = screen.Text(column + 1, 0, std::string(item).substr(1), colour::kMenu) + 2;
   }
   const std::string firm = "MOLRAV  Sprzedaż i magazyn ";
-  screen.Text(width - static_cast<int>(DecodeUtf8(firm).size()), 0, firm, colour::kMenu);
+  const int firmColumn = width - static_cast<int>(DecodeUtf8(firm).size());
+  if (firmColumn > column) screen.Text(firmColumn, 0, firm, colour::kMenu);
 
   // The list, and the plug-in panel to its right when there is room.
   const bool panel = width >= 90;

@@ -164,6 +164,8 @@ int main(int argc, char** argv) {
   app.SetPlugin(panel);
   app.Redraw();
 
+  if (plugin.module == nullptr)
+    app.HostMessage("Moduł dodatkowy", "Nie załadowano modułu " + panel.fileName + ":\n" + plugin.problem);
   AttachPlugin(plugin);
   panel.attachResult = plugin.attachResult;
   panel.description = plugin.description;
