@@ -28,7 +28,7 @@ constexpr char kHelpText[] =
     "  Enter                  podgląd faktury\n"
     "  F3                     ostatnie wywołania usług przez wtyczkę\n"
     "  Shift-F10 (także F9)   parametry przypomnienia (wtyczka)\n"
-    "  Alt-X                  koniec pracy\n"
+    "  Alt-X (Esc, Ctrl-C)    koniec pracy\n"
     "\n"
     "W oknach dialogowych:\n"
     "  Tab, Shift-Tab, strzałki   następne / poprzednie pole\n"

@@ -155,7 +155,9 @@ MainAction MainScreen::HandleKey(std::uint16_t code) {
     case key::kF1: return MainAction::Help;
     case 0x3D00: return MainAction::Calls;  // F3
     case key::kAltX: return MainAction::Quit;
-    case key::kEsc: return MainAction::AskQuit;
+    case key::kEsc:
+    case 0x2E03:  // Ctrl-C, which a console user tries first
+      return MainAction::AskQuit;
     default: break;
   }
   return MainAction::None;

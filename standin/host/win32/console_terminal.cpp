@@ -5,6 +5,29 @@
 
 namespace standin::host {
 
+namespace {
+
+HANDLE g_input = INVALID_HANDLE_VALUE;
+
+// Ctrl+C and Ctrl+Break would end the program at once (under Wine the
+// terminal turns them into signals); they come back as a key press instead,
+// which the main screen answers by asking whether to end.
+BOOL WINAPI CtrlKeyAsKeyPress(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  INPUT_RECORD record{};
+  record.EventType = KEY_EVENT;
+  record.Event.KeyEvent.bKeyDown = TRUE;
+  record.Event.KeyEvent.wRepeatCount = 1;
+  record.Event.KeyEvent.wVirtualKeyCode = 'C';
+  record.Event.KeyEvent.uChar.UnicodeChar = 3;
+  record.Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED;
+  DWORD written = 0;
+  WriteConsoleInputW(g_input, &record, 1, &written);
+  return TRUE;
+}
+
+}  // namespace
+
 ConsoleTerminal::ConsoleTerminal() {
   input_ = GetStdHandle(STD_INPUT_HANDLE);
   output_ = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -13,6 +36,8 @@ ConsoleTerminal::ConsoleTerminal() {
   // Keys as they are: no Ctrl+C handling, no line editing, no echo.
   SetConsoleMode(input_, ENABLE_EXTENDED_FLAGS | ENABLE_WINDOW_INPUT);
   GetConsoleCursorInfo(output_, &savedCursor_);
+  g_input = input_;
+  SetConsoleCtrlHandler(CtrlKeyAsKeyPress, TRUE);
   ready_ = true;
 }
 
@@ -29,6 +54,7 @@ ConsoleTerminal::~ConsoleTerminal() {
   SetConsoleCursorPosition(output_, top);
   SetConsoleCursorInfo(output_, &savedCursor_);
   SetConsoleMode(input_, savedInputMode_);
+  SetConsoleCtrlHandler(CtrlKeyAsKeyPress, FALSE);
 }
 
 ScreenSize ConsoleTerminal::Size() {
