@@ -222,6 +222,8 @@ DialogOutcome Dialog::HandleKey(std::uint16_t code) {
       return DialogOutcome::Open;
     }
     if (code == key::kEnter && (focused->enterConfirms || focused->kind == FieldKind::Button)) return TryConfirm();
+  } else if (code == key::kEnter) {
+    return TryConfirm();  // a dialog with nothing to edit is only read
   }
   switch (code) {
     case key::kTab: case key::kDown: case key::kEnter: case key::kRight: MoveFocus(+1); break;
