@@ -1,0 +1,17 @@
+#pragma once
+// Windows only. The 17 service slots of a loaded talvenor.dll, found in its
+// writable data: 17 words in a row, each the host's export of that ordinal
+// where the host has one, else an address inside the plug-in (a fallback).
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace testing_support {
+
+// Empty when no such row is found.
+std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host);
+
+}  // namespace testing_support
+#endif
