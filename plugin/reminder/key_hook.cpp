@@ -51,4 +51,6 @@ void ResetKeyHookStateForTests() {
   lastCheckTick = 0;
 }
 
+bool KeyHookBusyForTests() { return busy; }
+
 }  // namespace talvenor

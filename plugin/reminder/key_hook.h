@@ -25,5 +25,8 @@ static_assert(std::is_same_v<decltype(&KeyHook), KeyHookFn>, "the host calls Key
 // no reminder yet, not busy); for tests, which run many "loads" in one
 // process.
 void ResetKeyHookStateForTests();
+// Whether a reminder check or the configuration is running now; for tests
+// that press keys from inside the plug-in's dialogs or check it is clear.
+bool KeyHookBusyForTests();
 
 }  // namespace talvenor
