@@ -1,0 +1,202 @@
+// The settings file and the first-run marker out of the plug-in's reach,
+// with the real talvenor.dll in a host process of its own: a working
+// directory where nothing can be written, directories in the files'
+// places, and another program holding the files open. Nothing may crash,
+// and nothing that was stored may be lost; what the user sees is checked.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "matrix_roles.h"
+#include "plugin_process.h"
+#include "read_only_directory.h"
+
+namespace matrix {
+namespace {
+
+using Dialogs = std::vector<std::int32_t>;
+constexpr std::int32_t kReminder = talvenor::kReminderDialog;
+constexpr std::int32_t kPasswordAsked = talvenor::kPasswordDialog;
+constexpr std::int32_t kConfiguration = talvenor::kConfigurationDialog;
+
+// --- The children: one start of the host each ---------------------------
+
+class FileFaultChild : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(process.LoadHost(ProgramDirectory() + "MOLRAV.dll"));
+    ASSERT_TRUE(process.LoadPlugin());
+    ASSERT_TRUE(process.RedirectClock());
+    ASSERT_EQ(process.Attach(), 0);
+    ASSERT_EQ(process.Start(), 0);
+  }
+
+  int Opens(const char* mode) const {
+    std::string quoted = "\"";
+    quoted.append(mode).append("\"");
+    int opens = 0;
+    for (const auto& call : process.state->calls)
+      opens += call.name == "HostFileOpen" && call.text.find(quoted) != std::string::npos;
+    return opens;
+  }
+
+  PluginProcess process;
+};
+
+// The settings can be read but not written: the reminder comes and the right
+// password is taken, but it cannot be switched off, so no notice says it is
+// and it comes again; the configuration opens and its changes are lost
+// without a word. The first-run marker is there only where it can be made.
+TEST_F(FileFaultChild, NothingCanBeWritten) {
+  const bool markerCanBeMade = ChildArgument("marker") == "can-be-made";
+  EXPECT_EQ(FileExists(kMarkerFile), markerCanBeMade);
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"}) << "the notice at this start";
+  const std::string stored = ReadFileBytes(kSettingsFile);
+  ASSERT_EQ(stored, StoredBytes(DueEveryMinute()));
+
+  process.PressUntilDue();
+  EXPECT_EQ(process.frontEnd.dialogsRun, Dialogs{kReminder});
+  EXPECT_EQ(process.frontEnd.tones.size(), 20u) << "no second burst: the password was right";
+  process.PressUntilDue();
+  EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kReminder, kReminder})) << "still on a minute later";
+
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed);
+  EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kReminder, kReminder, kPasswordAsked, kConfiguration}));
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
+  EXPECT_EQ(Opens("wb"), 4) << "the marker, two switch-offs and the configuration's save, all tried";
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
+  EXPECT_EQ(process.state->stateFlags, kHostFlags);
+}
+
+// Nothing stored and nothing can be: the configuration opens over an empty
+// record every time, and nothing appears.
+TEST_F(FileFaultChild, NothingStoredAndNothingCanBe) {
+  EXPECT_FALSE(FileExists(kMarkerFile));
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
+  process.PressUntilDue();
+  EXPECT_TRUE(process.frontEnd.dialogsRun.empty());
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed);
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed);
+  EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kConfiguration, kConfiguration})) << "no password: none was kept";
+  EXPECT_FALSE(FileExists(kSettingsFile));
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
+}
+
+// The settings cannot be read (locked, or a directory in their place): no
+// reminder, and Shift-F10 opens nothing rather than overwrite them with an
+// empty record. The marker's name is there, so no notice.
+TEST_F(FileFaultChild, NothingCanBeRead) {
+  EXPECT_TRUE(process.Messages().empty()) << "the marker's name is taken: no notice";
+  process.PressUntilDue();
+  EXPECT_EQ(Opens("rb"), 2) << "two checks tried to read the settings";
+  EXPECT_TRUE(process.frontEnd.tones.empty());
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed) << "the key is consumed all the same";
+  EXPECT_EQ(Opens("rb"), 3);
+  EXPECT_TRUE(process.frontEnd.dialogsRun.empty());
+  EXPECT_EQ(Opens("wb"), 0) << "nothing written over them";
+  EXPECT_TRUE(process.Messages().empty());
+  EXPECT_EQ(process.state->stateFlags, kHostFlags);
+}
+
+// Once the fault is gone: the reminder is switched off and saved, and the
+// configuration behind its password saves its changes.
+TEST_F(FileFaultChild, EverythingWorksAgain) {
+  process.PressUntilDue();
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed);
+  EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kReminder, kPasswordAsked, kConfiguration}));
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"switched-off"});
+  talvenor::ReminderSettings off = DueEveryMinute();
+  off.enabled = 0;
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), StoredBytes(Configured(off)));
+}
+
+// --- The parents: each fault made, one start or more under it ------------
+
+void StartHost(const std::string& test, const std::filesystem::path& directory, const std::vector<std::string>& arguments = {}) {
+  const ChildRun run = RunChildTest("FileFaultChild." + test, arguments, directory);
+  EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
+}
+
+std::string Bytes(const std::filesystem::path& file) {
+  return ReadFileBytes(file.string().c_str());
+}
+
+constexpr char kCannotMakeReadOnly[] =
+    "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
+
+// Runs `starts` with `directory` read-only, then makes it writable again.
+// False, with the directory removed, when it could not be made read-only.
+template <typename Starts> bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
+  bool held = false;
+  {
+    ReadOnlyDirectory readOnly(directory);
+    held = readOnly.Holds();
+    if (held) starts();
+  }
+  if (!held) std::filesystem::remove_all(directory);
+  return held;
+}
+
+TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
+  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  const std::string stored = StoredBytes(DueEveryMinute());
+  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  if (!WhileReadOnly(directory, [&] {
+        StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});
+        StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});  // the next start: the notice again
+      }))
+    GTEST_SKIP() << kCannotMakeReadOnly;
+  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  std::filesystem::remove_all(directory);
+}
+
+TEST(FileFaults, AnEmptyReadOnlyWorkingDirectoryStaysEmpty) {
+  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); })) GTEST_SKIP() << kCannotMakeReadOnly;
+  EXPECT_TRUE(std::filesystem::is_empty(directory));
+  std::filesystem::remove_all(directory);
+}
+
+TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
+  const std::filesystem::path directory = NewScratchDirectory("directories");
+  std::filesystem::create_directory(directory / kSettingsFile);
+  std::filesystem::create_directory(directory / kMarkerFile);
+  StartHost("NothingCanBeRead", directory);
+  EXPECT_TRUE(std::filesystem::is_directory(directory / kSettingsFile));
+  EXPECT_TRUE(std::filesystem::is_empty(directory / kSettingsFile));
+  EXPECT_TRUE(std::filesystem::is_directory(directory / kMarkerFile));
+  std::filesystem::remove_all(directory);
+}
+
+TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
+  const std::filesystem::path directory = NewScratchDirectory("locked");
+  const std::string stored = StoredBytes(DueEveryMinute());
+  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  WriteFileBytes((directory / kMarkerFile).string().c_str(), "");
+  {
+    FileHolder holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
+    ASSERT_TRUE(holder.Holding());
+    StartHost("NothingCanBeRead", directory);
+  }
+  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  StartHost("EverythingWorksAgain", directory);
+  std::filesystem::remove_all(directory);
+}
+
+TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
+  const std::filesystem::path directory = NewScratchDirectory("held");
+  const std::string stored = StoredBytes(DueEveryMinute());
+  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  {
+    FileHolder holder(directory, {kSettingsFile}, Sharing::ReadOnly);
+    ASSERT_TRUE(holder.Holding());
+    StartHost("NothingCanBeWritten", directory, {"--marker=can-be-made"});
+  }
+  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  std::filesystem::remove_all(directory);
+}
+
+}  // namespace
+}  // namespace matrix

@@ -1,0 +1,264 @@
+// Every host service missing from MOLRAV.dll in turn, each answered Abort,
+// Retry then Abort, or Ignore, and every service with a fallback missing at
+// once: the real plug-in loaded by a host process of its own for each cell.
+// The parent prints the matrix; each cell's child checks the boxes, the
+// load, and where the load succeeds a day's work with the stubs in place.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "e2e/measured_call.h"
+#include "matrix_roles.h"
+#include "plugin/shell/host_services.h"
+#include "plugin_process.h"
+#include "services/code_pages.h"
+#include "support/message_box_answerer.h"
+#include "support/plugin_service_slots.h"
+#include "text/texts.h"
+
+namespace matrix {
+namespace {
+
+using Ordinals = std::vector<std::uint32_t>;
+
+// The entry a missing service gets at Ignore: stub n returns 0 and removes
+// 4n bytes. By the last two digits of the ordinal, except HostMessageBox
+// and HostFileWrite, whose digits would give an entry removing other than
+// the 12 and 16 bytes their callers pass.
+std::optional<int> FallbackStub(std::uint32_t ordinal) {
+  switch (ordinal) {
+    case 32300: return 0;
+    case 30204: return 1;
+    case 32408: case 30308: case 30908: return 2;
+    case 52028: return 3;
+    case 52308: return 4;
+    default: return std::nullopt;
+  }
+}
+
+Ordinals WithFallbacks() {
+  Ordinals ordinals;
+  for (const auto& service : talvenor::kHostServices)
+    if (FallbackStub(service.ordinal)) ordinals.push_back(service.ordinal);
+  return ordinals;
+}
+
+bool Has(const Ordinals& ordinals, std::uint32_t ordinal) {
+  return std::find(ordinals.begin(), ordinals.end(), ordinal) != ordinals.end();
+}
+
+bool LoadSucceeds(const Ordinals& missing, const std::string& answers) {
+  return answers.back() == 'I' &&
+         std::all_of(missing.begin(), missing.end(), [](std::uint32_t ordinal) { return FallbackStub(ordinal); });
+}
+
+std::string Join(const Ordinals& ordinals) {
+  std::string text;
+  for (std::uint32_t ordinal : ordinals) text += (text.empty() ? "" : ",") + std::to_string(ordinal);
+  return text;
+}
+
+std::uint32_t FirstInSlotOrder(const Ordinals& ordinals) {
+  for (const auto& service : talvenor::kHostServices)
+    if (Has(ordinals, service.ordinal)) return service.ordinal;
+  return 0;
+}
+
+Ordinals Split(const std::string& text) {
+  Ordinals ordinals;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t comma = std::min(text.find(',', at), text.size());
+    ordinals.push_back(static_cast<std::uint32_t>(std::stoul(text.substr(at, comma - at))));
+    at = comma + 1;
+  }
+  return ordinals;
+}
+
+// --- The child: one cell -----------------------------------------------
+
+// The box's message as the user reads it: Windows-1250 bytes, or the
+// Mazovia bytes themselves when HostConvertText is what is missing.
+std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
+  std::string message = std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
+                        TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
+                        TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() +
+                        talvenor::text::kPluginDescription.data() +
+                        TALVENOR_MAZOVIA(" .\n\nBłąd ten można zignorować lecz dalsza praca\n"
+                                         "programu w tych warunkach może być niebezpieczna.\n\n"
+                                         "Konieczna jest aktualizacja programu!").data();
+  if (ordinal != 52158) standin::ConvertText(message.data(), message.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+  return message;
+}
+
+std::string ExpectedTitle(std::uint32_t ordinal) {
+  std::string title = talvenor::text::kBindingErrorTitle.data();
+  if (ordinal != 52158) standin::ConvertText(title.data(), title.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+  return title;
+}
+
+// The services the plug-in now calls through a stub: each must remove what
+// its callers pass, and answer 0.
+void CheckStubs(PluginProcess& process, const Ordinals& missing) {
+  const std::vector<std::uintptr_t> slots = testing_support::FindServiceSlots(process.plugin, process.host);
+  ASSERT_EQ(slots.size(), static_cast<std::size_t>(talvenor::kServiceCount)) << "the plug-in's service slots";
+  for (int i = 0; i < talvenor::kServiceCount; ++i) {
+    const talvenor::HostServiceInfo& service = talvenor::kHostServices[i];
+    const bool fromHost = slots[i] == reinterpret_cast<std::uintptr_t>(
+                                          GetProcAddress(process.host, MAKEINTRESOURCEA(service.ordinal)));
+    EXPECT_EQ(fromHost, !Has(missing, service.ordinal)) << service.name;
+    if (fromHost) continue;
+    const std::vector<std::uint32_t> arguments(service.argumentBytes / 4, 0x5A5A5A5Au);
+    MeasuredResult measured{};
+    MeasuredCall(reinterpret_cast<const void*>(slots[i]), arguments.data(),
+                 static_cast<std::uint32_t>(arguments.size()), &measured);
+    EXPECT_EQ(measured.popped, service.pops == talvenor::ArgumentPopper::Callee ? service.argumentBytes : 0u)
+        << service.name << "'s fallback must remove what its callers pass";
+    EXPECT_EQ(measured.result, 0u) << service.name << "'s fallback";
+  }
+  const auto stateFlags = reinterpret_cast<talvenor::HostGetStateFlagsFn>(slots[talvenor::HostGetStateFlagsSlot]);
+  EXPECT_EQ(stateFlags(), Has(missing, 32300) ? 0 : kHostFlags) << "HostGetStateFlags through the plug-in's slot";
+}
+
+// A first start, a reminder falling due, and Shift-F10, with the stubs in
+// place: what each missing service takes away, and nothing more.
+void RunTheDay(PluginProcess& process, const Ordinals& missing) {
+  ASSERT_TRUE(process.RedirectClock()) << "talvenor.dll no longer imports GetTickCount and _time64 by name";
+  EXPECT_EQ(process.Attach(), 0);
+  EXPECT_EQ(process.Start(), 0);
+  EXPECT_TRUE(FileExists(kMarkerFile));
+  std::vector<std::string> messages;
+  if (!Has(missing, 52028)) messages.push_back("notice");
+  EXPECT_EQ(process.Messages(), messages) << "first start";
+
+  const talvenor::ReminderSettings settings = DueEveryMinute();
+  WriteFileBytes(kSettingsFile, StoredBytes(settings));
+  process.PressUntilDue();
+  // Without today's date no row governs, unless no day count is asked
+  // either (the stub's 0 makes every row start today); without the time of
+  // day the window 08:00 to 16:00 lets nothing through.
+  const bool reminded = (!Has(missing, 30204) || Has(missing, 30908)) && !Has(missing, 30308);
+  const bool writes = !Has(missing, 52308);  // else a save leaves an empty file
+  std::vector<std::int32_t> dialogs;
+  talvenor::ReminderSettings before = settings;  // what the file holds at Shift-F10
+  if (reminded) {
+    dialogs.push_back(talvenor::kReminderDialog);
+    EXPECT_EQ(process.frontEnd.tones.size(), 20u) << "one burst; the right password was typed";
+    EXPECT_EQ(process.flagHeldInReminder, !Has(missing, 32408)) << "flag 0x8000 while the reminder is open";
+    if (!Has(missing, 52028)) messages.push_back("switched-off");
+    before.enabled = 0;
+  } else {
+    EXPECT_TRUE(process.frontEnd.tones.empty());
+  }
+  const bool emptied = reminded && !writes;
+  EXPECT_EQ(process.frontEnd.dialogsRun, dialogs) << "the reminder check";
+  EXPECT_EQ(process.Messages(), messages) << "the reminder check";
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), emptied ? "" : StoredBytes(before)) << "after the reminder check";
+
+  EXPECT_EQ(process.Press(kShiftF10), kConsumed);
+  if (!emptied) dialogs.push_back(talvenor::kPasswordDialog);  // an empty file has no password
+  dialogs.push_back(talvenor::kConfigurationDialog);
+  EXPECT_EQ(process.frontEnd.dialogsRun, dialogs) << "Shift-F10";
+  EXPECT_EQ(process.Messages(), messages) << "Shift-F10";
+  const talvenor::ReminderSettings edited = Configured(emptied ? talvenor::ReminderSettings{} : before);
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), writes ? StoredBytes(edited) : "") << "after Shift-F10";
+  EXPECT_EQ(process.state->stateFlags, kHostFlags) << "the host's flags as they were";
+}
+
+TEST(MissingServiceCellChild, Run) {
+  const Ordinals missing = Split(ChildArgument("missing"));
+  const std::string answers = ChildArgument("answers");
+  ASSERT_FALSE(missing.empty());
+  ASSERT_FALSE(answers.empty());
+  PluginProcess process;
+  const std::string molrav = ProgramDirectory() + ChildArgument("variant") + "\\MOLRAV.dll";
+  ASSERT_TRUE(process.LoadHost(molrav)) << "cannot load " << molrav;
+  testing_support::AnswerBoxes(answers);
+
+  const bool loaded = process.LoadPlugin();
+
+  EXPECT_EQ(loaded, LoadSucceeds(missing, answers));
+  // One box, for the first missing service, shown once more for each Retry.
+  const std::uint32_t first = FirstInSlotOrder(missing);
+  const auto boxes = testing_support::AnsweredBoxes();
+  ASSERT_EQ(boxes.size(), answers.size());
+  for (const auto& box : boxes) {
+    EXPECT_TRUE(box.scripted);
+    EXPECT_EQ(box.caption, ExpectedTitle(first));
+    EXPECT_EQ(box.text, ExpectedMessage(ProgramDirectory() + "talvenor.dll", first));
+    EXPECT_EQ(box.buttons, "ARI");
+  }
+  if (!loaded) return;
+
+  CheckStubs(process, missing);
+  RunTheDay(process, missing);
+  EXPECT_EQ(testing_support::AnsweredBoxes().size(), answers.size()) << "no box after the load";
+}
+
+// --- The parent: the matrix ----------------------------------------------
+
+struct Cell {
+  std::string variant;  // folder of the MOLRAV.dll lacking `missing`
+  Ordinals missing;
+  std::string answers;
+};
+
+std::string AnswersName(const std::string& answers) {
+  std::string name;
+  for (char answer : answers) name += std::string(name.empty() ? "" : ", ") + (answer == 'A' ? "Abort" : answer == 'R' ? "Retry" : "Ignore");
+  return name;
+}
+
+TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
+  struct Row {
+    std::string label;
+    std::vector<Cell> cells;
+  };
+  std::vector<Row> rows;
+  for (const auto& service : talvenor::kHostServices) {
+    const std::string variant = "matrix-molrav-" + std::to_string(service.ordinal);
+    Row row{std::to_string(service.ordinal) + " " + service.name, {}};
+    for (const char* answers : {"A", "RA", "I"}) row.cells.push_back({variant, {service.ordinal}, answers});
+    rows.push_back(row);
+  }
+  Row all{"all " + std::to_string(WithFallbacks().size()) + " with fallbacks", {}};
+  for (const char* answers : {"A", "RI", "I"}) all.cells.push_back({"matrix-molrav-fallbacks", WithFallbacks(), answers});
+  rows.push_back(all);
+
+  int passed = 0, total = 0;
+  std::string table = "missing-service matrix (load result as expected / cell passed):\n";
+  char line[160];
+  std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %-16s\n", "missing", "Abort", "Retry, Abort", "Ignore");
+  table += line;
+  for (const Row& row : rows) {
+    std::string columns[3];
+    for (std::size_t c = 0; c < row.cells.size(); ++c) {
+      const Cell& cell = row.cells[c];
+      const std::filesystem::path directory = NewScratchDirectory("matrix");
+      const ChildRun run = RunChildTest("MissingServiceCellChild.Run",
+                                        {"--variant=" + cell.variant, "--missing=" + Join(cell.missing),
+                                         "--answers=" + cell.answers},
+                                        directory);
+      std::error_code ignored;
+      std::filesystem::remove_all(directory, ignored);
+      ++total;
+      passed += run.passed;
+      EXPECT_TRUE(run.passed) << row.label << ", " << AnswersName(cell.answers) << ":\n" << run.output;
+      columns[c] = std::string(LoadSucceeds(cell.missing, cell.answers) ? "loads" : "fails") +
+                   (run.passed ? " ok" : " FAILED");
+      if (cell.answers == "RI") columns[c] += " (R, I)";
+    }
+    std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %-16s\n", row.label.c_str(), columns[0].c_str(),
+                  columns[1].c_str(), columns[2].c_str());
+    table += line;
+  }
+  std::printf("%smissing-service matrix: %d/%d cells passed\n", table.c_str(), passed, total);
+  std::fflush(stdout);
+}
+
+}  // namespace
+}  // namespace matrix

@@ -1,0 +1,83 @@
+#pragma once
+// The child side: this process is the host of the real talvenor.dll. The
+// stand-in's services come from a MOLRAV.dll chosen by path, loaded before
+// the plug-in as a host has its own module loaded; the plug-in is loaded by
+// name from beside this program, its clock moved through its import table,
+// and every call into it is made as the host makes it, with the argument
+// bytes it removes checked: the stack pointer must come back where it was.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "reminder/dialog_templates.h"
+#include "reminder/reminder_settings.h"
+#include "services/host_services_impl.h"
+#include "services/scripted_front_end.h"
+
+namespace matrix {
+
+inline constexpr char kSettingsFile[] = "infprz.dat";
+inline constexpr char kMarkerFile[] = "talvenor.xxx";
+inline constexpr std::uint32_t kKey = 0x1E61;  // 'a'
+inline constexpr std::uint32_t kShiftF10 = 0x5D00;
+inline constexpr std::uint32_t kConsumed = 0xFFFF;
+inline constexpr char kPassword[] = "tajne";
+inline constexpr char kEditedText[] = "Zmieniono w konfiguracji";
+// The host's flags as the plug-in finds them: one bit of the host's own,
+// so that a fallback's 0 tells itself apart, and 0x8000 clear.
+inline constexpr std::uint16_t kHostFlags = 0x0001;
+
+std::string ProgramDirectory();  // with its trailing backslash
+
+class PluginProcess {
+ public:
+  PluginProcess();
+  ~PluginProcess();
+
+  // Loads MOLRAV.dll from `path`; its services answer through `frontEnd`.
+  bool LoadHost(const std::string& path);
+  // talvenor.dll from beside this program, by name; false when the load fails.
+  bool LoadPlugin();
+  // The plug-in's GetTickCount and _time64 answer from here from now on.
+  bool RedirectClock();
+
+  std::int32_t Attach();
+  std::int32_t Start();
+  std::uint32_t Press(std::uint32_t key);
+  // The first key (no check), a check 5001 ms later that starts the
+  // interval, then a check one minute on, when a reminder of every minute
+  // is due. Each key must come back unchanged.
+  void PressUntilDue();
+
+  // Messages shown through the host, as names: "notice" (first run),
+  // "switched-off", "wrong-password", or the text itself.
+  std::vector<std::string> Messages() const;
+
+  HMODULE host = nullptr;
+  HMODULE plugin = nullptr;
+  standin::HostState* state = nullptr;
+  // The user: types the password wherever one is asked, and in the
+  // configuration writes kEditedText and switches the reminder on.
+  standin::ScriptedFrontEnd frontEnd;
+  bool flagHeldInReminder = false;  // 0x8000 set while the reminder dialog was open
+
+ private:
+  std::uint32_t ticks_ = 1000;
+  std::int64_t seconds_ = 1'800'000'000;
+};
+
+// On, every minute from the front end's today, 08:00 to 16:00, behind kPassword.
+talvenor::ReminderSettings DueEveryMinute();
+// What the user's configuration dialog makes of `settings`.
+talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings);
+// infprz.dat holding `settings`: every byte complemented.
+std::string StoredBytes(const talvenor::ReminderSettings& settings);
+
+std::string ReadFileBytes(const char* name);
+void WriteFileBytes(const char* name, const std::string& bytes);
+bool FileExists(const char* name);
+bool IsDirectory(const char* name);
+
+}  // namespace matrix
