@@ -16,10 +16,11 @@ void CheckAccepted(const standin::DialogView& dialog, std::size_t size, int numb
   FUZZ_CHECK(dialog.number == number);
   FUZZ_CHECK(dialog.setOffset >= 4 && dialog.setOffset + dialog.length <= size);
   std::size_t nextBound = 0;
-  std::size_t nextItem = 0;
+  // The items follow the 24-byte header and the title, back to back.
+  std::size_t nextItem = dialog.setOffset + 24 + dialog.title.size() + 1;
   for (const standin::DialogItemView& item : dialog.items) {
     FUZZ_CHECK(item.setOffset >= dialog.setOffset && item.setOffset + item.length <= dialog.setOffset + dialog.length);
-    FUZZ_CHECK(item.setOffset >= nextItem);
+    FUZZ_CHECK(item.setOffset == nextItem);
     nextItem = item.setOffset + item.length;
     FUZZ_CHECK(item.boundOffset == nextBound);
     nextBound += item.boundSize;
