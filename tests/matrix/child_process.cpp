@@ -100,15 +100,14 @@ std::filesystem::path NewScratchDirectory(const std::string& name, const std::fi
   return scratch;
 }
 
-FileHolder::FileHolder(const std::filesystem::path& directory, const std::vector<std::string>& files,
-                       Sharing sharing) {
+FileHolder::FileHolder(const std::filesystem::path& directory, const std::vector<std::string>& files, Sharing sharing) {
   const std::string id = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
   const std::string readyName = "talvenor-matrix-ready-" + id;
   const std::string releaseName = "talvenor-matrix-release-" + id;
   ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
   release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
-  std::string arguments = std::string(kHoldFlag) + (sharing == Sharing::None ? " none " : " read ") + readyName +
-                          " " + releaseName;
+  std::string arguments =
+      std::string(kHoldFlag) + (sharing == Sharing::None ? " none " : " read ") + readyName + " " + releaseName;
   for (const std::string& file : files) arguments.append(" ").append(Quoted(file));
   if (!StartSelf(arguments, directory, nullptr, &process_)) return;
   // Ready, or gone because a file could not be opened.

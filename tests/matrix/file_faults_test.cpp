@@ -114,21 +114,21 @@ TEST_F(FileFaultChild, EverythingWorksAgain) {
 
 // --- The parents: each fault made, one start or more under it ------------
 
-void StartHost(const std::string& test, const std::filesystem::path& directory, const std::vector<std::string>& arguments = {}) {
+void StartHost(const std::string& test, const std::filesystem::path& directory,
+               const std::vector<std::string>& arguments = {}) {
   const ChildRun run = RunChildTest("FileFaultChild." + test, arguments, directory);
   EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
 }
 
-std::string Bytes(const std::filesystem::path& file) {
-  return ReadFileBytes(file.string().c_str());
-}
+std::string Bytes(const std::filesystem::path& file) { return ReadFileBytes(file.string().c_str()); }
 
 constexpr char kCannotMakeReadOnly[] =
     "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
 
 // Runs `starts` with `directory` read-only, then makes it writable again.
 // False, with the directory removed, when it could not be made read-only.
-template <typename Starts> bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
+template <typename Starts>
+bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
   bool held = false;
   {
     ReadOnlyDirectory readOnly(directory);
@@ -154,7 +154,8 @@ TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEverySt
 
 TEST(FileFaults, AnEmptyReadOnlyWorkingDirectoryStaysEmpty) {
   const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
-  if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); })) GTEST_SKIP() << kCannotMakeReadOnly;
+  if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); }))
+    GTEST_SKIP() << kCannotMakeReadOnly;
   EXPECT_TRUE(std::filesystem::is_empty(directory));
   std::filesystem::remove_all(directory);
 }

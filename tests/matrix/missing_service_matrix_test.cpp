@@ -32,12 +32,20 @@ using Ordinals = std::vector<std::uint32_t>;
 // the 12 and 16 bytes their callers pass.
 std::optional<int> FallbackStub(std::uint32_t ordinal) {
   switch (ordinal) {
-    case 32300: return 0;
-    case 30204: return 1;
-    case 32408: case 30308: case 30908: return 2;
-    case 52028: return 3;
-    case 52308: return 4;
-    default: return std::nullopt;
+    case 32300:
+      return 0;
+    case 30204:
+      return 1;
+    case 32408:
+    case 30308:
+    case 30908:
+      return 2;
+    case 52028:
+      return 3;
+    case 52308:
+      return 4;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -59,7 +67,7 @@ bool LoadSucceeds(const Ordinals& missing, const std::string& answers) {
 
 std::string Join(const Ordinals& ordinals) {
   std::string text;
-  for (std::uint32_t ordinal : ordinals) text += (text.empty() ? "" : ",") + std::to_string(ordinal);
+  for (std::uint32_t ordinal : ordinals) text.append(text.empty() ? "" : ",").append(std::to_string(ordinal));
   return text;
 }
 
@@ -86,18 +94,21 @@ Ordinals Split(const std::string& text) {
 std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
   std::string message = std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
                         TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
-                        TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() +
-                        talvenor::text::kPluginDescription.data() +
-                        TALVENOR_MAZOVIA(" .\n\nBłąd ten można zignorować lecz dalsza praca\n"
-                                         "programu w tych warunkach może być niebezpieczna.\n\n"
-                                         "Konieczna jest aktualizacja programu!").data();
-  if (ordinal != 52158) standin::ConvertText(message.data(), message.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+                        TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() + talvenor::text::kPluginDescription.data() +
+                        TALVENOR_MAZOVIA(
+                            " .\n\nBłąd ten można zignorować lecz dalsza praca\n"
+                            "programu w tych warunkach może być niebezpieczna.\n\n"
+                            "Konieczna jest aktualizacja programu!")
+                            .data();
+  if (ordinal != 52158)
+    standin::ConvertText(message.data(), message.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
   return message;
 }
 
 std::string ExpectedTitle(std::uint32_t ordinal) {
   std::string title = talvenor::text::kBindingErrorTitle.data();
-  if (ordinal != 52158) standin::ConvertText(title.data(), title.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+  if (ordinal != 52158)
+    standin::ConvertText(title.data(), title.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
   return title;
 }
 
@@ -108,8 +119,8 @@ void CheckStubs(PluginProcess& process, const Ordinals& missing) {
   ASSERT_EQ(slots.size(), static_cast<std::size_t>(talvenor::kServiceCount)) << "the plug-in's service slots";
   for (int i = 0; i < talvenor::kServiceCount; ++i) {
     const talvenor::HostServiceInfo& service = talvenor::kHostServices[i];
-    const bool fromHost = slots[i] == reinterpret_cast<std::uintptr_t>(
-                                          GetProcAddress(process.host, MAKEINTRESOURCEA(service.ordinal)));
+    const bool fromHost =
+        slots[i] == reinterpret_cast<std::uintptr_t>(GetProcAddress(process.host, MAKEINTRESOURCEA(service.ordinal)));
     EXPECT_EQ(fromHost, !Has(missing, service.ordinal)) << service.name;
     if (fromHost) continue;
     const std::vector<std::uint32_t> arguments(service.argumentBytes / 4, 0x5A5A5A5Au);
@@ -209,7 +220,8 @@ struct Cell {
 
 std::string AnswersName(const std::string& answers) {
   std::string name;
-  for (char answer : answers) name += std::string(name.empty() ? "" : ", ") + (answer == 'A' ? "Abort" : answer == 'R' ? "Retry" : "Ignore");
+  for (char answer : answers)
+    name += std::string(name.empty() ? "" : ", ") + (answer == 'A' ? "Abort" : answer == 'R' ? "Retry" : "Ignore");
   return name;
 }
 
@@ -226,7 +238,8 @@ TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
     rows.push_back(row);
   }
   Row all{"all " + std::to_string(WithFallbacks().size()) + " with fallbacks", {}};
-  for (const char* answers : {"A", "RI", "I"}) all.cells.push_back({"matrix-molrav-fallbacks", WithFallbacks(), answers});
+  for (const char* answers : {"A", "RI", "I"})
+    all.cells.push_back({"matrix-molrav-fallbacks", WithFallbacks(), answers});
   rows.push_back(all);
 
   int passed = 0, total = 0;
@@ -239,17 +252,16 @@ TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
     for (std::size_t c = 0; c < row.cells.size(); ++c) {
       const Cell& cell = row.cells[c];
       const std::filesystem::path directory = NewScratchDirectory("matrix");
-      const ChildRun run = RunChildTest("MissingServiceCellChild.Run",
-                                        {"--variant=" + cell.variant, "--missing=" + Join(cell.missing),
-                                         "--answers=" + cell.answers},
-                                        directory);
+      const ChildRun run = RunChildTest(
+          "MissingServiceCellChild.Run",
+          {"--variant=" + cell.variant, "--missing=" + Join(cell.missing), "--answers=" + cell.answers}, directory);
       std::error_code ignored;
       std::filesystem::remove_all(directory, ignored);
       ++total;
       passed += run.passed;
       EXPECT_TRUE(run.passed) << row.label << ", " << AnswersName(cell.answers) << ":\n" << run.output;
-      columns[c] = std::string(LoadSucceeds(cell.missing, cell.answers) ? "loads" : "fails") +
-                   (run.passed ? " ok" : " FAILED");
+      columns[c] =
+          std::string(LoadSucceeds(cell.missing, cell.answers) ? "loads" : "fails") + (run.passed ? " ok" : " FAILED");
       if (cell.answers == "RI") columns[c] += " (R, I)";
     }
     std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %-16s\n", row.label.c_str(), columns[0].c_str(),

@@ -25,7 +25,8 @@ __time64_t __cdecl ScriptedTime64(__time64_t* result) {
   return g_seconds;
 }
 
-template <std::size_t N> void SetField(char (&field)[N], const std::string& text) {
+template <std::size_t N>
+void SetField(char (&field)[N], const std::string& text) {
   std::memset(field, 0, N);
   std::memcpy(field, text.data(), text.size() < N ? text.size() : N - 1);
 }
@@ -77,8 +78,8 @@ PluginProcess::~PluginProcess() {
 bool PluginProcess::LoadHost(const std::string& path) {
   host = LoadLibraryA(path.c_str());
   if (host == nullptr) return false;
-  auto controls = reinterpret_cast<standin::HostState* (*)()>(
-      reinterpret_cast<void*>(GetProcAddress(host, "StandinControls")));
+  auto controls =
+      reinterpret_cast<standin::HostState* (*)()>(reinterpret_cast<void*>(GetProcAddress(host, "StandinControls")));
   if (controls == nullptr) return false;
   state = controls();
   state->frontEnd = &frontEnd;
@@ -99,10 +100,9 @@ bool PluginProcess::RedirectClock() {
 std::int32_t PluginProcess::Attach() {
   char description[200];
   std::memset(description, 'X', sizeof description);
-  const auto result = static_cast<std::int32_t>(
-      CallPlugin(reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(30001))),
-                 {reinterpret_cast<std::uint32_t>(this), reinterpret_cast<std::uint32_t>(description)},
-                 "PluginAttach"));
+  const auto result = static_cast<std::int32_t>(CallPlugin(
+      reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(30001))),
+      {reinterpret_cast<std::uint32_t>(this), reinterpret_cast<std::uint32_t>(description)}, "PluginAttach"));
   EXPECT_EQ(std::string(description), talvenor::text::kPluginDescription.data());
   return result;
 }

@@ -45,8 +45,8 @@ bool CanOverwriteAny(const std::filesystem::path& directory) {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
     if (!entry.is_regular_file()) continue;
-    HANDLE file = CreateFileA(entry.path().string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(entry.path().string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       CloseHandle(file);
       return true;
