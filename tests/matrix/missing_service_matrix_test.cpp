@@ -245,7 +245,7 @@ TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
   int passed = 0, total = 0;
   std::string table = "missing-service matrix (load result as expected / cell passed):\n";
   char line[160];
-  std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %-16s\n", "missing", "Abort", "Retry, Abort", "Ignore");
+  std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %s\n", "missing", "Abort", "Retry, Abort", "Ignore");
   table += line;
   for (const Row& row : rows) {
     std::string columns[3];
@@ -264,7 +264,7 @@ TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
           std::string(LoadSucceeds(cell.missing, cell.answers) ? "loads" : "fails") + (run.passed ? " ok" : " FAILED");
       if (cell.answers == "RI") columns[c] += " (R, I)";
     }
-    std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %-16s\n", row.label.c_str(), columns[0].c_str(),
+    std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %s\n", row.label.c_str(), columns[0].c_str(),
                   columns[1].c_str(), columns[2].c_str());
     table += line;
   }
