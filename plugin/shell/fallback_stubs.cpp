@@ -98,6 +98,10 @@ void TALVENOR_CALLEE_POPS ChooseFallback(const char* identifier, ServiceSlot* sl
     for (const HostServiceInfo& service : kHostServices)
       if (stub != kNoStub && service.ordinal == ordinal)
         stub = service.pops == ArgumentPopper::Callee ? StubForBytes(service.argumentBytes) : 0;
+    // A do-nothing HostFileWrite would follow every open for "wb": each save
+    // would empty infprz.dat and lose the text and the password. Better the
+    // load fails than the user's settings.
+    if (ordinal == kHostServices[HostFileWriteSlot].ordinal) stub = kNoStub;
   }
   *slot = stub == kNoStub ? nullptr : FallbackStub[stub];
 }

@@ -62,7 +62,8 @@ TEST_F(FirstCallEntries, FirstCallThatFindsNothingRemovesWhatTheServiceWouldHave
         << service.name << " (slot now " << (serviceSlots[i] == nullptr ? "null" : "a fallback") << ")";
   }
   EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);
-  EXPECT_EQ(serviceSlots[HostFileWriteSlot], FallbackStub[4]);
+  EXPECT_EQ(serviceSlots[HostMessageBoxSlot], FallbackStub[3]);
+  EXPECT_EQ(serviceSlots[HostFileWriteSlot], nullptr);
 }
 
 TEST_F(FirstCallEntries, ArgumentsReachTheServiceUntouched) {

@@ -164,14 +164,22 @@ TEST_F(LoadBinding, IgnoreHoldsForLaterMissesAndTheirFallbacksReturnZero) {
   EXPECT_EQ(std::string(today, sizeof today), std::string(12, 'X')) << "a fallback leaves the buffer alone";
 }
 
-TEST_F(LoadBinding, IgnoredMessageBoxAndFileWriteGetStubsOfTheBytesTheirCallersPass) {
+TEST_F(LoadBinding, IgnoredMessageBoxGetsTheStubOfTheBytesItsCallersPass) {
   RegisterPlugin();
-  RegisterHost({52028, 52308});
+  RegisterHost({52028});
   nativewin::ScriptMessageBoxAnswers({IDIGNORE});
   EXPECT_EQ(Load(), 1);
   EXPECT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(serviceSlots[HostMessageBoxSlot], FallbackStub[3]) << "12 bytes, not the 28 its digits suggest";
-  EXPECT_EQ(serviceSlots[HostFileWriteSlot], FallbackStub[4]) << "16 bytes, not the 8 its digits suggest";
+}
+
+TEST_F(LoadBinding, IgnoredFileWriteFailsTheLoadRatherThanEmptyTheSettingsAtEverySave) {
+  RegisterPlugin();
+  RegisterHost({52308});
+  nativewin::ScriptMessageBoxAnswers({IDIGNORE});
+  EXPECT_EQ(Load(), 0);
+  EXPECT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(serviceSlots[HostFileWriteSlot], nullptr);
 }
 
 TEST_F(LoadBinding, BoxForAnEarlierServiceBindsHostConvertTextOnTheSpotAndItsProbeLooksAgain) {
