@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "import_patch.h"
-#include "measured_call.h"
+#include "support/stack_measure.h"
 
 extern "C" __declspec(dllimport) standin::HostState* StandinControls();
 

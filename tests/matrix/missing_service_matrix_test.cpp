@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "child_process.h"
-#include "e2e/measured_call.h"
+#include "support/stack_measure.h"
 #include "matrix_roles.h"
 #include "plugin/shell/host_services.h"
 #include "plugin_process.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "e2e/import_patch.h"
-#include "e2e/measured_call.h"
+#include "support/stack_measure.h"
 #include "reminder/dialog_templates.h"
 #include "reminder/reminder_prompt.h"
 #include "text/texts.h"

@@ -1,13 +1,15 @@
-#include "stack_measure.h"
+#include "support/stack_measure.h"
 
 #if defined(__i386__)
-// cdecl: [esp+4] function, [esp+8] arguments, [esp+12] count.
-// ebx keeps the stack pointer before the pushes, edi the one at the call;
-// both are preserved by any well-behaved callee.
+static_assert(sizeof(MeasuredResult) == 8);
+
+// cdecl: [ebp+8] function, [ebp+12] arguments, [ebp+16] count,
+// [ebp+20] report. ebx keeps the stack pointer before the pushes, edi the
+// one at the call, ebp the frame; any well-behaved callee preserves all three.
 asm(R"(
     .text
-    .globl _MeasureArgumentPop
-_MeasureArgumentPop:
+    .globl _MeasuredCall
+_MeasuredCall:
     pushl %ebp
     movl %esp, %ebp
     pushl %ebx
@@ -21,8 +23,11 @@ _MeasureArgumentPop:
     loop 1b
 2:  movl %esp, %edi
     call *8(%ebp)
-    movl %esp, %eax
-    subl %edi, %eax
+    movl %esp, %ecx
+    subl %edi, %ecx
+    movl 20(%ebp), %edx
+    movl %eax, (%edx)
+    movl %ecx, 4(%edx)
     movl %ebx, %esp
     popl %edi
     popl %esi
