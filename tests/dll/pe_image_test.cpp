@@ -50,10 +50,40 @@ TEST_F(ShippedDll, ExportsThreeOrdinalsAndNoNames) {
   EXPECT_TRUE(image.exportedNames.empty()) << "the host finds the exports by ordinal only";
 }
 
+// MOLRAV among them would make the load fail before the plug-in could say
+// why: the host's module is found at run time.
 TEST_F(ShippedDll, ImportsOnlyFromSystemDlls) {
   const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll"};
   for (const auto& import : image.imports)
     EXPECT_TRUE(allowed.count(Lower(import.module))) << import.module << " " << import.function;
+}
+
+// Every function the DLL imports, pinned: a new import is a decision, not
+// an accident. All of them exist on Windows XP, the oldest Windows the
+// plug-in is meant to load on. The critical sections, TLS, VirtualQuery/
+// VirtualProtect, _initterm, _lock/_unlock, calloc/free/realloc and the
+// fwrite/vfprintf/_iob/abort of the error path belong to the runtime's
+// DLL start-up; the rest are the plug-in's own.
+TEST_F(ShippedDll, ImportsExactlyThePinnedFunctions) {
+  const std::set<std::string> pinned = {
+      "kernel32.dll!DeleteCriticalSection", "kernel32.dll!EnterCriticalSection", "kernel32.dll!FreeLibrary",
+      "kernel32.dll!GetLastError",          "kernel32.dll!GetModuleFileNameA",   "kernel32.dll!GetModuleHandleA",
+      "kernel32.dll!GetProcAddress",        "kernel32.dll!GetTickCount",         "kernel32.dll!InitializeCriticalSection",
+      "kernel32.dll!LeaveCriticalSection",  "kernel32.dll!LoadLibraryA",         "kernel32.dll!Sleep",
+      "kernel32.dll!TlsGetValue",           "kernel32.dll!VirtualProtect",       "kernel32.dll!VirtualQuery",
+      "kernel32.dll!lstrcpyA",              "msvcrt.dll!_access",                "msvcrt.dll!_amsg_exit",
+      "msvcrt.dll!_initterm",               "msvcrt.dll!_iob",                   "msvcrt.dll!_itoa",
+      "msvcrt.dll!_lock",                   "msvcrt.dll!_time64",                "msvcrt.dll!_unlock",
+      "msvcrt.dll!abort",                   "msvcrt.dll!atoi",                   "msvcrt.dll!calloc",
+      "msvcrt.dll!free",                    "msvcrt.dll!fwrite",                 "msvcrt.dll!realloc",
+      "msvcrt.dll!strlen",                  "msvcrt.dll!strncmp",                "msvcrt.dll!strncpy",
+      "msvcrt.dll!strrchr",                 "msvcrt.dll!strtol",                 "msvcrt.dll!vfprintf",
+      "user32.dll!MessageBoxA",             "user32.dll!wsprintfA",
+  };
+  std::set<std::string> imported;
+  for (const auto& import : image.imports) imported.insert(Lower(import.module) + "!" + import.function);
+  for (const auto& name : imported) EXPECT_TRUE(pinned.count(name)) << "new import: " << name;
+  for (const auto& name : pinned) EXPECT_TRUE(imported.count(name)) << "no longer imported (unpin it): " << name;
 }
 
 TEST_F(ShippedDll, VersionResourceSaysWhatItIs) {
