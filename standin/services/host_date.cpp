@@ -19,6 +19,8 @@ std::optional<CivilDate> Valid(int y, int m, int d) {
   return CivilDate{y, m, d};
 }
 
+}  // namespace
+
 std::tm LocalNow() {
   const std::time_t t = std::time(nullptr);
   std::tm local{};
@@ -29,8 +31,6 @@ std::tm LocalNow() {
 #endif
   return local;
 }
-
-}  // namespace
 
 std::optional<CivilDate> ParseHostDate(const char* text) {
   if (text == nullptr) return std::nullopt;

@@ -3,6 +3,7 @@
 // counts hold across any century. The settings tool and the stand-in host
 // both read and write dates only through here.
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,9 @@ std::int32_t DaysBetween(const char* date1, const char* date2);
 // Days since 1970-01-01 of a civil date, and back.
 std::int64_t DaysFromCivil(const CivilDate& date);
 CivilDate CivilFromDays(std::int64_t days);
+
+// This machine's local date and time of day, now.
+std::tm LocalNow();
 
 // The local date and time of day of this machine.
 std::string TodayHostDate();

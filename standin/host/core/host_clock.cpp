@@ -22,13 +22,7 @@ MachineClock SystemClock() {
                                           .count());
   };
   clock.localSeconds = [] {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalNow();
     const std::int64_t days = DaysFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
     return days * kDay + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
   };
