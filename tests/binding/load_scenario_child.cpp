@@ -19,8 +19,11 @@
 #include "services/host_services_impl.h"
 #include "support/message_box_answerer.h"
 #include "support/plugin_service_slots.h"
+#include "support/program_directory.h"
 
 namespace {
+
+using testing_support::ProgramDirectory;
 
 std::string Hex(const std::string& bytes) {
   static const char digits[] = "0123456789abcdef";
@@ -30,13 +33,6 @@ std::string Hex(const std::string& bytes) {
     out += digits[c & 15];
   }
   return out.empty() ? "-" : out;
-}
-
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory = path;
-  return directory.substr(0, directory.find_last_of('\\') + 1);
 }
 
 }  // namespace

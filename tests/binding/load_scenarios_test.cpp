@@ -13,8 +13,11 @@
 
 #include "reminder/plugin_description.h"
 #include "services/code_pages.h"
+#include "support/program_directory.h"
 
 namespace {
+
+using testing_support::ProgramDirectory;
 
 struct LoadReport {
   std::string pluginPath;
@@ -28,13 +31,6 @@ struct LoadReport {
   std::string stateFlags;
   std::string todayText;  // hex
 };
-
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory = path;
-  return directory.substr(0, directory.find_last_of('\\') + 1);
-}
 
 std::string FromHex(const std::string& hex) {
   if (hex == "-") return "";

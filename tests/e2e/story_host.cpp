@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "import_patch.h"
+#include "support/program_directory.h"
 #include "support/stack_measure.h"
 
 extern "C" __declspec(dllimport) standin::HostState* StandinControls();
@@ -12,6 +13,8 @@ extern "C" __declspec(dllimport) standin::HostState* StandinControls();
 namespace e2e {
 
 namespace {
+
+using testing_support::ProgramDirectory;
 
 std::uint32_t g_ticks = 0;
 std::int64_t g_seconds = 0;
@@ -21,13 +24,6 @@ DWORD WINAPI ScriptedTickCount() { return g_ticks; }
 __time64_t __cdecl ScriptedTime64(__time64_t* result) {
   if (result != nullptr) *result = g_seconds;
   return g_seconds;
-}
-
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory = path;
-  return directory.substr(0, directory.find_last_of('\\') + 1);
 }
 
 }  // namespace
@@ -147,16 +143,6 @@ std::optional<talvenor::ReminderSettings> ReadSettingsFile() {
   talvenor::ReminderSettings settings;
   std::memcpy(&settings, bytes.data(), sizeof settings);
   return settings;
-}
-
-std::string ReadFileBytes(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFileBytes(const char* name, const std::string& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }

@@ -17,6 +17,7 @@
 #include "reminder/reminder_settings.h"
 #include "services/host_services_impl.h"
 #include "services/scripted_front_end.h"
+#include "support/file_bytes.h"
 
 namespace e2e {
 
@@ -58,8 +59,8 @@ void WriteSettingsFile(const talvenor::ReminderSettings& settings);
 // The record in infprz.dat, if the file holds exactly 591 bytes.
 std::optional<talvenor::ReminderSettings> ReadSettingsFile();
 
-std::string ReadFileBytes(const char* name);
-void WriteFileBytes(const char* name, const std::string& bytes);
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
 bool FileExists(const char* name);
 
 // A text copied into a fixed-width field, NUL-padded.

@@ -43,17 +43,7 @@ void EnterScratchDirectory(const char* target) {
   std::atexit(RemoveScratch);
 }
 
-std::string ReadFileBytes(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 bool FileExists(const char* name) { return std::filesystem::exists(name); }
-
-void WriteFileBytes(const char* name, const std::string& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 void Fail(const char* file, int line, const char* what) {
   std::fprintf(stderr, "%s:%d: broken: %s\n", file, line, what);

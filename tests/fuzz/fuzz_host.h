@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "support/file_bytes.h"
+
 namespace fuzz_support {
 
 // Every slot holds the stand-in host's export, as after a load against a
@@ -15,10 +17,9 @@ void BindAllServices();
 // the current directory for the rest of the run; removed when it ends.
 void EnterScratchDirectory(const char* target);
 
-// Bytes of a file; empty when it does not exist.
-std::string ReadFileBytes(const char* name);
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
 bool FileExists(const char* name);
-void WriteFileBytes(const char* name, const std::string& bytes);
 
 // Reports the broken property and aborts: libFuzzer keeps the input as a
 // crash artifact.

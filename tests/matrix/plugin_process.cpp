@@ -45,13 +45,6 @@ std::uint32_t CallPlugin(const void* function, const std::vector<std::uint32_t>&
 
 }  // namespace
 
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory = path;
-  return directory.substr(0, directory.find_last_of('\\') + 1);
-}
-
 PluginProcess::PluginProcess() {
   g_ticks = ticks_;
   g_seconds = seconds_;
@@ -171,16 +164,6 @@ std::string StoredBytes(const talvenor::ReminderSettings& settings) {
   std::string bytes(reinterpret_cast<const char*>(&settings), sizeof settings);
   for (char& byte : bytes) byte = static_cast<char>(~byte);
   return bytes;
-}
-
-std::string ReadFileBytes(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFileBytes(const char* name, const std::string& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }

@@ -15,6 +15,8 @@
 #include "reminder/reminder_settings.h"
 #include "services/host_services_impl.h"
 #include "services/scripted_front_end.h"
+#include "support/file_bytes.h"
+#include "support/program_directory.h"
 
 namespace matrix {
 
@@ -29,7 +31,7 @@ inline constexpr char kEditedText[] = "Zmieniono w konfiguracji";
 // so that a fallback's 0 tells itself apart, and 0x8000 clear.
 inline constexpr std::uint16_t kHostFlags = 0x0001;
 
-std::string ProgramDirectory();  // with its trailing backslash
+using testing_support::ProgramDirectory;
 
 class PluginProcess {
  public:
@@ -75,8 +77,8 @@ talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings);
 // infprz.dat holding `settings`: every byte complemented.
 std::string StoredBytes(const talvenor::ReminderSettings& settings);
 
-std::string ReadFileBytes(const char* name);
-void WriteFileBytes(const char* name, const std::string& bytes);
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
 bool FileExists(const char* name);
 bool IsDirectory(const char* name);
 

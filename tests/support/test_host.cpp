@@ -64,16 +64,6 @@ std::vector<std::string> CallTexts(const std::string& onlyService) {
   return texts;
 }
 
-std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 void HostTest::SetUp() {
   previousDirectory = std::filesystem::current_path();
   std::random_device random;

@@ -12,6 +12,7 @@
 
 #include "services/host_services_impl.h"
 #include "services/scripted_front_end.h"
+#include "support/file_bytes.h"
 
 namespace testing_support {
 
@@ -33,9 +34,6 @@ void SetWallClock(std::int64_t seconds);
 // Recorded calls in their readable form, optionally only of one service.
 std::vector<std::string> CallTexts(const std::string& onlyService = "");
 
-// Bytes of a file; empty when it does not exist.
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // A fresh host, bound slots and a scripted front end, run in a fresh
 // scratch directory that is the current directory for the test.
