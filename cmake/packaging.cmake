@@ -9,11 +9,11 @@ if(NOT TALVENOR_WIN32)
 endif()
 
 # One version for the DLL's Properties page and the package's name.
-file(STRINGS ${CMAKE_SOURCE_DIR}/plugin/shell/talvenor.rc TALVENOR_VERSION_LINE
+file(STRINGS ${CMAKE_SOURCE_DIR}/plugin/exports/talvenor.rc TALVENOR_VERSION_LINE
      REGEX "^#define TALVENOR_VERSION_TEXT \"[0-9.]+\"")
 string(REGEX REPLACE ".*\"([0-9.]+)\".*" "\\1" TALVENOR_PACKAGE_VERSION "${TALVENOR_VERSION_LINE}")
 if(NOT TALVENOR_PACKAGE_VERSION)
-  message(FATAL_ERROR "no TALVENOR_VERSION_TEXT in plugin/shell/talvenor.rc")
+  message(FATAL_ERROR "no TALVENOR_VERSION_TEXT in plugin/exports/talvenor.rc")
 endif()
 
 set(TALVENOR_STANDIN_FOLDER standin-host)

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "../shell/platform.h"
-#include "../shell/service_slots.h"
-#include "../text/texts.h"
+#include "contract/host_constants.h"
+#include "shell/platform.h"
+#include "shell/service_slots.h"
+#include "text/texts.h"
 #include "dialog_templates.h"
-#include "host_state_flag.h"
 #include "reminder_prompt.h"
 #include "reminder_settings.h"
 #include "settings_text.h"
@@ -24,7 +24,7 @@ void EditSettings(ReminderSettings* settings) {
     std::memset(&prompt, 0, sizeof prompt);
     HostRunDialog(DialogTemplateSet, kPasswordDialog, prompt.enteredPassword, 0, 0);
     if (!FieldTextsEqual(prompt.enteredPassword, settings->password)) {
-      HostMessageBox(text::kNoticeTitle.data(), text::kWrongPassword.data(), 1);
+      HostMessageBox(text::kNoticeTitle.data(), text::kWrongPassword.data(), kNoticeBoxStyle);
       SaveReminderSettings(settings);
       return;
     }
@@ -36,13 +36,11 @@ void EditSettings(ReminderSettings* settings) {
 }  // namespace
 
 void RunConfigurationSequence() {
-  const std::int32_t savedBit = HoldHostStateFlag();
   ReminderSettings settings;
   // A missing file is an empty configuration, created by the save. One that
   // exists but cannot be read now (locked, access denied, a dropped share)
   // would be overwritten with an empty record and lose its password.
-  if (LoadReminderSettings(&settings) == 0 || !platform::FileExists(text::kSettingsFileName)) EditSettings(&settings);
-  ReleaseHostStateFlag(savedBit);
+  if (LoadReminderSettings(&settings) == 0 || !platform::FileExists(kSettingsFileName)) EditSettings(&settings);
 }
 
 }  // namespace talvenor

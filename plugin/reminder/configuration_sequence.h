@@ -4,7 +4,8 @@
 namespace talvenor {
 
 // Runs the password dialog (when a password is set), the configuration
-// dialog and the save, with the host's state flag held. Settings that exist
+// dialog and the save (the key hook holds the host's state flag meanwhile).
+// Settings that exist
 // but cannot be read are left alone: no dialog and no save.
 void RunConfigurationSequence();
 

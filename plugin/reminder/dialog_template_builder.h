@@ -2,47 +2,13 @@
 // Writes dialogs in the host's dialog template format at compile time, from
 // item descriptions laid out like the dialog tables. Every size, count and
 // hot key is worked out here from the descriptions, never typed in.
-//
-// Format, all numbers little-endian, no alignment anywhere:
-//   set     : 32-bit count of the bytes that follow, then the dialogs
-//   dialog  : bodySize (bytes after its first 4), itemCount, tag, number,
-//             flags, hotKey, column, row, width, height, 4 reserved bytes,
-//             the title with its NUL, then the items
-//   item    : kind, tag, flags, hotKey, column, row, width, height,
-//             4 reserved bytes, the text with its NUL
-//   field   : kind 5, size of the FieldBlock, the FieldBlock, a NUL
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "contract/dialog_template_format.h"
+
 namespace talvenor::dialog_template {
-
-enum ItemKind : std::uint16_t {
-  kButton = 0,
-  kCheckBox = 2,   // binds a 16-bit value
-  kLabel = 3,
-  kUnitLabel = 4,  // a label just behind a field ("minut")
-  kEditField = 5,  // binds by its fieldType
-};
-
-// Low byte: how the value is held (0x08 text, 0x01 number); high byte:
-// which kind of text.
-enum FieldType : std::uint16_t {
-  kNumberField = 0x0001,    // signed 16-bit value
-  kTextField = 0x0008,
-  kDateField = 0x0208,      // the host's date text
-  kTimeField = 0x0408,      // HH:MM:SS
-  kPasswordField = 0x8008,
-};
-
-inline constexpr std::uint16_t kNoTag = 0xFFFF;
-
-inline constexpr std::size_t kSetHeaderSize = 4;
-inline constexpr std::size_t kDialogHeaderSize = 24;
-inline constexpr std::size_t kItemHeaderSize = 20;
-inline constexpr std::size_t kEditFieldHeaderSize = 4;  // kind, block size
-inline constexpr std::size_t kTextFieldBlockSize = 38;
-inline constexpr std::size_t kNumberFieldBlockSize = 40;
 
 inline constexpr std::size_t kMaxTextLength = 47;  // longest title or item text
 inline constexpr std::size_t kMaxItems = 40;       // most items in one dialog

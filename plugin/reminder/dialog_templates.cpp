@@ -1,6 +1,6 @@
 #include "dialog_templates.h"
 
-#include "../text/mazovia.h"
+#include "contract/mazovia.h"
 #include "dialog_template_builder.h"
 
 namespace talvenor {

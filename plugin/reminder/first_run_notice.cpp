@@ -1,16 +1,15 @@
 #include "first_run_notice.h"
 
-#include "../shell/platform.h"
-#include "../shell/service_slots.h"
-#include "../text/texts.h"
-#include "plugin_description.h"
+#include "contract/host_constants.h"
+#include "shell/platform.h"
+#include "shell/service_slots.h"
+#include "text/texts.h"
+#include "text/plugin_description.h"
 
 namespace talvenor {
 
 namespace {
 
-constexpr std::int32_t kShareDenyNone = 0x40;
-constexpr std::int32_t kNoticeStyle = 1;
 
 // The description and its newline, with the NUL.
 constexpr std::size_t kNoticeSize = kPluginDescriptionSize + 1;
@@ -19,18 +18,18 @@ static_assert(sizeof text::kNoticeFormat == 4, "the notice is \"%s\\n\": one byt
 }  // namespace
 
 std::int32_t ShowFirstRunNotice() {
-  if (platform::FileExists(text::kMarkerFileName)) return 0;
+  if (platform::FileExists(kMarkerFileName)) return 0;
 
   // The marker before the box: a program ended while the box is open does
   // not show it again. Nothing is written; only the name matters.
-  HostFile marker = HostFileOpen(text::kMarkerFileName, text::kWriteMode, kShareDenyNone, 0, -1);
+  HostFile marker = HostFileOpen(kMarkerFileName, kWriteMode, kShareDenyNone, 0, -1);
   if (marker != nullptr) HostFileClose(marker);
 
   char description[kPluginDescriptionSize];
   CopyDescription(description);
   char notice[kNoticeSize];
   wsprintfA(notice, text::kNoticeFormat.data(), description);
-  HostMessageBox(text::kNoticeTitle.data(), notice, kNoticeStyle);
+  HostMessageBox(text::kNoticeTitle.data(), notice, kNoticeBoxStyle);
   return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "host_state_flag.h"
 
-#include "../shell/service_slots.h"
+#include "shell/service_slots.h"
 
 namespace talvenor {
 

@@ -4,9 +4,11 @@
 // neither sets nor clears it.
 #include <cstdint>
 
+#include "contract/host_constants.h"
+
 namespace talvenor {
 
-inline constexpr std::int32_t kPluginStateFlag = 0x8000;
+
 
 // Returns the bit as found (0 or 0x8000); sets it when it was clear.
 std::int32_t HoldHostStateFlag();

@@ -1,8 +1,10 @@
 #include "key_hook.h"
 
-#include "../shell/platform.h"
 #include "configuration_sequence.h"
+#include "host_state_flag.h"
 #include "reminder_check.h"
+#include "shell/platform.h"
+#include "shell/service_slots.h"
 
 namespace talvenor {
 
@@ -19,8 +21,35 @@ bool busy = false;
 std::int64_t lastReminderTime = 0;
 // Tick count at the end of the last reminder check; 0 = not yet set.
 std::uint32_t lastCheckTick = 0;
+// Set by the first InstallKeyHook of the load.
+bool installed = false;
+
+// The plug-in's own work inside a key press: keys that arrive meanwhile
+// (from its own dialogs) pass straight through, and the host's state flag
+// is held while it runs.
+template <typename Work>
+void RunAsPluginWork(Work work) {
+  busy = true;
+  const std::int32_t savedBit = HoldHostStateFlag();
+  work();
+  ReleaseHostStateFlag(savedBit);
+  busy = false;
+}
 
 }  // namespace
+
+bool InstallKeyHook() {
+  // A second install would hand KeyHook to HostSetKeyHook again and get
+  // KeyHook back as its own predecessor: every key would then recurse
+  // until the stack ran out.
+  if (installed) return false;
+  installed = true;
+  const KeyHookFn before = HostSetKeyHook(&KeyHook);
+  // A host that hands back the hook installed last must not make KeyHook
+  // its own predecessor either.
+  previousHook = before == &KeyHook ? nullptr : before;
+  return true;
+}
 
 std::uint32_t TALVENOR_CALLEE_POPS KeyHook(std::uint32_t key) {
   const std::uint32_t keyCode = (previousHook != nullptr ? previousHook(key) : key) & 0xFFFF;
@@ -31,16 +60,12 @@ std::uint32_t TALVENOR_CALLEE_POPS KeyHook(std::uint32_t key) {
   if (busy) return keyCode;
 
   if (sinceLastCheck > kCheckEveryMs) {
-    busy = true;
-    RunReminderCheck(&lastReminderTime);
+    RunAsPluginWork([] { RunReminderCheck(&lastReminderTime); });
     lastCheckTick = platform::TickCount();
-    busy = false;
   }
 
   if (keyCode != kShiftF10) return keyCode;
-  busy = true;
-  RunConfigurationSequence();
-  busy = false;
+  RunAsPluginWork(RunConfigurationSequence);
   return kConsumedKey;
 }
 
@@ -49,6 +74,7 @@ void ResetKeyHookStateForTests() {
   busy = false;
   lastReminderTime = 0;
   lastCheckTick = 0;
+  installed = false;
 }
 
 bool KeyHookBusyForTests() { return busy; }

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "../shell/platform.h"
-#include "../shell/service_slots.h"
-#include "../text/texts.h"
+#include "contract/host_constants.h"
+#include "shell/platform.h"
+#include "shell/service_slots.h"
+#include "text/texts.h"
 #include "dialog_templates.h"
-#include "host_state_flag.h"
 #include "reminder_prompt.h"
 #include "reminder_settings.h"
 #include "settings_text.h"
@@ -95,17 +95,15 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
   settings->enabled = 0;
   // Only say it is off when it is: after a failed save it comes again.
   if (SaveReminderSettings(settings) == 0)
-    HostMessageBox(text::kNoticeTitle.data(), text::kReminderSwitchedOff.data(), 1);
+    HostMessageBox(text::kNoticeTitle.data(), text::kReminderSwitchedOff.data(), kNoticeBoxStyle);
 }
 
 }  // namespace
 
 void RunReminderCheck(std::int64_t* lastReminderTime) {
-  const std::int32_t savedBit = HoldHostStateFlag();
   ReminderSettings settings;
   LoadReminderSettings(&settings);
   if (settings.enabled != 0) RemindIfDue(&settings, lastReminderTime);
-  ReleaseHostStateFlag(savedBit);
 }
 
 }  // namespace talvenor

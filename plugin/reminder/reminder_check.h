@@ -6,7 +6,7 @@
 
 namespace talvenor {
 
-// One check, with the host's state flag held. `lastReminderTime` is the
+// One check; the key hook holds the host's state flag meanwhile. `lastReminderTime` is the
 // hook's moment of the last due decision (wall-clock seconds, 0 = not yet
 // set); it is set when a governing row is first found and at every due
 // decision. The busy flag and the check's tick stamp are the hook's.

@@ -2,11 +2,12 @@
 
 #include <cstring>
 
+#include "contract/host_constants.h"
 #include "platform.h"
-#include "../reminder/plugin_description.h"
+#include "text/plugin_description.h"
 #include "service_binding.h"
 #include "service_slots.h"
-#include "../text/texts.h"
+#include "text/texts.h"
 
 namespace talvenor {
 
@@ -55,7 +56,7 @@ void MarkersToSpaces(char* message) {
 // then stays unconverted. A slot still unbound binds the service here, at
 // most one box deep, since a failed binding leaves the slot null.
 void ToWindowsCodePage(char* text) {
-  if (serviceSlots[HostConvertTextSlot] != nullptr) HostConvertText(text, text, 1, 3);
+  if (serviceSlots[HostConvertTextSlot] != nullptr) HostConvertText(text, text, kCodeMazovia, kCodeWindows1250);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 // and the rule that picks one for a missing service.
 #include <cstdint>
 
-#include "calling_convention.h"
-#include "host_services.h"
+#include "contract/calling_convention.h"
+#include "contract/host_services.h"
 
 namespace talvenor {
 

@@ -1,9 +1,10 @@
 #include "service_binding.h"
 
+#include "contract/host_constants.h"
 #include "binding_error.h"
 #include "platform.h"
 #include "service_slots.h"
-#include "../text/texts.h"
+#include "text/texts.h"
 
 namespace talvenor {
 
@@ -15,7 +16,7 @@ std::int32_t TALVENOR_CALLEE_POPS EarlyAttach(void* module, std::uint32_t reason
     ownModule = module;
     // Only finds a module the host has already loaded; loading one here,
     // under the loader's lock, is what must not happen.
-    hostModule = GetModuleHandleA(text::kHostModuleName);
+    hostModule = GetModuleHandleA(kHostModuleName);
   }
   return 1;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The plug-in's own texts, written as Polish and stored as Mazovia bytes.
 // Each constant is a std::array<char, length + 1> ending in NUL.
-#include "mazovia.h"
+#include "contract/mazovia.h"
 
 namespace talvenor::text {
 
@@ -32,12 +32,5 @@ inline constexpr auto kBindingErrorFormat = TALVENOR_MAZOVIA(
     "Konieczna jest aktualizacja programu!");
 inline constexpr auto kBindingErrorTitle = TALVENOR_MAZOVIA("POWAŻNY BŁĄD WTYCZKI");
 inline constexpr auto kUnknownModule = TALVENOR_MAZOVIA("<nieznany>");
-
-// Names the plug-in passes to the platform and the host as they stand.
-inline constexpr char kHostModuleName[] = "MOLRAV";
-inline constexpr char kSettingsFileName[] = "infprz.dat";
-inline constexpr char kMarkerFileName[] = "talvenor.xxx";
-inline constexpr char kReadMode[] = "rb";
-inline constexpr char kWriteMode[] = "wb";
 
 }  // namespace talvenor::text

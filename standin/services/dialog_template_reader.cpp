@@ -4,12 +4,13 @@ namespace standin {
 
 namespace {
 
-constexpr std::size_t kSetCountSize = 4;
-constexpr std::size_t kDialogHeaderSize = 24;
-constexpr std::size_t kItemHeaderSize = 20;
-constexpr std::size_t kFieldHeaderSize = 4;  // kind, FieldBlock size
-constexpr std::size_t kTextBlockSize = 38;
-constexpr std::size_t kNumberBlockSize = 40;
+namespace format = talvenor::dialog_template;
+constexpr std::size_t kSetCountSize = format::kSetHeaderSize;
+constexpr std::size_t kDialogHeaderSize = format::kDialogHeaderSize;
+constexpr std::size_t kItemHeaderSize = format::kItemHeaderSize;
+constexpr std::size_t kFieldHeaderSize = format::kEditFieldHeaderSize;
+constexpr std::size_t kTextBlockSize = format::kTextFieldBlockSize;
+constexpr std::size_t kNumberBlockSize = format::kNumberFieldBlockSize;
 constexpr std::size_t kSmallestItem = kItemHeaderSize + 1;  // a label with an empty text
 
 // Bytes [0, end) of the set; every read is checked against `end` first.

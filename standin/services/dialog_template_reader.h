@@ -5,19 +5,7 @@
 // every count, size and text is checked against the bytes available and a
 // malformed set is refused with an error; nothing outside the set is read.
 //
-// Format, all numbers little-endian, no alignment anywhere:
-//   set     : 32-bit count of the bytes that follow, then the dialogs, each
-//             bodySize + 4 bytes long
-//   dialog  : bodySize, itemCount, tag, number, flags, hotKey, column, row,
-//             width, height (16-bit each), 4 reserved bytes, the title with
-//             its NUL, then itemCount items
-//   item    : kind, tag, flags, hotKey, column, row, width, height,
-//             4 reserved bytes, the text with its NUL
-//   field   : kind 5, size of the FieldBlock (38, or 40 for a number), the
-//             FieldBlock (kind, tag, flags, hotKey, column, row, width,
-//             height, 12 reserved bytes, capacity, fieldType, 2 reserved;
-//             text types: capacity again, lines; numbers: 2 reserved,
-//             smallest and largest value), then the empty text's NUL
+// The format itself is in contract/dialog_template_format.h.
 //
 // Binding: the items, in order, own consecutive bytes of the buffer from
 // offset 0: a text field capacity + 1, a number field 2 (signed 16-bit), a
@@ -29,23 +17,26 @@
 #include <string_view>
 #include <vector>
 
+#include "contract/dialog_template_format.h"
+
 namespace standin {
 
+namespace format = talvenor::dialog_template;
 enum DialogItemKind : std::uint16_t {
-  kItemButton = 0,
-  kItemCheckBox = 2,
-  kItemLabel = 3,
-  kItemUnitLabel = 4,  // a label standing just behind a field ("minut")
-  kItemEditField = 5,
+  kItemButton = format::kButton,
+  kItemCheckBox = format::kCheckBox,
+  kItemLabel = format::kLabel,
+  kItemUnitLabel = format::kUnitLabel,
+  kItemEditField = format::kEditField,
 };
 
 // fieldType of an edit field: the low byte says how the value is held,
-// the high byte which kind of text it is.
-inline constexpr std::uint16_t kFieldHeldAsText = 0x08;    // low byte
-inline constexpr std::uint16_t kFieldHeldAsNumber = 0x01;  // low byte
-inline constexpr std::uint16_t kFieldDateText = 0x0200;    // high byte bits
-inline constexpr std::uint16_t kFieldTimeText = 0x0400;
-inline constexpr std::uint16_t kFieldPasswordText = 0x8000;
+// the high byte which kind of text.
+inline constexpr std::uint16_t kFieldHeldAsText = format::kHeldAsText;
+inline constexpr std::uint16_t kFieldHeldAsNumber = format::kHeldAsNumber;
+inline constexpr std::uint16_t kFieldDateText = format::kDateText;
+inline constexpr std::uint16_t kFieldTimeText = format::kTimeText;
+inline constexpr std::uint16_t kFieldPasswordText = format::kPasswordText;
 
 // The set a host would ever accept; a larger stored count is refused.
 inline constexpr std::size_t kMaxDialogSetSize = 65536;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "code_pages.h"
-#include "host_date.h"
+#include "contract/date_text.h"
 
 #if defined(_WIN32)
 #include <share.h>
@@ -148,7 +148,7 @@ std::int32_t TALVENOR_CALLER_POPS StandinHostRunDialog(void* templateSet, std::i
 std::int32_t TALVENOR_CALLEE_POPS StandinHostTodayText(char* buffer) {
   Record(30204, "HostTodayText", {W(buffer)}, Ptr(buffer));
   if (buffer == nullptr) return 0;
-  const std::string today = g_state.frontEnd != nullptr ? g_state.frontEnd->TodayText() : TodayHostDate();
+  const std::string today = g_state.frontEnd != nullptr ? g_state.frontEnd->TodayText() : talvenor::TodayHostDate();
   std::snprintf(buffer, 12, "%s", today.c_str());  // the plug-in's buffer holds 12 bytes
   return 0;
 }
@@ -156,14 +156,14 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostTodayText(char* buffer) {
 std::int32_t TALVENOR_CALLEE_POPS StandinHostNowText(char* buffer, std::int32_t reserved) {
   Record(30308, "HostNowText", {W(buffer), W(reserved)}, Ptr(buffer) + ", " + I(reserved));
   if (buffer == nullptr) return 0;
-  const std::string now = g_state.frontEnd != nullptr ? g_state.frontEnd->NowText() : NowTimeText();
+  const std::string now = g_state.frontEnd != nullptr ? g_state.frontEnd->NowText() : talvenor::NowTimeText();
   std::snprintf(buffer, 9, "%s", now.c_str());
   return 0;
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostDaysBetween(const char* date1, const char* date2) {
   Record(30908, "HostDaysBetween", {W(date1), W(date2)}, QuoteText(date1) + ", " + QuoteText(date2));
-  return DaysBetween(date1, date2);
+  return talvenor::DaysBetween(date1, date2);
 }
 
 talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, const char* mode, std::int32_t share,

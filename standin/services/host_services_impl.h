@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "../../plugin/shell/host_services.h"
+#include "contract/host_constants.h"
+#include "contract/host_services.h"
 #include "front_end.h"
 
 namespace standin {
@@ -24,7 +25,7 @@ struct ServiceCall {
 
 struct HostState {
   FrontEnd* frontEnd = nullptr;       // null: boxes answer 1, dialogs are left
-  std::int32_t interfaceVersion = 112;
+  std::int32_t interfaceVersion = talvenor::kHostInterfaceVersion;
   std::uint16_t stateFlags = 0;
   talvenor::KeyHookFn keyHook = nullptr;  // the head of the hook chain
   std::vector<ServiceCall> calls;

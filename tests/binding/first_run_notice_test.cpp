@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "reminder/first_run_notice.h"
-#include "reminder/plugin_description.h"
+#include "text/plugin_description.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "reminder/plugin_description.h"
+#include "text/plugin_description.h"
 #include "services/code_pages.h"
 #include "services/host_services_impl.h"
 #include "services/scripted_front_end.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"
-#include "shell/module_entry.h"
+#include "exports/module_entry.h"
 #include "shell/platform.h"
 #include "shell/service_binding.h"
 #include "shell/service_slots.h"

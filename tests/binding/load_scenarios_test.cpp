@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "reminder/plugin_description.h"
+#include "text/plugin_description.h"
 #include "services/code_pages.h"
 #include "support/program_directory.h"
 
@@ -107,7 +107,7 @@ LoadReport RunLoad(const std::string& molrav, const std::string& answers) {
 std::string Variant(const std::string& name) { return ProgramDirectory() + "molrav-" + name + "\\MOLRAV.dll"; }
 
 std::string To1250(std::string mazovia) {
-  standin::ConvertText(mazovia.data(), mazovia.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+  standin::ConvertText(mazovia.data(), mazovia.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
   return mazovia;
 }
 

@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "reminder/key_hook.h"
-#include "reminder/plugin_description.h"
-#include "shell/plugin_exports.h"
+#include "text/plugin_description.h"
+#include "exports/plugin_exports.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 #include "text/texts.h"
@@ -19,7 +19,6 @@ class PluginExports : public testing_support::HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();
-    talvenor::ResetPluginStartForTests();
     talvenor::ResetKeyHookStateForTests();
   }
   const std::string description{talvenor::text::kPluginDescription.data(), 124};
@@ -85,7 +84,7 @@ TEST_F(PluginExports, RepeatedStartNeverMakesKeyHookItsOwnPredecessor) {
   EXPECT_EQ(talvenor::KeyHook(0x1E61), 0x1E61u) << "a key still comes back, no recursion";
 
   // A host that hands KeyHook back on the first start.
-  talvenor::ResetPluginStartForTests();
+  talvenor::ResetKeyHookStateForTests();
   Host().keyHook = &talvenor::KeyHook;
   PluginStart(0);
   EXPECT_EQ(talvenor::previousHook, nullptr);

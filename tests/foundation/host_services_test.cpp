@@ -2,7 +2,7 @@
 // way the plug-in calls them: through the bound slots.
 #include <cstring>
 
-#include "services/host_date.h"
+#include "contract/date_text.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 
@@ -33,18 +33,19 @@ TEST_F(StandinServices, DateTextIsYyyymmddAndDaysAreSigned) {
   EXPECT_EQ(HostDaysBetween(today, "20260301"), 0);
   EXPECT_EQ(HostDaysBetween("20240228", "20240301"), -2) << "2024 is a leap year";
   EXPECT_EQ(HostDaysBetween("21000101", "19991231"), 36526) << "across the century, four-digit years";
-  EXPECT_EQ(HostDaysBetween(today, "2026031"), standin::kUnreadableDate);
-  EXPECT_EQ(HostDaysBetween(today, "20260230"), standin::kUnreadableDate) << "no 30 February";
-  EXPECT_LT(standin::kUnreadableDate, 0) << "an unreadable start date must never govern";
+  EXPECT_EQ(HostDaysBetween(today, "2026031"), talvenor::kUnreadableDate);
+  EXPECT_EQ(HostDaysBetween(today, "20260230"), talvenor::kUnreadableDate) << "no 30 February";
+  EXPECT_LT(talvenor::kUnreadableDate, 0) << "an unreadable start date must never govern";
 }
 
 TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
-  EXPECT_EQ(standin::DisplayDate({2026, 12, 9}), "09.12.2026");
-  EXPECT_EQ(standin::ParseDisplayDate("09.12.2026")->day, 9);
-  EXPECT_EQ(standin::FormatHostDate(standin::ParseDisplayDate("1-2-2027").value()), "20270201");
-  EXPECT_FALSE(standin::ParseDisplayDate("31.02.2026").has_value());
-  for (const char* bad : {"1.2.26", " 1.2.2026", "+1.2.2026", "01.02-2026", "01.02.20260", "2026-02-01"})
-    EXPECT_FALSE(standin::ParseDisplayDate(bad).has_value()) << bad;
+  EXPECT_EQ(talvenor::DisplayDate({2026, 12, 9}), "09.12.2026");
+  EXPECT_EQ(talvenor::ParseDateText("09.12.2026")->day, 9);
+  EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("1-2-2027").value()), "20270201");
+  EXPECT_FALSE(talvenor::ParseDateText("31.02.2026").has_value());
+  EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("2026-02-01").value()), "20260201");
+  for (const char* bad : {"1.2.26", " 1.2.2026", "+1.2.2026", "01.02-2026", "01.02.20260", "2026-2-01", "2026-02-30"})
+    EXPECT_FALSE(talvenor::ParseDateText(bad).has_value()) << bad;
 }
 
 TEST_F(StandinServices, NowTextIsEightCharacters) {

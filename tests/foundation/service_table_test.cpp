@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/host_services.h"
+#include "contract/host_services.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "contract/code_page_text.h"
+#include "contract/host_constants.h"
 #include "services/code_pages.h"
 #include "text/texts.h"
 
@@ -54,49 +56,60 @@ TEST(CodePages, MazoviaToWindows1250AndBack) {
   constexpr auto title = TALVENOR_MAZOVIA("POWAŻNY BŁĄD WTYCZKI");
   char buffer[32];
   std::memcpy(buffer, title.data(), title.size());
-  standin::ConvertText(buffer, buffer, standin::kCodeMazovia, standin::kCodeWindows1250);
+  standin::ConvertText(buffer, buffer, talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
   EXPECT_EQ(std::string(buffer), "POWA\xAFNY B\xA3\xA5" "D WTYCZKI");
-  standin::ConvertText(buffer, buffer, standin::kCodeWindows1250, standin::kCodeMazovia);
+  standin::ConvertText(buffer, buffer, talvenor::kCodeWindows1250, talvenor::kCodeMazovia);
   EXPECT_EQ(std::string(buffer), Bytes(title));
 }
 
 TEST(CodePages, Utf8RoundTripAndRefusal) {
   const std::string polish = "Zażółć gęślą jaźń";
-  const auto mazovia = standin::Utf8ToMazovia(polish);
+  const auto mazovia = talvenor::text::Utf8ToMazovia(polish);
   ASSERT_TRUE(mazovia.has_value());
   EXPECT_EQ(mazovia->size(), 17u);
-  EXPECT_EQ(standin::MazoviaToUtf8(*mazovia), polish);
-  EXPECT_FALSE(standin::Utf8ToMazovia("cena 5 €").has_value());
-  EXPECT_FALSE(standin::Utf8ToMazovia("\xC5").has_value()) << "a cut UTF-8 sequence";
-  EXPECT_FALSE(standin::Utf8ToMazovia("\xC0\x80").has_value()) << "an overlong NUL";
-  EXPECT_FALSE(standin::Utf8ToMazovia("\xE0\x81\x81").has_value()) << "an overlong 'A'";
-  EXPECT_FALSE(standin::Utf8ToMazovia("\xED\xA0\x80").has_value()) << "a surrogate";
+  EXPECT_EQ(talvenor::text::MazoviaToUtf8(*mazovia), polish);
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("cena 5 €").has_value());
+  EXPECT_EQ(talvenor::text::Utf8ToMazovia("é ü ß ░"), "\x82 \x81 \xE1 \xB0") << "the code page's other letters";
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("£").has_value()) << "0x9C is Ł here";
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xC5").has_value()) << "a cut UTF-8 sequence";
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xC0\x80").has_value()) << "an overlong NUL";
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xE0\x81\x81").has_value()) << "an overlong 'A'";
+  EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xED\xA0\x80").has_value()) << "a surrogate";
+}
+
+TEST(CodePages, EveryByteHasOneCharacterAndComesBack) {
+  std::string all;
+  for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
+  EXPECT_EQ(talvenor::text::Utf8ToMazovia(talvenor::text::MazoviaToUtf8(all)), all);
+  std::u32string seen = talvenor::text::DecodeMazovia(all);
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end()) << "two bytes share a character";
 }
 
 }  // namespace
 
-#include "services/reminder_text.h"
+#include "contract/reminder_text.h"
 
 namespace {
 
 TEST(ReminderText, LineBreaksPadToTheNextSixtyColumnLine) {
-  const auto stored = standin::FlowReminderText("Zebranie\nSala 2");
+  const auto stored = talvenor::FlowReminderText("Zebranie\nSala 2");
   ASSERT_TRUE(stored.has_value());
   EXPECT_EQ(stored->size(), 66u);
   EXPECT_EQ(stored->substr(60), "Sala 2");
-  const auto lines = standin::ReminderTextLines(*stored);
+  const auto lines = talvenor::ReminderTextLines(*stored);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Zebranie" + std::string(52, ' '));
 }
 
 TEST(ReminderText, EightFullLinesFitAndNoMore) {
-  EXPECT_TRUE(standin::FlowReminderText(std::string(480, 'a')).has_value());
-  EXPECT_FALSE(standin::FlowReminderText(std::string(481, 'a')).has_value());
-  EXPECT_TRUE(standin::FlowReminderText(std::string(480, 'a') + "\n").has_value()) << "a final line break adds nothing";
-  EXPECT_FALSE(standin::FlowReminderText(std::string(7, '\n') + std::string(61, 'a')).has_value());
-  EXPECT_EQ(standin::FlowReminderText("\nx").value(), std::string(60, ' ') + "x") << "an empty first line";
-  EXPECT_FALSE(standin::FlowReminderText("tab\there").has_value());
-  EXPECT_EQ(standin::ReminderTextLines(std::string(480, 'b')).size(), 8u);
+  EXPECT_TRUE(talvenor::FlowReminderText(std::string(480, 'a')).has_value());
+  EXPECT_FALSE(talvenor::FlowReminderText(std::string(481, 'a')).has_value());
+  EXPECT_TRUE(talvenor::FlowReminderText(std::string(480, 'a') + "\n").has_value()) << "a final line break adds nothing";
+  EXPECT_FALSE(talvenor::FlowReminderText(std::string(7, '\n') + std::string(61, 'a')).has_value());
+  EXPECT_EQ(talvenor::FlowReminderText("\nx").value(), std::string(60, ' ') + "x") << "an empty first line";
+  EXPECT_FALSE(talvenor::FlowReminderText("tab\there").has_value());
+  EXPECT_EQ(talvenor::ReminderTextLines(std::string(480, 'b')).size(), 8u);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include "reminder/key_hook.h"
 #include "reminder/reminder_prompt.h"
 #include "reminder/reminder_settings.h"
-#include "services/host_date.h"
+#include "contract/date_text.h"
 #include "services/host_services_impl.h"
 #include "services/scripted_front_end.h"
 #include "shell/platform.h"
@@ -158,8 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   standin::ResetState();
   frontEnd = standin::ScriptedFrontEnd{};
   frontEnd.dialogActions = std::move(answers);
-  const std::int64_t today = standin::DaysFromCivil({2026, 12, 9}) + todayOffset;
-  frontEnd.today = standin::FormatHostDate(standin::CivilFromDays(today));
+  const std::int64_t today = talvenor::DaysFromCivil({2026, 12, 9}) + todayOffset;
+  frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(today));
   std::int64_t wallClock = today * 86400 + secondOfDay;
   auto setClock = [&](std::int64_t seconds) {
     nativewin::SetWallClock(seconds);

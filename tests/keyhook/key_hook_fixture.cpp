@@ -4,18 +4,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "services/host_date.h"
+#include "contract/date_text.h"
 
 namespace keyhook_test {
 
 using testing_support::Host;
 
 std::int64_t MidnightOf(const char* hostDate) {
-  return standin::DaysFromCivil(standin::ParseHostDate(hostDate).value()) * 86400;
+  return talvenor::DaysFromCivil(talvenor::ParseHostDate(hostDate).value()) * 86400;
 }
 
 std::string DaysFromToday(int days) {
-  return standin::FormatHostDate(standin::CivilFromDays(MidnightOf(kToday) / 86400 + days));
+  return talvenor::FormatHostDate(talvenor::CivilFromDays(MidnightOf(kToday) / 86400 + days));
 }
 
 namespace {

@@ -14,7 +14,7 @@
 #include "child_process.h"
 #include "support/stack_measure.h"
 #include "matrix_roles.h"
-#include "plugin/shell/host_services.h"
+#include "contract/host_services.h"
 #include "plugin_process.h"
 #include "services/code_pages.h"
 #include "support/message_box_answerer.h"
@@ -99,14 +99,14 @@ std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal
                             "Konieczna jest aktualizacja programu!")
                             .data();
   if (ordinal != 52158)
-    standin::ConvertText(message.data(), message.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+    standin::ConvertText(message.data(), message.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
   return message;
 }
 
 std::string ExpectedTitle(std::uint32_t ordinal) {
   std::string title = talvenor::text::kBindingErrorTitle.data();
   if (ordinal != 52158)
-    standin::ConvertText(title.data(), title.data(), standin::kCodeMazovia, standin::kCodeWindows1250);
+    standin::ConvertText(title.data(), title.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
   return title;
 }
 

@@ -12,9 +12,9 @@
 #include "paused_services.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"
-#include "shell/module_entry.h"
+#include "exports/module_entry.h"
 #include "shell/platform.h"
-#include "shell/plugin_exports.h"
+#include "exports/plugin_exports.h"
 #include "shell/service_binding.h"
 #include "shell/service_slots.h"
 
@@ -45,10 +45,10 @@ class NoHeap : public KeyHookTest {
                                    nullptr});
     self = nativewin::AddModule({"talvenor", "C:\\Host\\Wtyczki\\talvenor.dll", nullptr, nullptr});
     KeyHookTest::SetUp();  // binds every slot from the MOLRAV above
-    talvenor::ResetPluginStartForTests();
+    talvenor::ResetKeyHookStateForTests();
   }
   void TearDown() override {
-    talvenor::ResetPluginStartForTests();
+    talvenor::ResetKeyHookStateForTests();
     talvenor::ignoreAll = 0;
     KeyHookTest::TearDown();
     nativewin::Reset();

@@ -20,7 +20,8 @@
 #include "reminder/key_hook.h"
 #include "reminder/reminder_prompt.h"
 #include "reminder/reminder_settings.h"
-#include "services/host_date.h"
+#include "contract/date_text.h"
+#include "contract/host_constants.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 #include "text/texts.h"
@@ -31,10 +32,10 @@ using talvenor::ReminderPrompt;
 using talvenor::ReminderSettings;
 using testing_support::Host;
 using namespace soak;
+using talvenor::kShiftF10;
 
 constexpr std::uint64_t kDefaultSeed = 20261209;
 constexpr std::uint64_t kDefaultCalls = 1'000'000;
-constexpr std::uint32_t kShiftF10 = 0x5D00;
 constexpr std::uint32_t kF10 = 0x4400;  // the previous hook turns it into Shift-F10
 constexpr char kSettingsFile[] = "infprz.dat";
 constexpr std::size_t kPasswordOffset = 568;
@@ -167,7 +168,7 @@ class KeyHookSoak : public testing_support::HostTest {
     const auto ofDay = static_cast<int>(wallClock % 86400);
     if (day != today) {
       today = day;
-      frontEnd.today = standin::FormatHostDate(standin::CivilFromDays(day));
+      frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(day));
     }
     char now[16];
     std::snprintf(now, sizeof now, "%02d:%02d:%02d", ofDay / 3600, ofDay / 60 % 60, ofDay % 60);
@@ -224,7 +225,7 @@ class KeyHookSoak : public testing_support::HostTest {
       case 1: {
         auto& row = settings->schedules[Below(random, 3)];
         std::memset(&row, 0, sizeof row);
-        std::memcpy(row.startDate, standin::FormatHostDate(standin::CivilFromDays(today)).c_str(), 9);
+        std::memcpy(row.startDate, talvenor::FormatHostDate(talvenor::CivilFromDays(today)).c_str(), 9);
         row.intervalMinutes = static_cast<std::int16_t>(Below(random, 5));
         settings->enabled = 1;
         break;
@@ -308,7 +309,7 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
   const std::uint64_t seed = FromEnvironment("TALVENOR_SOAK_SEED", kDefaultSeed);
   const std::uint64_t calls = FromEnvironment("TALVENOR_SOAK_CALLS", kDefaultCalls);
   testing_support::SetTickCount(ticks);
-  SetWallClock(standin::DaysFromCivil({2026, 12, 1}) * 86400 + 8 * 3600);
+  SetWallClock(talvenor::DaysFromCivil({2026, 12, 1}) * 86400 + 8 * 3600);
   figures.wallSeconds = 0;
   SwapSettings();
 

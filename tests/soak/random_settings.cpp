@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "reminder/reminder_settings.h"
-#include "services/host_date.h"
+#include "contract/date_text.h"
 
 namespace soak {
 
@@ -37,7 +37,7 @@ ReminderSchedule RandomRow(Random& random, std::int64_t today) {
   ReminderSchedule row{};
   if (OneIn(random, 3)) return row;  // not in use
   const auto startDay = today - static_cast<std::int64_t>(Below(random, 40)) + 5;
-  Put(row.startDate, standin::FormatHostDate(standin::CivilFromDays(startDay)));
+  Put(row.startDate, talvenor::FormatHostDate(talvenor::CivilFromDays(startDay)));
   row.intervalMinutes = kIntervals[Below(random, std::size(kIntervals))];
   const int from = static_cast<int>(Below(random, 86400));
   const int to = static_cast<int>(Below(random, 86400));

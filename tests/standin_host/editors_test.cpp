@@ -6,7 +6,7 @@
 #include "core/line_editor.h"
 #include "core/masked_editor.h"
 #include "host_test_keys.h"
-#include "services/reminder_text.h"
+#include "contract/reminder_text.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string Edit(const std::string& withBreaks) {
 
 // What the stored form says that text becomes, its padding trimmed.
 std::string Flowed(const std::string& withBreaks) {
-  std::string stored = standin::FlowReminderText(withBreaks).value_or("?");
+  std::string stored = talvenor::FlowReminderText(withBreaks).value_or("?");
   while (!stored.empty() && stored.back() == ' ') stored.pop_back();
   return stored;
 }

@@ -1,7 +1,7 @@
 #include "plugin_service_slots.h"
 
 #if defined(_WIN32)
-#include "plugin/shell/host_services.h"
+#include "contract/host_services.h"
 
 namespace testing_support {
 

@@ -1,11 +1,12 @@
+#include "contract/code_page_text.h"
 #include "settings_fields.h"
 
 #include <regex>
 
-#include "services/code_pages.h"
-#include "services/host_date.h"
-#include "services/reminder_text.h"
-#include "text/mazovia.h"
+#include "contract/date_text.h"
+#include "contract/time_of_day.h"
+#include "contract/reminder_text.h"
+#include "contract/mazovia.h"
 #include "text_fields.h"
 
 namespace infprz {
@@ -20,7 +21,7 @@ std::string Hex(char32_t cp) {
 
 // Throws naming the first character the host's code page cannot hold.
 std::string ToMazovia(const std::string& what, std::string_view utf8) {
-  if (auto mazovia = standin::Utf8ToMazovia(utf8)) return *mazovia;
+  if (auto mazovia = talvenor::text::Utf8ToMazovia(utf8)) return *mazovia;
   for (std::size_t i = 0; i < utf8.size();) {
     const std::size_t start = i;
     const char32_t cp = talvenor::text::DecodeUtf8(utf8.data(), utf8.size(), i);
@@ -50,9 +51,14 @@ ReminderSchedule& Row(ReminderSettings& record, int row) {
 }
 
 void SetTime(char* field, std::size_t width, const std::string& what, std::string_view time) {
-  if (!time.empty() && !IsTimeOfDay(time))
-    throw InvalidInput(what + " \"" + std::string(time) + "\" is not a time of day HH:MM:SS (00:00:00 to 23:59:59)");
-  StoreText(field, width, time);
+  if (time.empty()) {
+    StoreText(field, width, "");
+    return;
+  }
+  const std::optional<int> second = talvenor::ParseTimeOfDay(time);
+  if (!second)
+    throw InvalidInput(what + " \"" + std::string(time) + "\" is not a time of day HH:MM or HH:MM:SS (00:00 to 23:59:59)");
+  StoreText(field, width, talvenor::FormatTimeOfDay(*second));
 }
 
 }  // namespace
@@ -67,7 +73,7 @@ void SetReminderText(ReminderSettings& record, std::string_view utf8) {
   while (!typed.empty() && typed.back() == '\n') typed.pop_back();
   const std::string mazovia = ToMazovia("the text", typed);
   RefuseControlBytes("the text", mazovia, "\n");
-  const auto stored = standin::FlowReminderText(mazovia);
+  const auto stored = talvenor::FlowReminderText(mazovia);
   if (!stored)
     throw InvalidInput("the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills "
                        "the rest of its line)");
@@ -88,14 +94,11 @@ void SetStartDate(ReminderSettings& record, int row, std::string_view date) {
     StoreText(schedule.startDate, sizeof schedule.startDate, "");
     return;
   }
-  // Four-digit years only: "1.2.26" would be the year 26.
-  static const std::regex shape(R"(\d{8}|\d{1,2}([./-])\d{1,2}\1\d{4})");
   const std::string text(date);
-  std::optional<standin::CivilDate> parsed;
-  if (std::regex_match(text, shape)) parsed = standin::ParseDisplayDate(text);
+  const std::optional<talvenor::CivilDate> parsed = talvenor::ParseDateText(text);
   if (!parsed)
-    throw InvalidInput(RowName(row) + ": start date \"" + text + "\" is not a date; write DD.MM.YYYY or YYYYMMDD");
-  StoreText(schedule.startDate, sizeof schedule.startDate, standin::FormatHostDate(*parsed));
+    throw InvalidInput(RowName(row) + ": start date \"" + text + "\" is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
+  StoreText(schedule.startDate, sizeof schedule.startDate, talvenor::FormatHostDate(*parsed));
 }
 
 long long ParseInterval(int row, std::string_view text) {
@@ -123,13 +126,10 @@ void SetToTime(ReminderSettings& record, int row, std::string_view time) {
   SetTime(schedule.toTime, sizeof schedule.toTime, RowName(row) + ": to time", time);
 }
 
-bool IsTimeOfDay(std::string_view text) {
-  static const std::regex shape(R"(([01]\d|2[0-3]):[0-5]\d:[0-5]\d)");
-  return std::regex_match(std::string(text), shape);
-}
+bool IsTimeOfDay(std::string_view text) { return text.size() == 8 && talvenor::ParseTimeOfDay(text).has_value(); }
 
 std::string ReadableText(const char* field, std::size_t width) {
-  return standin::MazoviaToUtf8(StoredText(field, width));
+  return talvenor::text::MazoviaToUtf8(StoredText(field, width));
 }
 
 }  // namespace infprz

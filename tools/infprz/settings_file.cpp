@@ -5,19 +5,21 @@
 namespace infprz {
 
 ReminderSettings DecodeSettingsFile(std::string_view fileBytes) {
-  unsigned char bytes[kSettingsFileSize] = {};
-  const std::size_t present = fileBytes.size() < kSettingsFileSize ? fileBytes.size() : kSettingsFileSize;
-  for (std::size_t i = 0; i < present; ++i) bytes[i] = static_cast<unsigned char>(~fileBytes[i]);
+  // 0xFF where a short file ends: complemented, the missing bytes read as zero.
+  unsigned char bytes[kSettingsFileSize];
+  std::memset(bytes, 0xFF, sizeof bytes);
+  std::memcpy(bytes, fileBytes.data(), fileBytes.size() < kSettingsFileSize ? fileBytes.size() : kSettingsFileSize);
+  talvenor::ComplementSettingsBytes(bytes);
   ReminderSettings record;
   std::memcpy(&record, bytes, kSettingsFileSize);
   return record;
 }
 
 std::string EncodeSettingsFile(const ReminderSettings& record) {
-  std::string file(kSettingsFileSize, '\0');
-  std::memcpy(file.data(), &record, kSettingsFileSize);
-  for (char& byte : file) byte = static_cast<char>(~static_cast<unsigned char>(byte));
-  return file;
+  unsigned char bytes[kSettingsFileSize];
+  std::memcpy(bytes, &record, kSettingsFileSize);
+  talvenor::ComplementSettingsBytes(bytes);
+  return std::string(reinterpret_cast<const char*>(bytes), kSettingsFileSize);
 }
 
 }  // namespace infprz

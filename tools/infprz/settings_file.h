@@ -1,11 +1,11 @@
 #pragma once
 // infprz.dat as bytes: the plug-in's settings record with every byte
-// complemented. The tool's own codec; the plug-in's loader goes through the
-// host's file services, which the tool does not have.
+// complemented, through the shared codec. The plug-in's loader reads the
+// same bytes through the host's file services, which the tool does not have.
 #include <string>
 #include <string_view>
 
-#include "reminder/reminder_settings.h"
+#include "contract/settings_record.h"
 
 namespace infprz {
 

@@ -1,11 +1,11 @@
+#include "contract/code_page_text.h"
 #include "settings_report.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "services/code_pages.h"
-#include "services/host_date.h"
-#include "services/reminder_text.h"
+#include "contract/date_text.h"
+#include "contract/reminder_text.h"
 #include "settings_fields.h"
 #include "text_fields.h"
 
@@ -22,9 +22,9 @@ std::string Printable(std::string text) {
 
 std::string DateColumn(const ReminderSchedule& row) {
   const std::string stored(StoredText(row.startDate, sizeof row.startDate));
-  if (const auto date = standin::ParseHostDate(stored.c_str())) return standin::DisplayDate(*date);
+  if (const auto date = talvenor::ParseHostDate(stored.c_str())) return talvenor::DisplayDate(*date);
   std::string shown = "\"";  // appended piecewise: GCC 12 warns falsely on a + chain here
-  shown += Printable(standin::MazoviaToUtf8(stored));
+  shown += Printable(talvenor::text::MazoviaToUtf8(stored));
   shown += "\" (not a date: the row never governs)";
   return shown;
 }
@@ -53,10 +53,10 @@ std::string ReadableReport(const ReminderSettings& record, bool showPassword) {
     out << "set (--show-password shows it)\n";
 
   out << "Text:\n";
-  const auto lines = standin::ReminderTextLines(StoredText(record.text, sizeof record.text));
+  const auto lines = talvenor::ReminderTextLines(StoredText(record.text, sizeof record.text));
   if (lines.empty()) out << "  (none)\n";
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string line = Printable(standin::MazoviaToUtf8(lines[i]));
+    std::string line = Printable(talvenor::text::MazoviaToUtf8(lines[i]));
     line.erase(line.find_last_not_of(' ') + 1);
     out << "  " << i + 1 << " | " << line << "\n";
   }

@@ -5,6 +5,7 @@
 // 0x8600 ...). Keys are recognised by their virtual-key code, never by the
 // character alone: under Wine, Esc arrives with character 0.
 #include <cstdint>
+#include "contract/host_constants.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,9 +35,9 @@ inline constexpr std::uint16_t kEsc = 0x011B, kEnter = 0x1C0D, kCtrlEnter = 0x1C
                                kShiftTab = 0x0F00, kBackspace = 0x0E08, kSpace = 0x3920, kUp = 0x4800,
                                kDown = 0x5000, kLeft = 0x4B00, kRight = 0x4D00, kHome = 0x4700, kEnd = 0x4F00,
                                kPgUp = 0x4900, kPgDn = 0x5100, kIns = 0x5200, kDel = 0x5300, kF1 = 0x3B00,
-                               kF2 = 0x3C00, kF9 = 0x4300, kF10 = 0x4400, kF12 = 0x8600, kShiftF10 = 0x5D00,
+                               kF2 = 0x3C00, kF9 = 0x4300, kF10 = 0x4400, kF12 = 0x8600, kShiftF10 = talvenor::kShiftF10,
                                kAltX = 0x2D00, kCtrlHome = 0x7700, kCtrlEnd = 0x7500;
-inline constexpr std::uint16_t kConsumed = 0xFFFF;  // what a hook answers for a key it ate
+inline constexpr std::uint16_t kConsumed = talvenor::kConsumedKey;  // what a hook answers for a key it ate
 }  // namespace key
 
 // The BIOS code of a key press; 0 for a press that makes none (Shift alone,

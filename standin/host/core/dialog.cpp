@@ -9,12 +9,17 @@
 #include "colours.h"
 #include "flow_text_editor.h"
 #include "line_editor.h"
+#include "contract/date_text.h"
 #include "masked_editor.h"
-#include "services/host_date.h"
 
 namespace standin::host {
 
 namespace {
+
+using talvenor::DisplayDate;
+using talvenor::FormatHostDate;
+using talvenor::ParseDateText;
+using talvenor::ParseHostDate;
 
 constexpr std::uint16_t kFlagReadOnly = 0x0002;
 constexpr std::uint16_t kFlagMasked = 0x0400;
@@ -245,7 +250,7 @@ DialogOutcome Dialog::TryConfirm() {
     const Field& field = *fields_[i];
     std::string problem;
     if (field.kind == FieldKind::Date && !field.mask->Empty() && field.mask->Shown() != field.loadedShown &&
-        (!field.mask->Complete() || !ParseDisplayDate(field.mask->Shown())))
+        (!field.mask->Complete() || !ParseDateText(field.mask->Shown())))
       problem = "Niepoprawna data: " + field.mask->Shown() + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
     if (field.kind == FieldKind::Time && !field.mask->Empty() && field.mask->Shown() != field.loadedShown) {
       const std::string digits = DigitsOf(field.mask->Shown());
@@ -289,7 +294,7 @@ DialogOutcome Dialog::TryConfirm() {
       case FieldKind::Date:
         if (field.mask->Shown() == field.loadedShown) terminate();
         else if (field.mask->Empty()) writeText("");
-        else writeText(FormatHostDate(*ParseDisplayDate(field.mask->Shown())));
+        else writeText(FormatHostDate(*ParseDateText(field.mask->Shown())));
         break;
       case FieldKind::Time:
         if (field.mask->Shown() == field.loadedShown) terminate();

@@ -8,9 +8,19 @@
 #include <functional>
 #include <string>
 
-#include "services/host_date.h"
+#include "contract/date_text.h"
 
 namespace standin::host {
+
+// The shared date texts, as the host reads and shows them.
+using talvenor::CivilDate;
+using talvenor::DaysFromCivil;
+using talvenor::DisplayDate;
+using talvenor::FormatHostDate;
+using talvenor::LocalNow;
+using talvenor::ParseDateText;
+using talvenor::ParseHostDate;
+using talvenor::CivilFromDays;
 
 // This machine's clocks; replaced in tests.
 struct MachineClock {

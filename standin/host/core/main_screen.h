@@ -4,6 +4,7 @@
 // key help and the status line (date, time, the state flags, the last key
 // code and what the hook chain made of it, the last tone).
 #include <cstdint>
+#include "contract/host_constants.h"
 #include <string>
 
 #include "screen.h"
@@ -28,7 +29,7 @@ struct PluginPanel {
   bool loaded = false;
   std::string description;        // Mazovia, as PluginAttach handed it over
   std::int32_t attachResult = 0;
-  std::int32_t interfaceVersion = 112;
+  std::int32_t interfaceVersion = talvenor::kHostInterfaceVersion;
   std::string problem;            // UTF-8: why it is not loaded
 };
 

@@ -8,6 +8,7 @@
 // The host's own boxes (kHostStyle) are white on cyan. Enter answers 1,
 // Esc answers 0; both close the box.
 #include <cstdint>
+#include "contract/host_constants.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,8 +17,8 @@
 
 namespace standin::host {
 
-inline constexpr std::int32_t kNoticeStyle = 1;
-inline constexpr std::int32_t kAlarmStyle = 0xC001;
+inline constexpr std::int32_t kNoticeStyle = talvenor::kNoticeBoxStyle;
+inline constexpr std::int32_t kAlarmStyle = talvenor::kAlarmBoxStyle;
 inline constexpr std::int32_t kHostStyle = -1;  // the stand-in host's own messages
 
 class MessageBox {

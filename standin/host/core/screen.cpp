@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "../../../plugin/text/mazovia.h"
+#include "contract/mazovia.h"
 
 namespace standin::host {
 
@@ -95,34 +95,6 @@ std::string Screen::ToText() const {
   return text;
 }
 
-std::u32string DecodeUtf8(std::string_view utf8) {
-  std::u32string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const unsigned char b = static_cast<unsigned char>(utf8[i]);
-    const int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size() + (extra == 0)) {
-      out += U'\uFFFD';
-      ++i;
-      continue;
-    }
-    char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) ok = false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!ok) {
-      out += U'\uFFFD';
-      ++i;
-      continue;
-    }
-    out += cp;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return out;
-}
-
 std::vector<std::u32string> WrapText(std::u32string_view text, int width) {
   const std::size_t limit = static_cast<std::size_t>(std::max(width, 1));
   std::vector<std::u32string> lines;
@@ -146,39 +118,6 @@ std::vector<std::u32string> WrapText(std::u32string_view text, int width) {
   }
   flush();
   return lines;
-}
-
-std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t cp : text) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::u32string DecodeMazovia(std::string_view mazovia) {
-  std::u32string out;
-  for (char c : mazovia) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    char32_t cp = talvenor::text::MazoviaCodePoint(byte);
-    if (byte >= 0x80 && cp == 0) cp = U'\uFFFD';
-    out += cp;
-  }
-  return out;
 }
 
 unsigned char MazoviaByte(char32_t ch) {

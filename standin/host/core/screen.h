@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "contract/code_page_text.h"
+
 namespace standin::host {
 
 struct Cell {
@@ -60,14 +62,14 @@ class Screen {
   int cursorColumn_ = -1, cursorRow_ = -1;
 };
 
-// UTF-8 -> code points; a malformed byte becomes U+FFFD.
-std::u32string DecodeUtf8(std::string_view utf8);
-std::string EncodeUtf8(std::u32string_view text);
+// The text conversions of the shared code page.
+using talvenor::text::DecodeMazovia;
+using talvenor::text::DecodeUtf8;
+using talvenor::text::EncodeUtf8;
+
 // Lines of at most `width` cells: broken at each '\n' and, when too long,
 // at the last blank that fits; tabs go to the next multiple of 8.
 std::vector<std::u32string> WrapText(std::u32string_view text, int width);
-// Mazovia -> code points; a byte with no character becomes U+FFFD.
-std::u32string DecodeMazovia(std::string_view mazovia);
 // One typed character -> its Mazovia byte; 0 when Mazovia has none.
 unsigned char MazoviaByte(char32_t ch);
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "contract/time_of_day.h"
+
 namespace standin::host {
 
 namespace {
@@ -22,31 +24,6 @@ std::string Unquote(std::string_view s) {
     out += s[i];
   }
   return out;
-}
-
-std::optional<CivilDate> ParseDate(std::string_view text) {
-  std::string s(text);
-  if (s.size() == 10 && s[4] == '-' && s[7] == '-') s = s.substr(8, 2) + "." + s.substr(5, 2) + "." + s.substr(0, 4);
-  return ParseDisplayDate(s);
-}
-
-std::optional<int> ParseTime(std::string_view text) {
-  int parts[3] = {0, 0, 0};
-  int count = 0;
-  std::string digits;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i == text.size() || text[i] == ':') {
-      if (digits.empty() || digits.size() > 2 || count == 3) return std::nullopt;
-      parts[count++] = std::atoi(digits.c_str());
-      digits.clear();
-    } else if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-      digits += text[i];
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (count < 2 || parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return std::nullopt;
-  return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
 std::optional<std::int64_t> ParseSeconds(std::string_view text) {
@@ -103,12 +80,12 @@ std::optional<std::vector<ScriptCommand>> ParseScript(std::string_view text, std
       command.milliseconds = *ms;
     } else if (word == "today") {
       command.kind = ScriptCommand::Today;
-      const auto date = ParseDate(rest);
+      const auto date = ParseDateText(rest);
       if (!date) return fail("today needs a date: DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
       command.date = *date;
     } else if (word == "time") {
       command.kind = ScriptCommand::Time;
-      const auto second = ParseTime(rest);
+      const auto second = talvenor::ParseTimeOfDay(rest);
       if (!second) return fail("time needs HH:MM or HH:MM:SS");
       command.secondOfDay = *second;
     } else if (word == "screen") {

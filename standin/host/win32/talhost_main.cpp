@@ -14,6 +14,9 @@
 #include <thread>
 
 #include "console_terminal.h"
+#include "contract/date_text.h"
+#include "contract/host_constants.h"
+#include "contract/time_of_day.h"
 #include "core/host_app.h"
 #include "core/script.h"
 #include "plugin_loader.h"
@@ -58,7 +61,7 @@ struct Options {
   std::string script;
   std::string size = "100x30";
   std::string today, time, directory;
-  int interfaceVersion = 112;
+  int interfaceVersion = talvenor::kHostInterfaceVersion;
   bool mute = false, everyScreen = false, realClock = false;
 };
 
@@ -123,17 +126,14 @@ int main(int argc, char** argv) {
   HostClock clock(SystemClock(), scriptedClock);
   g_clock = &clock;
   if (!o.today.empty()) {
-    std::string date = o.today;
-    if (date.size() == 10 && date[4] == '-') date = date.substr(8, 2) + "." + date.substr(5, 2) + "." + date.substr(0, 4);
-    const auto parsed = ParseDisplayDate(date);
+    const auto parsed = talvenor::ParseDateText(o.today);
     if (!parsed) return Fail("--today takes DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
     clock.SetToday(*parsed);
   }
   if (!o.time.empty()) {
-    int h = 0, m = 0, s = 0;
-    const int n = std::sscanf(o.time.c_str(), "%d:%d:%d", &h, &m, &s);
-    if (n < 2 || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return Fail("--time takes HH:MM or HH:MM:SS");
-    clock.SetTimeOfDay(h * 3600 + m * 60 + s);
+    const auto second = talvenor::ParseTimeOfDay(o.time);
+    if (!second) return Fail("--time takes HH:MM or HH:MM:SS");
+    clock.SetTimeOfDay(*second);
   }
 
   std::unique_ptr<ScriptTerminal> script;

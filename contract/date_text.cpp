@@ -1,9 +1,9 @@
-#include "host_date.h"
+#include "date_text.h"
 
 #include <cstdio>
 #include <ctime>
 
-namespace standin {
+namespace talvenor {
 
 namespace {
 
@@ -99,9 +99,13 @@ std::string DisplayDate(const CivilDate& date) {
   return buffer;
 }
 
-std::optional<CivilDate> ParseDisplayDate(const std::string& text) {
-  if (text.size() == 8 && text.find_first_not_of("0123456789") == std::string::npos) return ParseHostDate(text.c_str());
-  // D.M.YYYY or DD.MM.YYYY, with one kind of separator; a four-digit year only.
+std::optional<CivilDate> ParseDateText(std::string_view text) {
+  const auto all_digits = [](std::string_view part) { return part.find_first_not_of("0123456789") == std::string_view::npos; };
+  if (text.size() == 8 && all_digits(text)) return ParseHostDate(std::string(text).c_str());
+  if (text.size() == 10 && text[4] == '-' && text[7] == '-' && all_digits(text.substr(0, 4)) &&
+      all_digits(text.substr(5, 2)) && all_digits(text.substr(8, 2)))
+    return ParseHostDate((std::string(text.substr(0, 4)) + std::string(text.substr(5, 2)) + std::string(text.substr(8, 2))).c_str());
+  // D.M.YYYY or DD.MM.YYYY, with one kind of separator.
   std::size_t i = 0;
   auto number = [&](std::size_t minDigits, std::size_t maxDigits) -> int {
     std::size_t digits = 0;
@@ -123,4 +127,4 @@ std::optional<CivilDate> ParseDisplayDate(const std::string& text) {
   return Valid(y, m, d);
 }
 
-}  // namespace standin
+}  // namespace talvenor

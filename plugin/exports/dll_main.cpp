@@ -15,7 +15,7 @@
 #if defined(_WIN32)
 #include <windows.h>
 
-#include "module_entry.h"
+#include "exports/module_entry.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
   return talvenor::ModuleEntry(module, reason, reserved) != 0 ? TRUE : FALSE;

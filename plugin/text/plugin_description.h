@@ -3,8 +3,8 @@
 // named in the plug-in's own messages.
 #include <cstddef>
 
-#include "../shell/calling_convention.h"
-#include "../text/texts.h"
+#include "contract/calling_convention.h"
+#include "text/texts.h"
 
 namespace talvenor {
 

@@ -1,4 +1,4 @@
-#include "plugin_description.h"
+#include "text/plugin_description.h"
 
 #include <cstring>
 

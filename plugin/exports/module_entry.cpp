@@ -1,7 +1,7 @@
-#include "module_entry.h"
+#include "exports/module_entry.h"
 
-#include "platform.h"
-#include "service_binding.h"
+#include "shell/platform.h"
+#include "shell/service_binding.h"
 
 namespace talvenor {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace standin {
+namespace talvenor {
 
 inline constexpr std::size_t kReminderColumns = 60;
 inline constexpr std::size_t kReminderLines = 8;
@@ -24,4 +24,4 @@ std::optional<std::string> FlowReminderText(std::string_view withLineBreaks);
 // trailing spaces of a line are kept).
 std::vector<std::string> ReminderTextLines(std::string_view stored);
 
-}  // namespace standin
+}  // namespace talvenor

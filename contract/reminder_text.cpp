@@ -1,6 +1,6 @@
 #include "reminder_text.h"
 
-namespace standin {
+namespace talvenor {
 
 std::optional<std::string> FlowReminderText(std::string_view withLineBreaks) {
   std::string stored;
@@ -29,4 +29,4 @@ std::vector<std::string> ReminderTextLines(std::string_view stored) {
   return lines;
 }
 
-}  // namespace standin
+}  // namespace talvenor

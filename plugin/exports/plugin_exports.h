@@ -4,7 +4,7 @@
 // PluginOptional. Each removes its own arguments.
 #include <cstdint>
 
-#include "calling_convention.h"
+#include "contract/calling_convention.h"
 
 extern "C" {
 
@@ -25,7 +25,6 @@ std::int32_t TALVENOR_CALLEE_POPS PluginOptional();
 
 namespace talvenor {
 
-inline constexpr std::int32_t kHostInterfaceVersion = 112;
 
 // 0 when HostInterfaceVersion() is 112, -1 for any other value.
 std::int32_t CheckInterfaceVersion();
@@ -33,7 +32,5 @@ std::int32_t CheckInterfaceVersion();
 // The version-mismatch message, with the description in both places.
 void ShowVersionStop();
 
-// As at load: not started. For tests that run many loads in one process.
-void ResetPluginStartForTests();
 
 }  // namespace talvenor

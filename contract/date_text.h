@@ -1,13 +1,14 @@
 #pragma once
-// The host's date text: eight digits YYYYMMDD, a four-digit year so day
-// counts hold across any century. The settings tool and the stand-in host
-// both read and write dates only through here.
+// Date texts: the host's own, eight digits YYYYMMDD (a four-digit year so
+// day counts hold across any century), and the forms people type and read.
+// The settings tool and the stand-in host read and write dates only here.
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 
-namespace standin {
+namespace talvenor {
 
 struct CivilDate {
   int year, month, day;
@@ -37,7 +38,9 @@ std::string NowTimeText();
 
 // How a Polish user reads it in the 13-cell date field: DD.MM.YYYY.
 std::string DisplayDate(const CivilDate& date);
-// Accepts DD.MM.YYYY (also with - or / between) or YYYYMMDD.
-std::optional<CivilDate> ParseDisplayDate(const std::string& text);
+// What a person may type: DD.MM.YYYY (also with - or / between, one or two
+// digits for day and month), YYYY-MM-DD or YYYYMMDD; a four-digit year
+// always ("1.2.26" would be the year 26).
+std::optional<CivilDate> ParseDateText(std::string_view text);
 
-}  // namespace standin
+}  // namespace talvenor
