@@ -1,6 +1,7 @@
 # The Windows distribution a user downloads: one ZIP, made by CPack
-# (`./x package`). At its top the plug-in, the README as text and the
-# settings tool, with SHA256SUMS.txt over every file. The stand-in host goes
+# (`./x package`). At its top the plug-in, the user guide in English
+# (README.txt) and Polish (CZYTAJ.TXT) and the settings tool, with
+# SHA256SUMS.txt over every file. The developer's README.md stays home. The stand-in host goes
 # in a folder of its own with its own MOLRAV.dll and a copy of the plug-in:
 # unpacked into a real host's directory, a MOLRAV.dll at the top would
 # replace the host's own module.
@@ -34,16 +35,20 @@ if(TARGET talhost)
   endif()
 endif()
 
-# The README for Notepad: the same text with Windows line ends and a UTF-8
-# byte order mark, so that even an old Notepad shows the Polish letters.
-# Then the checksums of everything installed so far, in sha256sum's format.
+# The user guides for Notepad: kept in docs/guide/ as UTF-8 with LF, shipped
+# with Windows line ends and a UTF-8 byte order mark, so that even an old
+# Notepad shows the Polish letters. Then the checksums of everything
+# installed so far, in sha256sum's format.
 set(TALVENOR_INSTALL_TEXTS [[
   set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
-  file(READ "@CMAKE_SOURCE_DIR@/README.md" readme)
-  string(REPLACE "\r\n" "\n" readme "${readme}")
-  string(REPLACE "\n" "\r\n" readme "${readme}")
   string(ASCII 239 187 191 utf8Mark)
-  file(WRITE "${prefix}/README.txt" "${utf8Mark}${readme}")
+  foreach(guide IN ITEMS README.txt CZYTAJ.TXT)
+    file(READ "@CMAKE_SOURCE_DIR@/docs/guide/${guide}" text)
+    string(REGEX REPLACE "^${utf8Mark}" "" text "${text}")
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE "${prefix}/${guide}" "${utf8Mark}${text}")
+  endforeach()
 
   file(GLOB_RECURSE shipped LIST_DIRECTORIES false RELATIVE "${prefix}" "${prefix}/*")
   list(REMOVE_ITEM shipped SHA256SUMS.txt)
