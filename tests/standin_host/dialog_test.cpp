@@ -186,7 +186,8 @@ TEST(DialogEngine, NumberFieldKeepsToTheBlocksRange) {
   run.Press("Backspace");
   run.Type("-4x0000");  // the letter is refused; six characters fit
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
-  EXPECT_EQ(run.dialog().TakeProblem(), "Podaj liczbę od -32767 do 32767.");
+  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba -40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.")
+      << "the box shows what was typed and the range";
   run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -4000);

@@ -93,7 +93,7 @@ TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
   EXPECT_FALSE(date.Complete());
   TypeInto(date, "2026");
   EXPECT_TRUE(date.Complete());
-  EXPECT_EQ(date.CursorCell(), 9) << "shown on the last slot";
+  EXPECT_EQ(date.CursorCell(), 10) << "behind the last slot";
   TypeInto(date, "7");
   EXPECT_EQ(date.Shown(), "09.12.2026") << "a full mask takes no more";
   date.HandleKey(Key("Backspace"));

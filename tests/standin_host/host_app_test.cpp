@@ -17,24 +17,53 @@ namespace {
 using namespace standin;
 using namespace standin::host;
 
+// A console of the test's own. Its events come in order; an Idle event is
+// a pause of the user's: keys queued before it are type-ahead, those
+// behind it are typed later.
 class FakeTerminal : public Terminal {
  public:
-  std::deque<KeyEvent> keys;
+  std::deque<TerminalEvent> events;
+  std::deque<ScreenSize> resizes;  // the size each Resized event brings
+  ScreenSize size{100, 30};
   std::optional<Screen> screen;
   std::vector<int> beeps;
+  int refreshes = 0, presents = 0;
+  std::function<void()> onIdle;
 
   void Press(std::initializer_list<const char*> names) {
-    for (const char* name : names) keys.push_back(*ParseKeyName(name));
+    for (const char* name : names) events.push_back({TerminalEvent::Key, *ParseKeyName(name)});
+  }
+  void PressEvent(KeyEvent key) { events.push_back({TerminalEvent::Key, key}); }
+  void Pause() { events.push_back({TerminalEvent::Idle}); }
+  void Resize(int width, int height) {
+    events.push_back({TerminalEvent::Resized});
+    resizes.push_back({width, height});
+  }
+  bool KeysLeft() const {
+    for (const TerminalEvent& e : events)
+      if (e.kind == TerminalEvent::Key) return true;
+    return false;
   }
   std::string Text() const { return screen ? screen->ToText() : std::string(); }
-  ScreenSize Size() override { return {100, 30}; }
-  void Present(const Screen& s) override { screen = s; }
-  std::optional<KeyEvent> ReadKey() override {
-    if (keys.empty()) return std::nullopt;
-    const KeyEvent key = keys.front();
-    keys.pop_front();
-    return key;
+  std::string StatusLine() const { return screen ? screen->RowText(screen->Height() - 1) : std::string(); }
+
+  ScreenSize Size() override { return size; }
+  void Present(const Screen& s) override {
+    screen = s;
+    ++presents;
   }
+  TerminalEvent NextEvent(int) override {
+    if (events.empty()) return {};
+    const TerminalEvent event = events.front();
+    events.pop_front();
+    if (event.kind == TerminalEvent::Resized) size = resizes.front(), resizes.pop_front();
+    if (event.kind == TerminalEvent::Idle && onIdle) onIdle();
+    return event;
+  }
+  void DiscardTypeAhead() override {
+    while (!events.empty() && events.front().kind == TerminalEvent::Key) events.pop_front();
+  }
+  void Refresh() override { ++refreshes; }
   void Beep(int frequency, int) override { beeps.push_back(frequency); }
 };
 
@@ -69,14 +98,16 @@ class HostAppTest : public ::testing::Test {
 
 TEST_F(HostAppTest, EveryKeyGoesDownTheHookChainFirstAlsoInABox) {
   g_hookDoes = [](std::uint32_t key) { return key == 0x1C0D && g_hookSaw.size() == 1 ? 0xFFFFu : key; };
+  terminal.Pause();
   terminal.Press({"Enter", "x", "Enter"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 1) << "the first Enter was eaten by the hook";
   EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x1C0D, 0x2D78, 0x1C0D}));
-  EXPECT_TRUE(terminal.keys.empty());
+  EXPECT_FALSE(terminal.KeysLeft());
 }
 
 TEST_F(HostAppTest, EscAnswersZeroAndTheStatusLineTellsWhatTheChainDid) {
   g_hookDoes = [](std::uint32_t key) { return key == 0x3F00 ? 0xFFFFu : key; };
+  terminal.Pause();
   terminal.Press({"F5", "Esc"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 0);
   terminal.Press({"F5"});
@@ -104,8 +135,11 @@ TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsAndUnwinds) {
     busy = false;
     return 0xFFFF;
   };
-  terminal.Press({"Shift-F10", "a", "b"});
-  terminal.keys.push_back(KeyEvent{});  // a key press that makes no code: the screen is drawn again
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Press({"a", "b"});
+  terminal.PressEvent(KeyEvent{});  // a key press that makes no code: the screen is drawn again
   terminal.Press({"Enter", "Enter"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Zainstalowano", 1), 1);
   EXPECT_STREQ(password, "ab");
@@ -126,7 +160,10 @@ TEST_F(HostAppTest, BothLayersAreDrawnWhileTheDialogRuns) {
     if (key == 0x1F73) seen = terminal.Text();  // 's', pressed inside the dialog
     return key;
   };
-  terminal.Press({"Shift-F10", "s", "Esc", "Esc"});
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Press({"s", "Esc", "Esc"});
   app.ShowMessage("uwaga", "Zainstalowano", 1);
   EXPECT_NE(seen.find("─ uwaga ─"), std::string::npos) << seen;
   EXPECT_NE(seen.find("Proszę podać hasło"), std::string::npos) << seen;
@@ -162,19 +199,22 @@ TEST_F(HostAppTest, AlarmStyleLooksAndSoundsDifferent) {
           }
         }
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("uwaga", "x", 1);
-  terminal.keys.clear();
+  terminal.events.clear();
   g_hookDoes = [&](std::uint32_t key) {
     corner(noticeCorner, noticeChar);
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("uwaga", "x", kNoticeStyle);
   g_hookDoes = [&](std::uint32_t key) {
     corner(alarmCorner, alarmChar);
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("STOP!!!", "x", kAlarmStyle);
   EXPECT_NE(noticeCorner, alarmCorner);
@@ -195,6 +235,7 @@ TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
     shown = terminal.Text();
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   EXPECT_EQ(app.RunDialog(set, 1, buffer), 0);
   EXPECT_NE(shown.find("Błąd wtyczki"), std::string::npos) << shown;
@@ -203,6 +244,7 @@ TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
 
 TEST_F(HostAppTest, InputThatEndsInsideADialogLeavesIt) {
   char buffer[21] = "old";
+  terminal.Pause();
   terminal.Press({"Del", "x"});
   EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 0);
   EXPECT_STREQ(buffer, "old");
