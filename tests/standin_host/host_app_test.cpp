@@ -3,6 +3,7 @@
 // dialogs opened from the chain nest and unwind; the status line tells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <functional>
@@ -249,6 +250,128 @@ TEST_F(HostAppTest, InputThatEndsInsideADialogLeavesIt) {
   EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 0);
   EXPECT_STREQ(buffer, "old");
   EXPECT_TRUE(app.InputEnded());
+}
+
+TEST_F(HostAppTest, AResizeRedrawsEveryOpenLayerAtTheNewSize) {
+  std::string inDialog;
+  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
+    if (key != 0x5D00) return key;
+    char buffer[21] = "";
+    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer);
+    return 0xFFFF;
+  };
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Resize(120, 40);
+  terminal.Pause();
+  terminal.Press({"Esc", "Enter"});
+  terminal.onIdle = [&] {
+    if (terminal.size.width == 120 && inDialog.empty()) inDialog = terminal.Text();
+  };
+  app.ShowMessage("uwaga", "Zainstalowano", 1);
+  EXPECT_EQ(terminal.refreshes, 1);
+  ASSERT_FALSE(inDialog.empty());
+  EXPECT_EQ(terminal.screen->Width(), 120);
+  EXPECT_NE(inDialog.find("─ uwaga ─"), std::string::npos) << inDialog;
+  EXPECT_NE(inDialog.find("Proszę podać hasło"), std::string::npos);
+  EXPECT_EQ(std::count(inDialog.begin(), inDialog.end(), '\n'), 40);
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x011B, 0x1C0D})) << "a resize is no key";
+}
+
+TEST_F(HostAppTest, TheClockTicksWhileIdleAndTheToneClearsAfterItsBurst) {
+  terminal.onIdle = [&] { clock.Advance(1000); };
+  for (int i = 0; i < 20; ++i) app.Sound(600, 60, 0);
+  app.Redraw();
+  EXPECT_NE(terminal.StatusLine().find("♪ 600 Hz ×20"), std::string::npos);
+  terminal.Pause();
+  terminal.Pause();
+  std::string afterTwoSeconds;
+  terminal.Pause();
+  terminal.Press({"Alt-X"});
+  g_hookDoes = [&](std::uint32_t key) {
+    afterTwoSeconds = terminal.StatusLine();
+    return key;
+  };
+  app.Run();
+  EXPECT_NE(afterTwoSeconds.find("12:00:03"), std::string::npos) << afterTwoSeconds;
+  EXPECT_EQ(afterTwoSeconds.find("♪"), std::string::npos) << "the burst is over";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x2D00})) << "the ticks send the plug-in nothing";
+}
+
+TEST_F(HostAppTest, KeysTypedAheadOfABoxAreDroppedAsItOpens) {
+  terminal.Press({"z", "Enter"});  // already waiting when the box opens
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  EXPECT_EQ(app.ShowMessage("Przypomnienie", "Tekst", 1), 0) << "the Enter typed ahead did not close it";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x011B}));
+}
+
+TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
+  std::string statusInField;
+  char buffer[21] = "";
+  KeyEvent euro;
+  euro.ch = U'€';
+  terminal.Pause();
+  terminal.PressEvent(euro);
+  terminal.Pause();
+  for (int i = 0; i < 21; ++i) terminal.Press({"p"});
+  terminal.Pause();
+  terminal.Press({"Enter"});
+  std::vector<std::string> statusLines;
+  terminal.onIdle = [&] { statusLines.push_back(terminal.StatusLine()); };
+  EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 1);
+  EXPECT_EQ(std::string(buffer), std::string(20, 'p'));
+  ASSERT_EQ(statusLines.size(), 3u);
+  EXPECT_NE(statusLines[1].find("Znaku „€” (U+20AC) nie ma w stronie kodowej Mazovia"), std::string::npos) << statusLines[1];
+  EXPECT_NE(statusLines[2].find("Pole pełne (znaków: 20)"), std::string::npos) << statusLines[2];
+  EXPECT_EQ(terminal.beeps.size(), 2u);
+  EXPECT_EQ(g_hookSaw.size(), 22u) << "the € reached no hook";
+  app.Redraw();
+  EXPECT_NE(terminal.StatusLine().find("klawisz 1C0D"), std::string::npos) << "the next key clears the hint";
+}
+
+TEST_F(HostAppTest, ATerminalTooSmallForTheDialogSaysSo) {
+  terminal.size = {80, 25};
+  std::string status;
+  g_hookDoes = [&](std::uint32_t key) {
+    status = terminal.StatusLine();
+    return key;
+  };
+  unsigned char settings[591] = {};
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
+  EXPECT_NE(status.find("Za mały terminal: okno potrzebuje 95×24, jest 80×25"), std::string::npos) << status;
+  terminal.size = {100, 30};
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
+  EXPECT_EQ(status.find("Za mały"), std::string::npos) << status;
+}
+
+TEST_F(HostAppTest, TheExitQuestionHasTakAndNie) {
+  std::string question;
+  g_hookDoes = [&](std::uint32_t key) {
+    if (question.empty() && terminal.Text().find("Zakończyć") != std::string::npos) question = terminal.Text();
+    return key;
+  };
+  terminal.Press({"Esc"});
+  terminal.Pause();
+  terminal.Press({"Right", "Enter"});  // Nie: work goes on
+  terminal.Press({"Esc"});
+  terminal.Pause();
+  terminal.Press({"Right", "Left", "Enter"});  // Tak
+  terminal.Press({"F5"});
+  app.Run();
+  EXPECT_NE(question.find("[ Tak ]   [ Nie ]"), std::string::npos) << question;
+  EXPECT_TRUE(terminal.KeysLeft()) << "Tak ended the program before F5";
+  EXPECT_FALSE(app.InputEnded());
+  MessageBox box(U"Koniec pracy", U"?", kHostStyle, BoxButtons::YesNo);
+  EXPECT_EQ(box.HandleKey(0x011B), 0) << "Esc";
+  EXPECT_EQ(box.HandleKey(0x1C0D), 1) << "Enter on Tak, chosen at first";
+  EXPECT_EQ(box.HandleKey(0x3177), std::nullopt) << "a key with no meaning here";
+  EXPECT_EQ(box.HandleKey(0x316E), 0) << "N";
 }
 
 TEST(HostClock, ScriptedClockMovesOnlyWhenTheScriptWaits) {
