@@ -186,7 +186,8 @@ TEST(DialogEngine, NumberFieldKeepsToTheBlocksRange) {
   run.Press("Backspace");
   run.Type("-4x0000");  // the letter is refused; six characters fit
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
-  EXPECT_EQ(run.dialog().TakeProblem(), "Podaj liczbę od -32767 do 32767.");
+  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba -40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.")
+      << "the box shows what was typed and the range";
   run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -4000);
@@ -244,6 +245,81 @@ TEST(DialogEngine, ButtonKeyCodeAndCtrlEnterConfirm) {
     DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
     EXPECT_EQ(run.Press(key), DialogOutcome::Confirmed) << key;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DialogEngine, EnteringAFieldMarksItSoThatTypingReplacesWhatItHeld) {
+  const ReminderSettings settings = SomeSettings();  // password "tajne", 01.12.2026, every 30 minutes
+  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+  run.Press("Alt-H");
+  run.Type("xyz");
+  EXPECT_NE(run.ScreenText().find("przypomnienie: ***·"), std::string::npos) << "one star a character";
+  run.Press("Alt-O");
+  run.Press("Backspace");
+  EXPECT_NE(run.ScreenText().find("Od dnia: ··.··.····"), std::string::npos);
+  run.Press("Tab");
+  run.Type("-5");
+  EXPECT_NE(run.ScreenText().find("-5···· minut"), std::string::npos) << run.ScreenText();
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  const auto s = run.As<ReminderSettings>();
+  EXPECT_STREQ(s.password, "xyz");
+  EXPECT_STREQ(s.schedules[0].startDate, "");
+  EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), -5);
+  EXPECT_STREQ(s.schedules[0].fromTime, "08:00:00") << "a field passed over keeps its value";
+}
+
+TEST(DialogEngine, ADateIsClearedDigitByDigitWithBackspace) {
+  const ReminderSettings settings = SomeSettings();
+  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+  run.Press("Alt-O");
+  run.Press("End");
+  for (int i = 0; i < 8; ++i) run.Press("Backspace");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed) << run.dialog().TakeProblem();
+  EXPECT_STREQ(run.As<ReminderSettings>().schedules[0].startDate, "");
+}
+
+TEST(DialogEngine, ANumberStaysInSightAndItsRefusalSaysWhatWasTyped) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  run.Press("Alt-O");
+  run.Press("Tab");
+  run.Type("400000");
+  EXPECT_NE(run.ScreenText().find("400000 minut"), std::string::npos) << "no digit scrolled away";
+  EXPECT_EQ(run.Press("7"), DialogOutcome::Open);
+  EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 6)");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba 400000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
+  run.Press("Home");
+  run.Press("Del");
+  run.Press("-");
+  EXPECT_EQ(run.dialog().TakeHint(), "") << "a minus in front is a number's";
+  run.Press("Right");
+  run.Press("-");
+  EXPECT_EQ(run.dialog().TakeHint(), "W tym polu tylko cyfry i minus na początku");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -0);
+}
+
+TEST(DialogEngine, APasswordFieldTakesItsWholeCapacityInSight) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  run.Press("Alt-H");
+  run.Type(std::string(20, 'q'));
+  EXPECT_NE(run.ScreenText().find("przypomnienie: " + std::string(20, '*')), std::string::npos);
+  run.Press("q");
+  EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  EXPECT_EQ(std::string(run.As<ReminderSettings>().password), std::string(20, 'q'));
+}
+
+TEST(DialogEngine, OnANarrowScreenTheDialogSlidesToTheFocusedField) {
+  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+  EXPECT_EQ(run.ScreenText(80, 25).find("do:··"), std::string::npos) << "95 cells do not fit in 80";
+  run.Press("Alt-O");
+  for (int i = 0; i < 3; ++i) run.Press("Tab");
+  EXPECT_NE(run.ScreenText(80, 25).find("do:··:··:··"), std::string::npos) << run.ScreenText(80, 25);
+  EXPECT_NE(run.ScreenText(100, 30).find("Od dnia: ··.··.····"), std::string::npos) << "where it fits, nothing slides";
 }
 
 }  // namespace

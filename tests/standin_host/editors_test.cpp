@@ -93,7 +93,7 @@ TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
   EXPECT_FALSE(date.Complete());
   TypeInto(date, "2026");
   EXPECT_TRUE(date.Complete());
-  EXPECT_EQ(date.CursorCell(), 9) << "shown on the last slot";
+  EXPECT_EQ(date.CursorCell(), 10) << "behind the last slot";
   TypeInto(date, "7");
   EXPECT_EQ(date.Shown(), "09.12.2026") << "a full mask takes no more";
   date.HandleKey(Key("Backspace"));
@@ -120,6 +120,120 @@ TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
   line.HandleKey(Key("Ins"));
   TypeInto(line, std::string(30, '-'));
   EXPECT_EQ(line.Text().size(), 20u);
+}
+
+}  // namespace
+
+namespace {
+
+// Entering a field marks what it holds: the first character typed replaces
+// it, Backspace and Del clear it, the moving keys drop the mark and move.
+TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
+  LineEditor line(20, 20);
+  line.SetText("abc");
+  line.Mark();
+  EXPECT_TRUE(line.Marked());
+  TypeInto(line, "xyz");
+  EXPECT_EQ(line.Text(), "xyz") << "typed over the marked password, not behind it";
+  for (const char* clear : {"Backspace", "Del"}) {
+    line.SetText("abc");
+    line.Mark();
+    EXPECT_EQ(line.HandleKey(Key(clear)), kEdited);
+    EXPECT_EQ(line.Text(), "") << clear;
+  }
+  const std::pair<const char*, std::size_t> moves[] = {{"Home", 0}, {"End", 3}, {"Left", 2}, {"Right", 3}};
+  for (const auto& [move, cursor] : moves) {
+    line.SetText("abc");
+    line.Mark();
+    line.HandleKey(Key(move));
+    EXPECT_FALSE(line.Marked()) << move;
+    EXPECT_EQ(line.Cursor(), cursor) << move;
+  }
+  line.SetText("abc");
+  line.Mark();
+  EXPECT_EQ(line.HandleKey(Key("Tab")), kNotMine);
+  EXPECT_TRUE(line.Marked()) << "a key the dialog takes leaves the mark";
+  line.SetText("");
+  line.Mark();
+  EXPECT_FALSE(line.Marked()) << "nothing to mark";
+}
+
+TEST(LineEditor, EditingKeysWorkInPlace) {
+  LineEditor line(20, 20);
+  TypeInto(line, "abcd");
+  line.HandleKey(Key("Home"));
+  line.HandleKey(Key("Del"));
+  EXPECT_EQ(line.Text(), "bcd");
+  line.HandleKey(Key("End"));
+  line.HandleKey(Key("Backspace"));
+  EXPECT_EQ(line.Text(), "bc");
+  line.HandleKey(Key("Left"));
+  TypeInto(line, "X");
+  EXPECT_EQ(line.Text(), "bXc");
+  line.HandleKey(Key("Home"));
+  line.HandleKey(Key("Backspace"));
+  EXPECT_EQ(line.Text(), "bXc") << "nothing before the cursor";
+  line.HandleKey(Key("Right"));
+  line.HandleKey(Key("Right"));
+  line.HandleKey(Key("Right"));
+  line.HandleKey(Key("Del"));
+  EXPECT_EQ(line.Text(), "bXc") << "nothing behind it";
+}
+
+TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
+  LineEditor password(20, 20);
+  TypeInto(password, std::string(20, 'p'));
+  EXPECT_EQ(password.HandleKey(Key("q")), kFull);
+  EXPECT_EQ(password.Text(), std::string(20, 'p'));
+  EXPECT_EQ(password.Scroll(), 0u) << "20 characters in 20 cells: none scrolled away";
+  EXPECT_EQ(password.CursorCell(), 19);
+  LineEditor digits(6, 6, [](unsigned char ch, std::size_t, const std::string&) { return ch >= '0' && ch <= '9'; });
+  digits.SetText("12");
+  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
+  digits.Mark();
+  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
+  EXPECT_TRUE(digits.Marked()) << "a refused character changes nothing";
+  EXPECT_EQ(digits.Text(), "12");
+}
+
+TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
+  MaskedEditor date("99.99.9999");
+  date.SetDigits("09122026");
+  date.Mark();
+  TypeInto(date, "1");
+  EXPECT_EQ(date.Shown(), "1 .  .    ") << "the first digit starts the date afresh";
+  date.SetDigits("09122026");
+  date.Mark();
+  date.HandleKey(Key("Backspace"));
+  EXPECT_TRUE(date.Empty()) << "Backspace on the marked date clears it";
+  date.SetDigits("09122026");
+  date.Mark();
+  date.HandleKey(Key("End"));
+  for (int i = 0; i < 8; ++i) date.HandleKey(Key("Backspace"));
+  EXPECT_TRUE(date.Empty()) << "Backspace from behind the last slot clears every digit: " << date.Shown();
+  date.SetDigits("09122026");
+  date.Mark();
+  date.HandleKey(Key("Home"));
+  TypeInto(date, "1");
+  EXPECT_EQ(date.Shown(), "19.12.2026") << "Home drops the mark: the digit goes over the first slot";
+  date.HandleKey(Key("End"));
+  EXPECT_EQ(date.CursorCell(), 10);
+  EXPECT_EQ(date.HandleKey(Key("5")), kFull);
+  date.HandleKey(Key("Left"));
+  EXPECT_EQ(date.CursorCell(), 9);
+  for (int i = 0; i < 4; ++i) date.HandleKey(Key("Left"));
+  EXPECT_EQ(date.CursorCell(), 4) << "Left skips the separator";
+  date.HandleKey(Key("Del"));
+  EXPECT_EQ(date.Shown(), "19.1 .2026");
+  EXPECT_EQ(date.HandleKey(Key("a")), kNotAllowed);
+}
+
+TEST(FlowTextEditor, TellsWhenTheTextIsFull) {
+  FlowTextEditor editor(120, 60, 2);
+  TypeInto(editor, std::string(120, 'z'));
+  EXPECT_EQ(editor.HandleKey(Key("z")), kFull);
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
 }
 
 }  // namespace

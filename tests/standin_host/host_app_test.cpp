@@ -3,6 +3,7 @@
 // dialogs opened from the chain nest and unwind; the status line tells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <functional>
@@ -17,24 +18,53 @@ namespace {
 using namespace standin;
 using namespace standin::host;
 
+// A console of the test's own. Its events come in order; an Idle event is
+// a pause of the user's: keys queued before it are type-ahead, those
+// behind it are typed later.
 class FakeTerminal : public Terminal {
  public:
-  std::deque<KeyEvent> keys;
+  std::deque<TerminalEvent> events;
+  std::deque<ScreenSize> resizes;  // the size each Resized event brings
+  ScreenSize size{100, 30};
   std::optional<Screen> screen;
   std::vector<int> beeps;
+  int refreshes = 0, presents = 0;
+  std::function<void()> onIdle;
 
   void Press(std::initializer_list<const char*> names) {
-    for (const char* name : names) keys.push_back(*ParseKeyName(name));
+    for (const char* name : names) events.push_back({TerminalEvent::Key, *ParseKeyName(name)});
+  }
+  void PressEvent(KeyEvent key) { events.push_back({TerminalEvent::Key, key}); }
+  void Pause() { events.push_back({TerminalEvent::Idle}); }
+  void Resize(int width, int height) {
+    events.push_back({TerminalEvent::Resized});
+    resizes.push_back({width, height});
+  }
+  bool KeysLeft() const {
+    for (const TerminalEvent& e : events)
+      if (e.kind == TerminalEvent::Key) return true;
+    return false;
   }
   std::string Text() const { return screen ? screen->ToText() : std::string(); }
-  ScreenSize Size() override { return {100, 30}; }
-  void Present(const Screen& s) override { screen = s; }
-  std::optional<KeyEvent> ReadKey() override {
-    if (keys.empty()) return std::nullopt;
-    const KeyEvent key = keys.front();
-    keys.pop_front();
-    return key;
+  std::string StatusLine() const { return screen ? screen->RowText(screen->Height() - 1) : std::string(); }
+
+  ScreenSize Size() override { return size; }
+  void Present(const Screen& s) override {
+    screen = s;
+    ++presents;
   }
+  TerminalEvent NextEvent(int) override {
+    if (events.empty()) return {};
+    const TerminalEvent event = events.front();
+    events.pop_front();
+    if (event.kind == TerminalEvent::Resized) size = resizes.front(), resizes.pop_front();
+    if (event.kind == TerminalEvent::Idle && onIdle) onIdle();
+    return event;
+  }
+  void DiscardTypeAhead() override {
+    while (!events.empty() && events.front().kind == TerminalEvent::Key) events.pop_front();
+  }
+  void Refresh() override { ++refreshes; }
   void Beep(int frequency, int) override { beeps.push_back(frequency); }
 };
 
@@ -69,14 +99,16 @@ class HostAppTest : public ::testing::Test {
 
 TEST_F(HostAppTest, EveryKeyGoesDownTheHookChainFirstAlsoInABox) {
   g_hookDoes = [](std::uint32_t key) { return key == 0x1C0D && g_hookSaw.size() == 1 ? 0xFFFFu : key; };
+  terminal.Pause();
   terminal.Press({"Enter", "x", "Enter"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 1) << "the first Enter was eaten by the hook";
   EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x1C0D, 0x2D78, 0x1C0D}));
-  EXPECT_TRUE(terminal.keys.empty());
+  EXPECT_FALSE(terminal.KeysLeft());
 }
 
 TEST_F(HostAppTest, EscAnswersZeroAndTheStatusLineTellsWhatTheChainDid) {
   g_hookDoes = [](std::uint32_t key) { return key == 0x3F00 ? 0xFFFFu : key; };
+  terminal.Pause();
   terminal.Press({"F5", "Esc"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 0);
   terminal.Press({"F5"});
@@ -104,8 +136,11 @@ TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsAndUnwinds) {
     busy = false;
     return 0xFFFF;
   };
-  terminal.Press({"Shift-F10", "a", "b"});
-  terminal.keys.push_back(KeyEvent{});  // a key press that makes no code: the screen is drawn again
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Press({"a", "b"});
+  terminal.PressEvent(KeyEvent{});  // a key press that makes no code: the screen is drawn again
   terminal.Press({"Enter", "Enter"});
   EXPECT_EQ(app.ShowMessage("uwaga", "Zainstalowano", 1), 1);
   EXPECT_STREQ(password, "ab");
@@ -126,7 +161,10 @@ TEST_F(HostAppTest, BothLayersAreDrawnWhileTheDialogRuns) {
     if (key == 0x1F73) seen = terminal.Text();  // 's', pressed inside the dialog
     return key;
   };
-  terminal.Press({"Shift-F10", "s", "Esc", "Esc"});
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Press({"s", "Esc", "Esc"});
   app.ShowMessage("uwaga", "Zainstalowano", 1);
   EXPECT_NE(seen.find("─ uwaga ─"), std::string::npos) << seen;
   EXPECT_NE(seen.find("Proszę podać hasło"), std::string::npos) << seen;
@@ -162,19 +200,22 @@ TEST_F(HostAppTest, AlarmStyleLooksAndSoundsDifferent) {
           }
         }
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("uwaga", "x", 1);
-  terminal.keys.clear();
+  terminal.events.clear();
   g_hookDoes = [&](std::uint32_t key) {
     corner(noticeCorner, noticeChar);
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("uwaga", "x", kNoticeStyle);
   g_hookDoes = [&](std::uint32_t key) {
     corner(alarmCorner, alarmChar);
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   app.ShowMessage("STOP!!!", "x", kAlarmStyle);
   EXPECT_NE(noticeCorner, alarmCorner);
@@ -195,6 +236,7 @@ TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
     shown = terminal.Text();
     return key;
   };
+  terminal.Pause();
   terminal.Press({"Enter"});
   EXPECT_EQ(app.RunDialog(set, 1, buffer), 0);
   EXPECT_NE(shown.find("Błąd wtyczki"), std::string::npos) << shown;
@@ -203,10 +245,133 @@ TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
 
 TEST_F(HostAppTest, InputThatEndsInsideADialogLeavesIt) {
   char buffer[21] = "old";
+  terminal.Pause();
   terminal.Press({"Del", "x"});
   EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 0);
   EXPECT_STREQ(buffer, "old");
   EXPECT_TRUE(app.InputEnded());
+}
+
+TEST_F(HostAppTest, AResizeRedrawsEveryOpenLayerAtTheNewSize) {
+  std::string inDialog;
+  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
+    if (key != 0x5D00) return key;
+    char buffer[21] = "";
+    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer);
+    return 0xFFFF;
+  };
+  terminal.Pause();
+  terminal.Press({"Shift-F10"});
+  terminal.Pause();
+  terminal.Resize(120, 40);
+  terminal.Pause();
+  terminal.Press({"Esc", "Enter"});
+  terminal.onIdle = [&] {
+    if (terminal.size.width == 120 && inDialog.empty()) inDialog = terminal.Text();
+  };
+  app.ShowMessage("uwaga", "Zainstalowano", 1);
+  EXPECT_EQ(terminal.refreshes, 1);
+  ASSERT_FALSE(inDialog.empty());
+  EXPECT_EQ(terminal.screen->Width(), 120);
+  EXPECT_NE(inDialog.find("─ uwaga ─"), std::string::npos) << inDialog;
+  EXPECT_NE(inDialog.find("Proszę podać hasło"), std::string::npos);
+  EXPECT_EQ(std::count(inDialog.begin(), inDialog.end(), '\n'), 40);
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x011B, 0x1C0D})) << "a resize is no key";
+}
+
+TEST_F(HostAppTest, TheClockTicksWhileIdleAndTheToneClearsAfterItsBurst) {
+  terminal.onIdle = [&] { clock.Advance(1000); };
+  for (int i = 0; i < 20; ++i) app.Sound(600, 60, 0);
+  app.Redraw();
+  EXPECT_NE(terminal.StatusLine().find("♪ 600 Hz ×20"), std::string::npos);
+  terminal.Pause();
+  terminal.Pause();
+  std::string afterTwoSeconds;
+  terminal.Pause();
+  terminal.Press({"Alt-X"});
+  g_hookDoes = [&](std::uint32_t key) {
+    afterTwoSeconds = terminal.StatusLine();
+    return key;
+  };
+  app.Run();
+  EXPECT_NE(afterTwoSeconds.find("12:00:03"), std::string::npos) << afterTwoSeconds;
+  EXPECT_EQ(afterTwoSeconds.find("♪"), std::string::npos) << "the burst is over";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x2D00})) << "the ticks send the plug-in nothing";
+}
+
+TEST_F(HostAppTest, KeysTypedAheadOfABoxAreDroppedAsItOpens) {
+  terminal.Press({"z", "Enter"});  // already waiting when the box opens
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  EXPECT_EQ(app.ShowMessage("Przypomnienie", "Tekst", 1), 0) << "the Enter typed ahead did not close it";
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x011B}));
+}
+
+TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
+  std::string statusInField;
+  char buffer[21] = "";
+  KeyEvent euro;
+  euro.ch = U'€';
+  terminal.Pause();
+  terminal.PressEvent(euro);
+  terminal.Pause();
+  for (int i = 0; i < 21; ++i) terminal.Press({"p"});
+  terminal.Pause();
+  terminal.Press({"Enter"});
+  std::vector<std::string> statusLines;
+  terminal.onIdle = [&] { statusLines.push_back(terminal.StatusLine()); };
+  EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 1);
+  EXPECT_EQ(std::string(buffer), std::string(20, 'p'));
+  ASSERT_EQ(statusLines.size(), 3u);
+  EXPECT_NE(statusLines[1].find("Znaku „€” (U+20AC) nie ma w stronie kodowej Mazovia"), std::string::npos) << statusLines[1];
+  EXPECT_NE(statusLines[2].find("Pole pełne (znaków: 20)"), std::string::npos) << statusLines[2];
+  EXPECT_EQ(terminal.beeps.size(), 2u);
+  EXPECT_EQ(g_hookSaw.size(), 22u) << "the € reached no hook";
+  app.Redraw();
+  EXPECT_NE(terminal.StatusLine().find("klawisz 1C0D"), std::string::npos) << "the next key clears the hint";
+}
+
+TEST_F(HostAppTest, ATerminalTooSmallForTheDialogSaysSo) {
+  terminal.size = {80, 25};
+  std::string status;
+  g_hookDoes = [&](std::uint32_t key) {
+    status = terminal.StatusLine();
+    return key;
+  };
+  unsigned char settings[591] = {};
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
+  EXPECT_NE(status.find("Za mały terminal: okno potrzebuje 95×24, jest 80×25"), std::string::npos) << status;
+  terminal.size = {100, 30};
+  terminal.Pause();
+  terminal.Press({"Esc"});
+  app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
+  EXPECT_EQ(status.find("Za mały"), std::string::npos) << status;
+}
+
+TEST_F(HostAppTest, TheExitQuestionHasTakAndNie) {
+  std::string question;
+  g_hookDoes = [&](std::uint32_t key) {
+    if (question.empty() && terminal.Text().find("Zakończyć") != std::string::npos) question = terminal.Text();
+    return key;
+  };
+  terminal.Press({"Esc"});
+  terminal.Pause();
+  terminal.Press({"Right", "Enter"});  // Nie: work goes on
+  terminal.Press({"Esc"});
+  terminal.Pause();
+  terminal.Press({"Right", "Left", "Enter"});  // Tak
+  terminal.Press({"F5"});
+  app.Run();
+  EXPECT_NE(question.find("[ Tak ]   [ Nie ]"), std::string::npos) << question;
+  EXPECT_TRUE(terminal.KeysLeft()) << "Tak ended the program before F5";
+  EXPECT_FALSE(app.InputEnded());
+  MessageBox box(U"Koniec pracy", U"?", kHostStyle, BoxButtons::YesNo);
+  EXPECT_EQ(box.HandleKey(0x011B), 0) << "Esc";
+  EXPECT_EQ(box.HandleKey(0x1C0D), 1) << "Enter on Tak, chosen at first";
+  EXPECT_EQ(box.HandleKey(0x3177), std::nullopt) << "a key with no meaning here";
+  EXPECT_EQ(box.HandleKey(0x316E), 0) << "N";
 }
 
 TEST(HostClock, ScriptedClockMovesOnlyWhenTheScriptWaits) {

@@ -1,8 +1,11 @@
 // Key presses as BIOS key codes, and the scripted mode's language.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/script.h"
 #include "host_test_keys.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -92,6 +95,25 @@ TEST(Script, NamesTheLineItCannotRead) {
     std::string error;
     EXPECT_FALSE(ParseScript(text, &error)) << text;
     EXPECT_EQ(error, why);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The stories run only under Wine; here at least every line of them, and
+// of the demo, must be one the scripted mode reads.
+TEST(Script, EveryStoryAndTheDemoCanBeRead) {
+  std::vector<std::filesystem::path> scripts{TALHOST_DEMO_SCRIPT};
+  for (const auto& entry : std::filesystem::directory_iterator(TALHOST_STORIES_DIR))
+    if (entry.path().extension() == ".txt") scripts.push_back(entry.path());
+  EXPECT_GE(scripts.size(), 9u);
+  for (const auto& script : scripts) {
+    std::string error;
+    const auto commands = ParseScript(testing_support::ReadFileBytes(script), &error);
+    EXPECT_TRUE(commands.has_value()) << script << ": " << error;
+    if (commands) EXPECT_FALSE(commands->empty()) << script;
   }
 }
 

@@ -24,6 +24,7 @@ inline constexpr std::uint8_t kField = 0x1F;         // an edit field: white on 
 inline constexpr std::uint8_t kFieldFocused = 0x3F;  // the field being edited: white on cyan
 inline constexpr std::uint8_t kFieldEmpty = 0x13;    // the dots of an empty cell: cyan on blue
 inline constexpr std::uint8_t kFieldEmptyFocused = 0x31;
+inline constexpr std::uint8_t kFieldMarked = 0x2F;    // a field's marked content: white on green
 inline constexpr std::uint8_t kReadOnly = 0x70;      // a text shown, not edited
 inline constexpr std::uint8_t kButton = 0x20;        // black on green
 inline constexpr std::uint8_t kButtonFocused = 0x2F;

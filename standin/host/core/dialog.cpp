@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "flow_text_editor.h"
 #include "line_editor.h"
 #include "contract/date_text.h"
+#include "contract/time_of_day.h"
 #include "masked_editor.h"
 
 namespace standin::host {
@@ -56,6 +58,29 @@ void WriteWord(unsigned char* bytes, std::uint16_t value) {
   bytes[1] = static_cast<unsigned char>(value >> 8);
 }
 
+// Digits, and one minus in front.
+bool NumberAccepts(unsigned char ch, std::size_t at, const std::string& text) {
+  const bool minusInFront = !text.empty() && text[0] == '-';
+  if (ch == '-') return at == 0 && !minusInFront;
+  return ch >= '0' && ch <= '9' && !(at == 0 && minusInFront);
+}
+
+// The whole text as a number, nothing when it is none.
+std::optional<long long> NumberOf(const std::string& text) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+// A mask as its field shows it, the empty slots dotted.
+std::string Dotted(std::string shown) {
+  std::string out;
+  for (char c : shown) out += c == ' ' ? std::string("·") : std::string(1, c);
+  return out;
+}
+
 std::string DigitsOf(const std::string& text) {
   std::string digits;
   for (char c : text)
@@ -87,6 +112,13 @@ struct Dialog::Field {
   std::string loadedShown;           // the mask as first shown
   std::uint16_t loadedValue = 0;     // check box
   bool checked = false;
+
+  // Entering the field: a one-line field's content is marked.
+  void Mark() {
+    if (line) line->Mark();
+    if (mask) mask->Mark();
+  }
+  bool Marked() const { return (line && line->Marked()) || (mask && mask->Marked()); }
 
   bool Focusable() const {
     switch (kind) {
@@ -135,9 +167,7 @@ Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)),
         break;
       case FieldKind::Number: {
         const std::int16_t value = static_cast<std::int16_t>(ReadWord(bound));
-        field->line.emplace(std::max<std::size_t>(item.capacity, 1), width, [](unsigned char ch, std::size_t at) {
-          return (ch >= '0' && ch <= '9') || (ch == '-' && at == 0);
-        });
+        field->line.emplace(std::max<std::size_t>(item.capacity, 1), width, NumberAccepts);
         field->loadedText = std::to_string(value);
         field->line->SetText(field->loadedText);
         break;
@@ -160,12 +190,34 @@ int Dialog::FocusedItem() const { return focus_; }
 
 std::string Dialog::TakeProblem() { return std::exchange(problem_, {}); }
 
+std::string Dialog::TakeHint() { return std::exchange(hint_, {}); }
+
 Rect Dialog::Box(int screenWidth, int screenHeight) const {
   const int width = std::max<int>(view_.width, 4), height = std::max<int>(view_.height, 3);
   int column = view_.column, row = view_.row;
   if (column == 0) column = std::max(0, (screenWidth - width) / 2);
   if (row == 0) row = std::max(0, (screenHeight - height) / 2);
   return {column, row, width, height};
+}
+
+Rect Dialog::Placed(int screenWidth, int screenHeight) const {
+  Rect box = Box(screenWidth, screenHeight);
+  if (focus_ < 0) return box;
+  const DialogItemView& item = fields_[static_cast<std::size_t>(focus_)]->item;
+  const int right = item.column + std::max<int>(item.width, 1) + 1;
+  const int bottom = item.row + std::max<int>(item.height, 1) + 1;
+  const int rows = screenHeight - 1;  // the status line stays in sight
+  if (box.column + box.width > screenWidth) box.column = std::min(box.column, std::max(0, screenWidth - box.width));
+  if (box.column + right > screenWidth) box.column = screenWidth - right;
+  if (box.row + box.height > rows) box.row = std::min(box.row, std::max(0, rows - box.height));
+  if (box.row + bottom > rows) box.row = rows - bottom;
+  return box;
+}
+
+void Dialog::SetFocus(int index) {
+  if (index == focus_) return;
+  focus_ = index;
+  if (index >= 0) fields_[static_cast<std::size_t>(index)]->Mark();
 }
 
 void Dialog::MoveFocus(int direction) {
@@ -175,7 +227,7 @@ void Dialog::MoveFocus(int direction) {
   for (int step = 0; step < n; ++step) {
     at = at < 0 ? (direction > 0 ? 0 : n - 1) : (at + direction + n) % n;
     if (fields_[static_cast<std::size_t>(at)]->Focusable()) {
-      focus_ = at;
+      SetFocus(at);
       return;
     }
   }
@@ -184,7 +236,7 @@ void Dialog::MoveFocus(int direction) {
 void Dialog::FocusItem(std::size_t itemIndex) {
   for (std::size_t i = itemIndex; i < fields_.size(); ++i)
     if (fields_[i]->Focusable()) {
-      focus_ = static_cast<int>(i);
+      SetFocus(static_cast<int>(i));
       return;
     }
 }
@@ -194,7 +246,7 @@ bool Dialog::HandleHotKey(char letter) {
     Field& field = *fields_[i];
     if (field.item.hotKey != static_cast<unsigned char>(letter)) continue;
     if (field.kind == FieldKind::CheckBox) {
-      focus_ = static_cast<int>(i);
+      SetFocus(static_cast<int>(i));
       field.checked = !field.checked;
     } else {
       FocusItem(field.kind == FieldKind::Label ? i + 1 : i);
@@ -217,11 +269,15 @@ DialogOutcome Dialog::HandleKey(std::uint16_t code) {
 
   Field* focused = focus_ >= 0 ? fields_[static_cast<std::size_t>(focus_)].get() : nullptr;
   if (focused != nullptr) {
-    bool handled = false;
-    if (focused->flow) handled = focused->flow->HandleKey(code);
-    else if (focused->mask) handled = focused->mask->HandleKey(code);
-    else if (focused->line) handled = focused->line->HandleKey(code);
-    if (handled) return DialogOutcome::Open;
+    EditResult result = kNotMine;
+    if (focused->flow) result = focused->flow->HandleKey(code);
+    else if (focused->mask) result = focused->mask->HandleKey(code);
+    else if (focused->line) result = focused->line->HandleKey(code);
+    if (result == kFull)
+      hint_ = focused->mask ? "Pole pełne" : "Pole pełne (znaków: " + std::to_string(focused->item.capacity) + ")";
+    if (result == kNotAllowed)
+      hint_ = focused->kind == FieldKind::Number ? "W tym polu tylko cyfry i minus na początku" : "W tym polu tylko cyfry";
+    if (result != kNotMine) return DialogOutcome::Open;
     if (focused->kind == FieldKind::CheckBox && code == key::kSpace) {
       focused->checked = !focused->checked;
       return DialogOutcome::Open;
@@ -251,22 +307,23 @@ DialogOutcome Dialog::TryConfirm() {
     std::string problem;
     if (field.kind == FieldKind::Date && !field.mask->Empty() && field.mask->Shown() != field.loadedShown &&
         (!field.mask->Complete() || !ParseDateText(field.mask->Shown())))
-      problem = "Niepoprawna data: " + field.mask->Shown() + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
+      problem = "Niepoprawna data: " + Dotted(field.mask->Shown()) + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
     if (field.kind == FieldKind::Time && !field.mask->Empty() && field.mask->Shown() != field.loadedShown) {
-      const std::string digits = DigitsOf(field.mask->Shown());
-      const bool valid = field.mask->Complete() && std::stoi(digits.substr(0, 2)) < 24 &&
-                         std::stoi(digits.substr(2, 2)) < 60 && std::stoi(digits.substr(4, 2)) < 60;
-      if (!valid) problem = "Niepoprawna godzina: " + field.mask->Shown() + "\nPodaj godzinę w postaci GG:MM:SS albo zostaw pole puste.";
+      const bool valid = field.mask->Complete() && talvenor::ParseTimeOfDay(field.mask->Shown()).has_value();
+      if (!valid) problem = "Niepoprawna godzina: " + Dotted(field.mask->Shown()) + "\nPodaj godzinę w postaci GG:MM:SS albo zostaw pole puste.";
     }
-    if (field.kind == FieldKind::Number) {
+    if (field.kind == FieldKind::Number && field.line->Text() != field.loadedText) {
+      // An untouched number is the plug-in's own and goes back as it came.
       const std::string& text = field.line->Text();
-      const bool number = !text.empty() && text != "-";
-      const long value = number ? std::stol(text) : 0;
-      if ((!text.empty() && !number) || value < field.item.minValue || value > field.item.maxValue)
-        problem = "Podaj liczbę od " + std::to_string(field.item.minValue) + " do " + std::to_string(field.item.maxValue) + ".";
+      const auto value = text.empty() ? std::optional<long long>(0) : NumberOf(text);
+      const std::string range =
+          "Podaj liczbę od " + std::to_string(field.item.minValue) + " do " + std::to_string(field.item.maxValue) + ".";
+      if (!value) problem = "„" + text + "” nie jest liczbą.\n" + range;
+      else if (*value < field.item.minValue || *value > field.item.maxValue)
+        problem = "Liczba " + text + " jest poza zakresem.\n" + range;
     }
     if (!problem.empty()) {
-      focus_ = static_cast<int>(i);
+      SetFocus(static_cast<int>(i));
       problem_ = problem;
       return DialogOutcome::Open;
     }
@@ -302,7 +359,7 @@ DialogOutcome Dialog::TryConfirm() {
         break;
       case FieldKind::Number:
         if (field.line->Text() != field.loadedText)
-          WriteWord(bound, static_cast<std::uint16_t>(field.line->Text().empty() ? 0 : std::stoi(field.line->Text())));
+          WriteWord(bound, static_cast<std::uint16_t>(NumberOf(field.line->Text()).value_or(0)));
         break;
       case FieldKind::CheckBox:
         if (field.checked != (field.loadedValue != 0)) WriteWord(bound, field.checked ? 1 : 0);
@@ -315,7 +372,7 @@ DialogOutcome Dialog::TryConfirm() {
 }
 
 void Dialog::Draw(Screen& screen) const {
-  const Rect box = Box(screen.Width(), screen.Height());
+  const Rect box = Placed(screen.Width(), screen.Height());
   screen.Fill(box, U' ', colour::kDialog);
   screen.Frame(box, FrameStyle::Double, colour::kDialogFrame);
   screen.Shadow(box);
@@ -333,7 +390,7 @@ void Dialog::Draw(Screen& screen) const {
 void Dialog::DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const {
   const DialogItemView& item = field.item;
   const int width = std::max<int>(item.width, 1);
-  const std::uint8_t attr = focused ? colour::kFieldFocused : colour::kField;
+  const std::uint8_t attr = focused && field.Marked() ? colour::kFieldMarked : focused ? colour::kFieldFocused : colour::kField;
   const std::uint8_t emptyAttr = focused ? colour::kFieldEmptyFocused : colour::kFieldEmpty;
   auto cells = [&](int r, std::string_view text, int count, bool dots) {
     for (int c = 0; c < count; ++c) {

@@ -13,7 +13,8 @@
 //   a button's hotKey of 0x100 and up is a key code that presses it
 // Keys: Tab / Shift-Tab and the arrows move between fields, Alt+letter jumps
 // to the field a label marks, F12 or F2 confirms (also Ctrl-Enter and the
-// button), Esc leaves.
+// button), Esc leaves. Entering a one-line field marks its content, so that
+// what is typed first replaces it (the multi-line text is not marked).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,10 +43,16 @@ class Dialog {
   // Why the last confirmation was refused (UTF-8, for a box), once; the
   // field at fault has the focus.
   std::string TakeProblem();
+  // Why the last key was refused (UTF-8, for the status line), once: a
+  // character the field has no place for, or no room left.
+  std::string TakeHint();
 
   int Number() const { return view_.number; }
   // Where the dialog stands on a screen of that size.
   Rect Box(int screenWidth, int screenHeight) const;
+  // The same, slid so that the focused field shows when the screen is too
+  // small for the whole dialog (the status line kept free).
+  Rect Placed(int screenWidth, int screenHeight) const;
   // Index of the focused item, -1 when none can take the focus.
   int FocusedItem() const;
 
@@ -53,6 +60,7 @@ class Dialog {
   struct Field;
   DialogOutcome TryConfirm();
   void Leave();
+  void SetFocus(int index);
   void MoveFocus(int direction);
   void FocusItem(std::size_t itemIndex);
   bool HandleHotKey(char letter);
@@ -62,7 +70,7 @@ class Dialog {
   unsigned char* buffer_;
   std::vector<std::unique_ptr<Field>> fields_;  // one per item, in item order
   int focus_ = -1;
-  std::string problem_;
+  std::string problem_, hint_;
 };
 
 }  // namespace standin::host

@@ -33,26 +33,27 @@ int FlowTextEditor::CursorColumn() const {
   return static_cast<int>(shown % static_cast<std::size_t>(columns_));
 }
 
-void FlowTextEditor::Type(char ch) {
+EditResult FlowTextEditor::Type(char ch) {
   if (overwrite_ && cursor_ < text_.size()) {
     text_[cursor_++] = ch;
   } else if (text_.size() < capacity_) {
     text_.insert(cursor_++, 1, ch);
   } else {
-    return;
+    return kFull;
   }
   justWrapped_ = cursor_ % static_cast<std::size_t>(columns_) == 0;
+  return kEdited;
 }
 
-void FlowTextEditor::BreakLine() {
+EditResult FlowTextEditor::BreakLine() {
   const std::size_t columns = static_cast<std::size_t>(columns_);
   const std::size_t column = cursor_ % columns;
   if (column == 0 && justWrapped_) {
     justWrapped_ = false;
-    return;
+    return kEdited;
   }
   const std::size_t pad = columns - column;
-  if (cursor_ + pad > capacity_) return;  // no line left to go to
+  if (cursor_ + pad > capacity_) return kFull;  // no line left to go to
   if (cursor_ == text_.size()) {
     // At the end the blanks only mark where typing goes on.
     text_.append(pad, ' ');
@@ -61,31 +62,32 @@ void FlowTextEditor::BreakLine() {
       cursor_ += pad;
       if (cursor_ > text_.size()) text_.append(cursor_ - text_.size(), ' ');
       justWrapped_ = false;
-      return;
+      return kEdited;
     }
     // Blanks that trail the text make room before anything is refused.
     std::size_t room = capacity_ - text_.size();
     while (room < pad && !text_.empty() && text_.back() == ' ' && text_.size() > cursor_) text_.pop_back(), ++room;
-    if (room < pad) return;
+    if (room < pad) return kFull;
     text_.insert(cursor_, pad, ' ');
   }
   cursor_ += pad;
   justWrapped_ = false;
+  return kEdited;
 }
 
-bool FlowTextEditor::HandleKey(std::uint16_t code) {
+EditResult FlowTextEditor::HandleKey(std::uint16_t code) {
   const std::size_t columns = static_cast<std::size_t>(columns_);
   const std::size_t line = cursor_ / columns;
   switch (code) {
-    case key::kEnter: BreakLine(); return true;
+    case key::kEnter: return BreakLine();
     case key::kLeft: if (cursor_ > 0) --cursor_; break;
     case key::kRight: if (cursor_ < text_.size()) ++cursor_; break;
     case key::kUp:
-      if (line == 0) return false;
+      if (line == 0) return kNotMine;
       cursor_ -= columns;
       break;
     case key::kDown:
-      if (static_cast<int>(line) + 1 >= lines_ || (line + 1) * columns > text_.size()) return false;
+      if (static_cast<int>(line) + 1 >= lines_ || (line + 1) * columns > text_.size()) return kNotMine;
       cursor_ = std::min(cursor_ + columns, text_.size());
       break;
     case key::kHome: cursor_ = line * columns; break;
@@ -101,13 +103,12 @@ bool FlowTextEditor::HandleKey(std::uint16_t code) {
       break;
     default: {
       const unsigned char ch = TypedByte(code);
-      if (ch == 0) return false;
-      Type(static_cast<char>(ch));
-      return true;
+      if (ch == 0) return kNotMine;
+      return Type(static_cast<char>(ch));
     }
   }
   justWrapped_ = false;
-  return true;
+  return kEdited;
 }
 
 }  // namespace standin::host

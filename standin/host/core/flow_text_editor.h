@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "edit_result.h"
+
 namespace standin::host {
 
 class FlowTextEditor {
@@ -17,9 +19,10 @@ class FlowTextEditor {
   const std::string& Text() const { return text_; }
   // The text without the blanks that trail it (they are only padding).
   std::string StoredText() const;
-  // Returns false for keys it leaves to the dialog: Up on the first line,
-  // Down on the last, Tab, Esc, the function keys ...
-  bool HandleKey(std::uint16_t code);
+  // kNotMine for keys it leaves to the dialog: Up on the first line, Down
+  // on the last, Tab, Esc, the function keys ...; kFull for a character or
+  // a line break that finds no room.
+  EditResult HandleKey(std::uint16_t code);
 
   int CursorColumn() const;
   int CursorLine() const;
@@ -27,8 +30,8 @@ class FlowTextEditor {
   int Lines() const { return lines_; }
 
  private:
-  void Type(char ch);
-  void BreakLine();
+  EditResult Type(char ch);
+  EditResult BreakLine();
 
   std::size_t capacity_;
   int columns_, lines_;

@@ -1,26 +1,33 @@
 #include "host_app.h"
 
+#include <cstdio>
+
 #include "dialog.h"
-#include "message_box.h"
 #include "services/dialog_template_reader.h"
 
 namespace standin::host {
 
-namespace {
-
 // Pops the layer it pushed, however the loop that drew it ends.
-class LayerGuard {
+class HostApp::LayerGuard {
  public:
-  LayerGuard(std::vector<std::function<void(Screen&)>>& layers, std::function<void(Screen&)> layer) : layers_(layers) {
-    layers_.push_back(std::move(layer));
-  }
+  LayerGuard(std::vector<Layer>& layers, Layer layer) : layers_(layers) { layers_.push_back(std::move(layer)); }
   ~LayerGuard() { layers_.pop_back(); }
   LayerGuard(const LayerGuard&) = delete;
   LayerGuard& operator=(const LayerGuard&) = delete;
 
  private:
-  std::vector<std::function<void(Screen&)>>& layers_;
+  std::vector<Layer>& layers_;
 };
+
+namespace {
+
+std::string MissingCharacterHint(char32_t ch) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
+  return "Znaku „" + EncodeUtf8(std::u32string(1, ch)) + "” (" + code + ") nie ma w stronie kodowej Mazovia";
+}
+
+std::string SizeText(int width, int height) { return std::to_string(width) + "×" + std::to_string(height); }
 
 constexpr char kHelpText[] =
     "Klawisze programu:\n"
@@ -32,6 +39,8 @@ constexpr char kHelpText[] =
     "\n"
     "W oknach dialogowych:\n"
     "  Tab, Shift-Tab, strzałki   następne / poprzednie pole\n"
+    "  strzałki, Home, End        ruch w polu; Backspace, Del: usuwanie\n"
+    "  (wejście do pola zaznacza jego treść: pierwszy znak ją zastępuje)\n"
     "  Alt+litera                 pole opisane tą literą\n"
     "  F12 (także F2)             zatwierdzenie\n"
     "  Esc                        wyjście bez zmian\n"
@@ -53,7 +62,9 @@ HostStatus HostApp::Status() const {
   status.lastKey = lastKey_;
   status.hookResult = hookResult_;
   status.hookRunning = hookRunning_;
-  status.toneFrequency = toneFrequency_;
+  // The tone shows while it sounds, and a moment after.
+  const bool sounding = static_cast<std::int32_t>(clock_.PluginTicks() - toneShownUntil_) < 0;
+  status.toneFrequency = sounding ? toneFrequency_ : 0;
   status.toneCount = toneCount_;
   status.muted = options_.mute;
   return status;
@@ -62,23 +73,51 @@ HostStatus HostApp::Status() const {
 void HostApp::Render() {
   const ScreenSize size = terminal_.Size();
   Screen screen(size.width, size.height);
-  main_.Draw(screen, Status(), plugin_);
+  main_.Draw(screen, plugin_);
   screen.SetCursor(-1, -1);
-  for (const Layer& layer : layers_) layer(screen);
+  std::string tooSmall;
+  for (const Layer& layer : layers_) {
+    layer.draw(screen);
+    if (layer.needs.width > screen.Width() || layer.needs.height > screen.Height())
+      tooSmall = "Za mały terminal: okno potrzebuje " + SizeText(layer.needs.width, layer.needs.height) + ", jest " +
+                 SizeText(screen.Width(), screen.Height()) + " (powiększ okno)";
+  }
+  HostStatus status = Status();
+  status.notice = hint_.empty() ? tooSmall : hint_;
+  MainScreen::DrawStatusLine(screen, status);
+  if (shown_ && *shown_ == screen) return;  // the terminal shows it already
   terminal_.Present(screen);
+  shown_ = std::move(screen);
+}
+
+void HostApp::Refuse(std::string hint) {
+  hint_ = std::move(hint);
+  if (!options_.mute) terminal_.Beep(kRefusalBeepHz, kRefusalBeepMilliseconds);
 }
 
 std::optional<std::uint16_t> HostApp::NextKey() {
   for (;;) {
     if (inputEnded_) return std::nullopt;
     Render();
-    const std::optional<KeyEvent> event = terminal_.ReadKey();
-    if (!event) {
+    const TerminalEvent event = terminal_.NextEvent(kIdleTickMilliseconds);
+    if (event.kind == TerminalEvent::Ended) {
       inputEnded_ = true;
       return std::nullopt;
     }
-    std::uint16_t code = BiosKeyCode(*event);
-    if (code == 0) continue;  // Shift alone and the like
+    if (event.kind == TerminalEvent::Resized) {
+      terminal_.Refresh();
+      shown_.reset();
+      continue;
+    }
+    if (event.kind == TerminalEvent::Idle) continue;  // only the clock moves; the plug-in hears nothing
+    std::uint16_t code = BiosKeyCode(event.key);
+    if (code == 0) {
+      // Shift alone and the like make no key; a character the code page
+      // lacks is refused where the user sees it.
+      if (event.key.ch >= 0x20 && MazoviaByte(event.key.ch) == 0) Refuse(MissingCharacterHint(event.key.ch));
+      continue;
+    }
+    hint_.clear();
     if (code == options_.shiftF10Alias) code = key::kShiftF10;
     anyKey_ = true;
     lastKey_ = code;
@@ -94,9 +133,9 @@ std::optional<std::uint16_t> HostApp::NextKey() {
   }
 }
 
-std::int32_t HostApp::RunBox(std::u32string title, std::u32string text, std::int32_t style) {
-  const MessageBox box(std::move(title), std::move(text), style);
-  LayerGuard guard(layers_, [&box](Screen& screen) { box.Draw(screen); });
+std::int32_t HostApp::RunBox(MessageBox box) {
+  terminal_.DiscardTypeAhead();
+  LayerGuard guard(layers_, {[&box](Screen& screen) { box.Draw(screen); }});
   if (box.Beeps()) Sound(880, 200, 0);
   for (;;) {
     const std::optional<std::uint16_t> code = NextKey();
@@ -106,11 +145,15 @@ std::int32_t HostApp::RunBox(std::u32string title, std::u32string text, std::int
 }
 
 std::int32_t HostApp::ShowMessage(std::string_view title, std::string_view text, std::int32_t style) {
-  return RunBox(DecodeMazovia(title), DecodeMazovia(text), style);
+  return RunBox(MessageBox(DecodeMazovia(title), DecodeMazovia(text), style));
 }
 
 std::int32_t HostApp::HostMessage(std::string_view title, std::string_view text) {
-  return RunBox(DecodeUtf8(title), DecodeUtf8(text), kHostStyle);
+  return RunBox(MessageBox(DecodeUtf8(title), DecodeUtf8(text), kHostStyle));
+}
+
+std::int32_t HostApp::HostQuestion(std::string_view title, std::string_view text) {
+  return RunBox(MessageBox(DecodeUtf8(title), DecodeUtf8(text), kHostStyle, BoxButtons::YesNo));
 }
 
 std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* buffer) {
@@ -124,11 +167,14 @@ std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* bu
     return 0;
   }
   Dialog dialog(std::move(*view), static_cast<unsigned char*>(buffer));
-  LayerGuard guard(layers_, [&dialog](Screen& screen) { dialog.Draw(screen); });
+  terminal_.DiscardTypeAhead();
+  const Rect box = dialog.Box(0, 0);
+  LayerGuard guard(layers_, {[&dialog](Screen& screen) { dialog.Draw(screen); }, {box.width, box.height + 1}});
   for (;;) {
     const std::optional<std::uint16_t> code = NextKey();
     // With no more input the dialog is left, as with Esc.
     const DialogOutcome outcome = dialog.HandleKey(code ? *code : key::kEsc);
+    if (std::string hint = dialog.TakeHint(); !hint.empty()) Refuse(std::move(hint));
     if (outcome == DialogOutcome::Confirmed) return 1;
     if (outcome == DialogOutcome::Left) return 0;
     if (const std::string problem = dialog.TakeProblem(); !problem.empty()) HostMessage("Błąd", problem);
@@ -138,6 +184,7 @@ std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* bu
 void HostApp::Sound(std::int32_t frequency, std::int32_t duration, std::int32_t /*flags*/) {
   toneFrequency_ = frequency;
   ++toneCount_;
+  toneShownUntil_ = clock_.PluginTicks() + static_cast<std::uint32_t>(std::max(duration, 0)) + kToneShownAfterMilliseconds;
   Render();
   if (!options_.mute) terminal_.Beep(frequency, duration);
 }
@@ -161,7 +208,7 @@ void HostApp::Run() {
     switch (main_.HandleKey(*code)) {
       case MainAction::Quit: return;
       case MainAction::AskQuit:
-        if (HostMessage("Koniec pracy", "Zakończyć pracę programu?\nEnter – tak, Esc – nie") == 1 && !inputEnded_) return;
+        if (HostQuestion("Koniec pracy", "Zakończyć pracę programu?") == 1 && !inputEnded_) return;
         break;
       case MainAction::Help: HostMessage("Pomoc", kHelpText); break;
       case MainAction::Calls:

@@ -64,7 +64,7 @@ void DrawWrapped(Screen& screen, int column, int row, int bottom, std::u32string
 
 }  // namespace
 
-void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPanel& plugin) const {
+void MainScreen::Draw(Screen& screen, const PluginPanel& plugin) const {
   const int width = screen.Width(), height = screen.Height();
   screen.Fill({0, 0, width, height}, U' ', colour::kDesk);
 
@@ -122,11 +122,18 @@ void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPane
   }
 
   DrawHelp(screen, height - 2);
+}
 
-  // Status line.
-  const int row = height - 1;
-  screen.Fill({0, row, width, 1}, U' ', colour::kStatus);
-  std::string text = " " + status.date + " " + status.time + " │ flagi " + Hex4(status.stateFlags) + " │ klawisz ";
+void MainScreen::DrawStatusLine(Screen& screen, const HostStatus& status) {
+  const int row = screen.Height() - 1;
+  screen.Fill({0, row, screen.Width(), 1}, U' ', colour::kStatus);
+  const std::string clock = " " + status.date + " " + status.time + " │ ";
+  if (!status.notice.empty()) {
+    const int column = screen.Text(0, row, clock, colour::kStatus);
+    screen.Text(column, row, status.notice, colour::kStatusAlert);
+    return;
+  }
+  std::string text = clock + "flagi " + Hex4(status.stateFlags) + " │ klawisz ";
   if (!status.anyKey) {
     text += "—";
   } else {
@@ -136,7 +143,7 @@ void MainScreen::Draw(Screen& screen, const HostStatus& status, const PluginPane
     if (!status.hookRunning && status.hookResult == key::kConsumed) text += " (zjedzony)";
   }
   text += " │ ";
-  column = screen.Text(0, row, text, colour::kStatus);
+  const int column = screen.Text(0, row, text, colour::kStatus);
   if (status.toneFrequency != 0) {
     std::string tone = "♪ " + std::to_string(status.toneFrequency) + " Hz";
     if (status.toneCount > 1) tone += " ×" + std::to_string(status.toneCount);

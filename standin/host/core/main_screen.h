@@ -19,9 +19,10 @@ struct HostStatus {
   std::uint16_t lastKey = 0;      // BIOS code sent down the hook chain
   std::uint32_t hookResult = 0;   // what came back (0xFFFF consumed)
   bool hookRunning = false;       // the chain has not answered yet
-  std::int32_t toneFrequency = 0; // 0: no tone yet
+  std::int32_t toneFrequency = 0; // 0: no tone sounding
   int toneCount = 0;              // tones since the last key
   bool muted = false;
+  std::string notice;             // UTF-8: a refused key, a screen too small; shown instead of flags and key
 };
 
 struct PluginPanel {
@@ -37,7 +38,9 @@ enum class MainAction { None, Quit, AskQuit, Help, Calls, ShowDocument };
 
 class MainScreen {
  public:
-  void Draw(Screen& screen, const HostStatus& status, const PluginPanel& plugin) const;
+  // Everything but the status line, which goes over whatever is open.
+  void Draw(Screen& screen, const PluginPanel& plugin) const;
+  static void DrawStatusLine(Screen& screen, const HostStatus& status);
   MainAction HandleKey(std::uint16_t code);
   // The current invoice, for its preview box (UTF-8).
   std::string DocumentTitle() const;

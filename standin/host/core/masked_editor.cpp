@@ -12,9 +12,8 @@ void MaskedEditor::Clear() {
   shown_ = mask_;
   for (std::size_t i = 0; i < shown_.size(); ++i)
     if (IsSlot(i)) shown_[i] = ' ';
-  cursor_ = 0;
-  pastEnd_ = false;
-  MoveToSlot(0, +1);
+  cursor_ = NextSlot(0).value_or(mask_.size());
+  marked_ = false;
 }
 
 void MaskedEditor::SetDigits(const std::string& digits) {
@@ -22,6 +21,11 @@ void MaskedEditor::SetDigits(const std::string& digits) {
   std::size_t next = 0;
   for (std::size_t i = 0; i < shown_.size() && next < digits.size(); ++i)
     if (IsSlot(i)) shown_[i] = digits[next++];
+}
+
+void MaskedEditor::Mark() {
+  marked_ = !Empty();
+  cursor_ = marked_ ? mask_.size() : NextSlot(0).value_or(mask_.size());
 }
 
 bool MaskedEditor::Empty() const {
@@ -36,55 +40,55 @@ bool MaskedEditor::Complete() const {
   return true;
 }
 
-// Stays put when there is no slot that way.
-void MaskedEditor::MoveToSlot(std::size_t from, int direction) {
-  for (std::size_t i = from; i < mask_.size(); i += static_cast<std::size_t>(direction)) {
-    if (IsSlot(i)) {
-      cursor_ = i;
-      return;
-    }
-    if (direction < 0 && i == 0) return;
-  }
+std::optional<std::size_t> MaskedEditor::NextSlot(std::size_t from) const {
+  for (std::size_t i = from; i < mask_.size(); ++i)
+    if (IsSlot(i)) return i;
+  return std::nullopt;
 }
 
-bool MaskedEditor::HandleKey(std::uint16_t code) {
-  const bool pastEnd = std::exchange(pastEnd_, false);
+std::optional<std::size_t> MaskedEditor::PreviousSlot(std::size_t before) const {
+  for (std::size_t i = before; i-- > 0;)
+    if (IsSlot(i)) return i;
+  return std::nullopt;
+}
+
+EditResult MaskedEditor::HandleKey(std::uint16_t code) {
+  const bool marked = std::exchange(marked_, false);
+  const std::size_t end = mask_.size();
   switch (code) {
-    case key::kLeft:
-      if (cursor_ > 0) MoveToSlot(cursor_ - 1, -1);
-      return true;
-    case key::kRight:
-      MoveToSlot(cursor_ + 1, +1);
-      return true;
-    case key::kHome:
-      MoveToSlot(0, +1);
-      return true;
-    case key::kEnd:
-      MoveToSlot(mask_.size() - 1, -1);
-      return true;
+    case key::kLeft: cursor_ = PreviousSlot(cursor_).value_or(cursor_); return kEdited;
+    case key::kRight: cursor_ = NextSlot(cursor_ + 1).value_or(end); return kEdited;
+    case key::kHome: cursor_ = NextSlot(0).value_or(end); return kEdited;
+    case key::kEnd: cursor_ = end; return kEdited;
     case key::kBackspace:
-      if (!pastEnd && cursor_ > 0) MoveToSlot(cursor_ - 1, -1);
-      shown_[cursor_] = ' ';
-      return true;
+      if (marked) {
+        Clear();
+      } else if (const auto slot = PreviousSlot(cursor_)) {
+        cursor_ = *slot;
+        shown_[cursor_] = ' ';
+      }
+      return kEdited;
     case key::kDel:
-      shown_[cursor_] = ' ';
-      return true;
+      if (marked) Clear();
+      else if (IsSlot(cursor_)) shown_[cursor_] = ' ';
+      return kEdited;
     default:
       break;
   }
   const unsigned char ch = TypedByte(code);
-  if (ch == 0) return false;
-  if (pastEnd) {
-    pastEnd_ = true;  // the mask is full: nothing more goes in
-    return true;
+  if (ch == 0 || code == key::kIns) {
+    marked_ = marked;
+    return kNotMine;
   }
-  if ((ch >= '0' && ch <= '9') || ch == ' ') {
-    shown_[cursor_] = static_cast<char>(ch);
-    const std::size_t before = cursor_;
-    MoveToSlot(cursor_ + 1, +1);
-    pastEnd_ = cursor_ == before;
+  if ((ch < '0' || ch > '9') && ch != ' ') {
+    marked_ = marked;
+    return kNotAllowed;
   }
-  return true;  // other characters have no place in a mask
+  if (marked) Clear();
+  if (!IsSlot(cursor_)) return kFull;
+  shown_[cursor_] = static_cast<char>(ch);
+  cursor_ = NextSlot(cursor_ + 1).value_or(end);
+  return kEdited;
 }
 
 }  // namespace standin::host

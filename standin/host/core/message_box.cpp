@@ -21,11 +21,13 @@ Look LookOf(std::int32_t style) {
 }
 
 constexpr char32_t kOkButton[] = U"[ OK ]";
+constexpr char32_t kYesButton[] = U"[ Tak ]";
+constexpr char32_t kNoButton[] = U"[ Nie ]";
 
 }  // namespace
 
-MessageBox::MessageBox(std::u32string title, std::u32string text, std::int32_t style)
-    : title_(std::move(title)), text_(std::move(text)), style_(style) {}
+MessageBox::MessageBox(std::u32string title, std::u32string text, std::int32_t style, BoxButtons buttons)
+    : title_(std::move(title)), text_(std::move(text)), style_(style), buttons_(buttons) {}
 
 std::vector<std::u32string> MessageBox::Lines(int maxWidth) const {
   std::vector<std::u32string> lines = WrapText(text_, std::max(maxWidth, 10));
@@ -53,15 +55,38 @@ void MessageBox::Draw(Screen& screen) const {
   }
   for (std::size_t i = 0; i < lines.size(); ++i)
     screen.Text(box.column + 2, box.row + 2 + static_cast<int>(i), EncodeUtf8(lines[i]), look.face, width - 4);
-  const std::u32string ok = kOkButton;
-  const int okColumn = box.column + (width - static_cast<int>(ok.size())) / 2;
-  screen.Text(okColumn, box.row + height - 2, EncodeUtf8(ok), look.frame);
+  const int buttonRow = box.row + height - 2;
   screen.SetCursor(-1, -1);
+  if (buttons_ == BoxButtons::Ok) {
+    const std::u32string ok = kOkButton;
+    screen.Text(box.column + (width - static_cast<int>(ok.size())) / 2, buttonRow, EncodeUtf8(ok), look.frame);
+    return;
+  }
+  const std::u32string yes = kYesButton, no = kNoButton;
+  const int gap = 3, both = static_cast<int>(yes.size() + no.size()) + gap;
+  const int yesColumn = box.column + (width - both) / 2;
+  const int noColumn = yesColumn + static_cast<int>(yes.size()) + gap;
+  screen.Text(yesColumn, buttonRow, EncodeUtf8(yes), yesChosen_ ? colour::kButtonFocused : colour::kButton);
+  screen.Text(noColumn, buttonRow, EncodeUtf8(no), yesChosen_ ? colour::kButton : colour::kButtonFocused);
+  screen.SetCursor((yesChosen_ ? yesColumn : noColumn) + 2, buttonRow);
 }
 
-std::optional<std::int32_t> MessageBox::HandleKey(std::uint16_t code) const {
-  if (code == key::kEnter || code == key::kCtrlEnter) return 1;
+std::optional<std::int32_t> MessageBox::HandleKey(std::uint16_t code) {
   if (code == key::kEsc) return 0;
+  if (buttons_ == BoxButtons::Ok) {
+    if (code == key::kEnter || code == key::kCtrlEnter) return 1;
+    return std::nullopt;
+  }
+  switch (code) {
+    case key::kEnter: case key::kCtrlEnter: return yesChosen_ ? 1 : 0;
+    case key::kLeft: case key::kRight: case key::kUp: case key::kDown: case key::kTab: case key::kShiftTab:
+      yesChosen_ = !yesChosen_;
+      return std::nullopt;
+    default: break;
+  }
+  const unsigned char typed = TypedByte(code);
+  if (typed == 't' || typed == 'T') return 1;
+  if (typed == 'n' || typed == 'N') return 0;
   return std::nullopt;
 }
 

@@ -6,7 +6,9 @@
 //           as it opens (bit 0x4000 sound, bit 0x8000 alarm colours)
 //   any other style is drawn as a notice.
 // The host's own boxes (kHostStyle) are white on cyan. Enter answers 1,
-// Esc answers 0; both close the box.
+// Esc answers 0; both close the box. A question has two buttons, Tak and
+// Nie: the arrows and Tab choose, Enter presses the chosen one (Tak at
+// first), T and N press theirs, Esc is Nie.
 #include <cstdint>
 #include "contract/host_constants.h"
 #include <optional>
@@ -21,13 +23,16 @@ inline constexpr std::int32_t kNoticeStyle = talvenor::kNoticeBoxStyle;
 inline constexpr std::int32_t kAlarmStyle = talvenor::kAlarmBoxStyle;
 inline constexpr std::int32_t kHostStyle = -1;  // the stand-in host's own messages
 
+enum class BoxButtons { Ok, YesNo };
+
 class MessageBox {
  public:
-  MessageBox(std::u32string title, std::u32string text, std::int32_t style);
+  MessageBox(std::u32string title, std::u32string text, std::int32_t style, BoxButtons buttons = BoxButtons::Ok);
 
   void Draw(Screen& screen) const;
-  // 1 for Enter, 0 for Esc, nothing for any other key.
-  std::optional<std::int32_t> HandleKey(std::uint16_t code) const;
+  // The answer when the key closes the box (1 OK or Tak, 0 Esc or Nie),
+  // nothing for any other key.
+  std::optional<std::int32_t> HandleKey(std::uint16_t code);
   bool Beeps() const { return (style_ & 0x4000) != 0 && style_ != kHostStyle; }
   std::int32_t Style() const { return style_; }
 
@@ -36,6 +41,8 @@ class MessageBox {
 
   std::u32string title_, text_;
   std::int32_t style_;
+  BoxButtons buttons_;
+  bool yesChosen_ = true;
 };
 
 }  // namespace standin::host

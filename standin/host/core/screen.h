@@ -56,6 +56,8 @@ class Screen {
   std::string ToText() const;
   std::string RowText(int row) const;
 
+  bool operator==(const Screen&) const = default;
+
  private:
   int width_, height_;
   std::vector<Cell> cells_;

@@ -119,6 +119,12 @@ ScriptTerminal::ScriptTerminal(std::vector<ScriptCommand> commands, ScriptOption
 
 void ScriptTerminal::Present(const Screen& screen) { screen_ = screen; }
 
+TerminalEvent ScriptTerminal::NextEvent(int /*idleMilliseconds*/) {
+  TerminalEvent event;
+  if (const std::optional<KeyEvent> key = ReadKey()) event = {TerminalEvent::Key, *key};
+  return event;
+}
+
 std::optional<KeyEvent> ScriptTerminal::ReadKey() {
   while (!finished_ && next_ < commands_.size()) {
     const ScriptCommand& command = commands_[next_];

@@ -58,7 +58,8 @@ class ScriptTerminal : public Terminal {
 
   ScreenSize Size() override { return options_.size; }
   void Present(const Screen& screen) override;
-  std::optional<KeyEvent> ReadKey() override;
+  // The script's next key; it never waits, so it is never idle.
+  TerminalEvent NextEvent(int idleMilliseconds) override;
   void Beep(int, int) override {}
 
   // Waiting on a clock that is not scripted; real time by default.
@@ -72,6 +73,7 @@ class ScriptTerminal : public Terminal {
   void Finish();
 
  private:
+  std::optional<KeyEvent> ReadKey();
   // Returns false when an expectation fails.
   bool Run(const ScriptCommand& command);
   void PrintScreen(const std::string& label);

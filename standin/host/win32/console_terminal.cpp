@@ -1,6 +1,7 @@
 #include "console_terminal.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace standin::host {
@@ -62,7 +63,7 @@ ScreenSize ConsoleTerminal::Size() {
   if (!GetConsoleScreenBufferInfo(output_, &info)) return {80, 25};
   const int width = info.srWindow.Right - info.srWindow.Left + 1;
   const int height = info.srWindow.Bottom - info.srWindow.Top + 1;
-  return {std::max(width, 20), std::max(height, 10)};
+  return {std::max(width, 1), std::max(height, 1)};  // never larger than the window: it would wrap
 }
 
 void ConsoleTerminal::Present(const Screen& screen) {
@@ -88,27 +89,71 @@ void ConsoleTerminal::Present(const Screen& screen) {
   SetConsoleCursorInfo(output_, &cursor);
 }
 
-std::optional<KeyEvent> ConsoleTerminal::ReadKey() {
+TerminalEvent ConsoleTerminal::NextEvent(int idleMilliseconds) {
+  if (std::exchange(pendingResize_, false)) return {TerminalEvent::Resized};
+  const DWORD idle = static_cast<DWORD>(std::max(idleMilliseconds, 0)), start = GetTickCount();
   for (;;) {
+    const DWORD elapsed = GetTickCount() - start;
+    const DWORD wait = WaitForSingleObject(input_, elapsed >= idle ? 0 : idle - elapsed);
+    if (wait == WAIT_TIMEOUT) return {TerminalEvent::Idle};
+    if (wait != WAIT_OBJECT_0) return {};
     INPUT_RECORD record{};
     DWORD read = 0;
-    if (!ReadConsoleInputW(input_, &record, 1, &read) || read == 0) return std::nullopt;
-    if (record.EventType == WINDOW_BUFFER_SIZE_EVENT) {
-      // A resized window: an empty key press makes the host draw afresh.
-      return KeyEvent{};
-    }
-    if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) continue;
-    const KEY_EVENT_RECORD& k = record.Event.KeyEvent;
-    KeyEvent event;
-    event.vk = k.wVirtualKeyCode;
-    event.ch = k.uChar.UnicodeChar;
-    event.shift = (k.dwControlKeyState & SHIFT_PRESSED) != 0;
-    event.ctrl = (k.dwControlKeyState & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) != 0;
-    event.alt = (k.dwControlKeyState & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) != 0;
-    // AltGr (right Alt with Ctrl) types the Polish letters; it is no Alt key.
-    if ((k.dwControlKeyState & RIGHT_ALT_PRESSED) != 0 && event.ctrl && event.ch >= 0x80) event.alt = event.ctrl = false;
-    return event;
+    if (!ReadConsoleInputW(input_, &record, 1, &read)) return {};
+    if (read == 0) continue;
+    if (const std::optional<TerminalEvent> event = Translate(record)) return *event;
   }
+}
+
+std::optional<TerminalEvent> ConsoleTerminal::Translate(const INPUT_RECORD& record) {
+  if (record.EventType == WINDOW_BUFFER_SIZE_EVENT) return TerminalEvent{TerminalEvent::Resized};
+  if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) return std::nullopt;
+  const KEY_EVENT_RECORD& k = record.Event.KeyEvent;
+  KeyEvent event;
+  event.vk = k.wVirtualKeyCode;
+  event.ch = k.uChar.UnicodeChar;
+  // A character beyond U+FFFF (an emoji) comes as two halves.
+  if (event.ch >= 0xD800 && event.ch < 0xDC00) {
+    highSurrogate_ = k.uChar.UnicodeChar;
+    return std::nullopt;
+  }
+  if (event.ch >= 0xDC00 && event.ch < 0xE000 && highSurrogate_ != 0)
+    event.ch = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (event.ch - 0xDC00);
+  highSurrogate_ = 0;
+  event.shift = (k.dwControlKeyState & SHIFT_PRESSED) != 0;
+  event.ctrl = (k.dwControlKeyState & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) != 0;
+  event.alt = (k.dwControlKeyState & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) != 0;
+  // AltGr (right Alt with Ctrl) types the Polish letters; it is no Alt key.
+  if ((k.dwControlKeyState & RIGHT_ALT_PRESSED) != 0 && event.ctrl && event.ch >= 0x80) event.alt = event.ctrl = false;
+  return TerminalEvent{TerminalEvent::Key, event};
+}
+
+void ConsoleTerminal::DiscardTypeAhead() {
+  DWORD waiting = 0;
+  while (GetNumberOfConsoleInputEvents(input_, &waiting) && waiting > 0) {
+    INPUT_RECORD record{};
+    DWORD read = 0;
+    if (!ReadConsoleInputW(input_, &record, 1, &read) || read == 0) break;
+    if (record.EventType == WINDOW_BUFFER_SIZE_EVENT) pendingResize_ = true;
+  }
+  highSurrogate_ = 0;
+}
+
+void ConsoleTerminal::Refresh() {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!GetConsoleScreenBufferInfo(output_, &info)) return;
+  const SHORT width = static_cast<SHORT>(info.srWindow.Right - info.srWindow.Left + 1);
+  const SHORT height = static_cast<SHORT>(info.srWindow.Bottom - info.srWindow.Top + 1);
+  // A buffer exactly as large as the window: nothing wraps, nothing scrolls.
+  const SMALL_RECT window{0, 0, static_cast<SHORT>(width - 1), static_cast<SHORT>(height - 1)};
+  SetConsoleWindowInfo(output_, TRUE, &window);
+  SetConsoleScreenBufferSize(output_, COORD{width, height});
+  // Blank all of it, so that the next picture goes out whole.
+  if (!GetConsoleScreenBufferInfo(output_, &info)) return;
+  const DWORD cells = static_cast<DWORD>(info.dwSize.X) * static_cast<DWORD>(info.dwSize.Y);
+  DWORD written = 0;
+  FillConsoleOutputCharacterW(output_, L' ', cells, COORD{0, 0}, &written);
+  FillConsoleOutputAttribute(output_, 0x07, cells, COORD{0, 0}, &written);
 }
 
 void ConsoleTerminal::Beep(int frequency, int milliseconds) {

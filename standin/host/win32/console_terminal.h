@@ -3,6 +3,7 @@
 // cell with WriteConsoleOutputW (Unicode, so the Polish letters come out
 // right whatever the console's code page, also under Wine in a UTF-8
 // terminal), keys read as key events and recognised by virtual-key code.
+// It only delivers what happens: keys, resizes, idle seconds.
 #include <windows.h>
 
 #include "core/terminal.h"
@@ -20,14 +21,21 @@ class ConsoleTerminal : public Terminal {
   bool Ready() const { return ready_; }
   ScreenSize Size() override;
   void Present(const Screen& screen) override;
-  std::optional<KeyEvent> ReadKey() override;
+  TerminalEvent NextEvent(int idleMilliseconds) override;
   void Beep(int frequency, int milliseconds) override;
+  void DiscardTypeAhead() override;
+  void Refresh() override;
 
  private:
+  // Nothing for records that are no event of the host's.
+  std::optional<TerminalEvent> Translate(const INPUT_RECORD& record);
+
   HANDLE input_ = INVALID_HANDLE_VALUE, output_ = INVALID_HANDLE_VALUE;
   DWORD savedInputMode_ = 0;
   CONSOLE_CURSOR_INFO savedCursor_{};
   bool ready_ = false;
+  bool pendingResize_ = false;  // a resize seen among the keys thrown away
+  WCHAR highSurrogate_ = 0;     // the first half of a character beyond U+FFFF
 };
 
 }  // namespace standin::host

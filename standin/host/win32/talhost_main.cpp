@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   cli.add_option("--plugin", o.plugin, "the plug-in to load (default: talvenor.dll beside talhost.exe)");
   cli.add_option("--script", o.script, "play this script instead of reading the keyboard; print the screens and calls");
   cli.add_flag("--every-screen", o.everyScreen, "scripted: print the screen before every key");
-  cli.add_option("--size", o.size, "scripted: screen size WIDTHxHEIGHT (default 100x30)");
+  cli.add_option("--size", o.size, "scripted: screen size WIDTHxHEIGHT, 40x15 to 300x200 (default 100x30)");
   cli.add_flag("--real-clock", o.realClock, "scripted: waits take real time and the plug-in reads the real clock");
   cli.add_option("--today", o.today, "the host's date: DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
   cli.add_option("--time", o.time, "the host's time of day: HH:MM or HH:MM:SS");
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     commands = std::move(*parsed);
     int width = 0, height = 0;
     if (std::sscanf(o.size.c_str(), "%dx%d", &width, &height) != 2 || width < 40 || height < 15 || width > 300 || height > 200)
-      return Fail("--size takes WIDTHxHEIGHT, at least 40x15");
+      return Fail("--size takes WIDTHxHEIGHT, from 40x15 to 300x200");
     scriptOptions.size = {width, height};
     scriptOptions.everyScreen = o.everyScreen;
     // Screens go out as UTF-8 bytes, lines ending in \n alone.
