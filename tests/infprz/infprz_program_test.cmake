@@ -28,7 +28,7 @@ expect_in("${out}" "Usage: infprz")
 infprz(1 show)
 expect_in("${err}" "infprz.dat: no such file")
 
-infprz(0 set --text "Zażółć gęślą jaźń" --row 1 --start-date 09.12.2026 --interval -5 --from 08:00:00 --password tajne --on)
+infprz(0 set --create --text "Zażółć gęślą jaźń" --row 1 --start-date 09.12.2026 --interval -5 --from 08:00:00 --password tajne --on)
 file(SIZE ${SCRATCH}/infprz.dat size)
 if(NOT size EQUAL 591)
   message(FATAL_ERROR "infprz.dat is ${size} bytes, not 591")
