@@ -89,19 +89,20 @@ void RefuseUnwritable(const fs::path& path) {
   CloseFile(fd);
 }
 
-// Gives the new file the old one's owner (where this process may) and then
-// its permission bits, since a change of owner may clear some of them.
-void CopyOwnerAndPermissions(const fs::path& from, const fs::path& to) {
+// Gives the new file the old one's owner and then its permission bits
+// (a change of owner may clear some). False when this process may not
+// give it that owner: the file must then be written in place, since a
+// file that changed hands could lock its owner out.
+bool CopyOwnerAndPermissions(const fs::path& from, const fs::path& to) {
 #if !defined(_WIN32)
   struct stat old {};
-  if (stat(from.c_str(), &old) != 0) return;
-  if (chown(to.c_str(), old.st_uid, old.st_gid) != 0 && chown(to.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0) {
-    // Not permitted: the new file stays this user's, in his own group.
-  }
-  chmod(to.c_str(), old.st_mode & 07777);
+  if (stat(from.c_str(), &old) != 0) return false;
+  if (chown(to.c_str(), old.st_uid, old.st_gid) != 0) return false;
+  return chmod(to.c_str(), old.st_mode & 07777) == 0;
 #else
   (void)from;  // ReplaceFileW keeps the old file's attributes and access rights
   (void)to;
+  return true;
 #endif
 }
 
@@ -123,8 +124,9 @@ std::string PutInPlace(const fs::path& from, const fs::path& to, bool replacing)
 #endif
 }
 
-// For a file this user may write in a folder where he may not create one:
-// written over in place, as the plug-in itself writes it.
+// For a file this user may write but not replace (he may not create a file
+// in its folder, or not give a new one its owner): written over in place,
+// as the plug-in itself writes it.
 void WriteInPlace(const fs::path& path, std::string_view bytes) {
   errno = 0;
   const int fd = OpenFile(path, kTruncate);
@@ -201,7 +203,10 @@ void ReplaceWholeFile(const fs::path& requested, std::string_view bytes) {
   std::string failure;
   if (!WriteAndClose(fd, bytes)) failure = "writing " + NameOf(temporary) + " failed: " + Why(errno);
   if (failure.empty()) {
-    if (replacing) CopyOwnerAndPermissions(path, temporary);
+    if (replacing && !CopyOwnerAndPermissions(path, temporary)) {
+      fs::remove(temporary, error);
+      return WriteInPlace(path, bytes);
+    }
     const std::string placeError = PutInPlace(temporary, path, replacing);
     if (placeError.empty()) return;
     failure = NameOf(path) + ": cannot be replaced: " + placeError + "; left as it was";

@@ -30,10 +30,11 @@ std::string NameOf(const std::filesystem::path& path);
 FileStart ReadFileStart(const std::filesystem::path& path, std::size_t limit);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and
-// only then puts it in the place of `path`, with the old file's permission
-// bits (and owner, where this process may set it). A file this user may
-// not write is refused before anything is written. On any failure the old
-// file stays as it was and the new one is removed.
+// only then puts it in the place of `path`, with the old file's owner and
+// permission bits. Where this process may not set that owner (or create a
+// file in the folder), a file it may write is written over in place. A
+// file this user may not write is refused before anything is written. On
+// a failure before the replacement the old file stays as it was.
 void ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace infprz
