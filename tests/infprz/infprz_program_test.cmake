@@ -58,3 +58,13 @@ file(GLOB left ${SCRATCH}/*.tmp)
 if(left)
   message(FATAL_ERROR "temporary files left beside: ${left}")
 endif()
+
+# A mistyped name is an error and makes no file.
+infprz(1 clear-password nonexist.dat)
+expect_in("${err}" "'infprz init nonexist.dat'")
+if(EXISTS ${SCRATCH}/nonexist.dat)
+  message(FATAL_ERROR "clear-password made a missing file")
+endif()
+
+infprz(0 --version)
+expect_in("${out}" "infprz ")
