@@ -28,7 +28,7 @@ expect_in("${out}" "Usage: infprz")
 infprz(1 show)
 expect_in("${err}" "infprz.dat: no such file")
 
-infprz(0 set --text "Zażółć gęślą jaźń" --row 1 --start-date 09.12.2026 --interval -5 --from 08:00:00 --password tajne --on)
+infprz(0 set --create --text "Zażółć gęślą jaźń" --row 1 --start-date 09.12.2026 --interval -5 --from 08:00:00 --password tajne --on)
 file(SIZE ${SCRATCH}/infprz.dat size)
 if(NOT size EQUAL 591)
   message(FATAL_ERROR "infprz.dat is ${size} bytes, not 591")
@@ -58,3 +58,13 @@ file(GLOB left ${SCRATCH}/*.tmp)
 if(left)
   message(FATAL_ERROR "temporary files left beside: ${left}")
 endif()
+
+# A mistyped name is an error and makes no file.
+infprz(1 clear-password nonexist.dat)
+expect_in("${err}" "'infprz init nonexist.dat'")
+if(EXISTS ${SCRATCH}/nonexist.dat)
+  message(FATAL_ERROR "clear-password made a missing file")
+endif()
+
+infprz(0 --version)
+expect_in("${out}" "infprz ")

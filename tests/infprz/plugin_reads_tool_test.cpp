@@ -13,7 +13,7 @@ class PluginAndTool : public testing_support::HostTest {};
 
 TEST_F(PluginAndTool, ThePluginLoadsWhatTheToolWrote) {
   ASSERT_EQ(Infprz({"set", "--text", "Zapłać\nteraz", "--password", "hasło", "--on", "--row", "3", "--start-date",
-                    "20261209", "--interval", "45", "--from", "07:30:00"})
+                    "20261209", "--interval", "45", "--from", "07:30:00", "--create"})
                 .status,
             0);
   talvenor::ReminderSettings record;

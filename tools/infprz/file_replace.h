@@ -1,6 +1,6 @@
 #pragma once
 // Reading the settings file, and replacing it so that no reader ever finds
-// it half written.
+// it half written, without passing over its own permissions.
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
@@ -20,16 +20,21 @@ struct FileStart {
   std::string bytes;        // at most the first `limit`
 };
 
-// A name the user typed (UTF-8) as a path on this system.
+// A name the user typed (UTF-8) as a path on this system (wide on Windows).
 std::filesystem::path PathFromUtf8(std::string_view utf8);
+// The path as UTF-8, for messages.
+std::string NameOf(const std::filesystem::path& path);
 
 // The first `limit` bytes of a file and its size. A missing file is not an
-// error (`exists` false); a directory or an unreadable file throws.
+// error (`exists` false); a directory or an unreadable file throws, saying why.
 FileStart ReadFileStart(const std::filesystem::path& path, std::size_t limit);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and
-// only then renames it over `path`. On any failure the old file stays as
-// it was and the new one is removed.
+// only then puts it in the place of `path`, with the old file's owner and
+// permission bits. Where this process may not set that owner (or create a
+// file in the folder), a file it may write is written over in place. A
+// file this user may not write is refused before anything is written. On
+// a failure before the replacement the old file stays as it was.
 void ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace infprz

@@ -1,25 +1,25 @@
 #include "infprz_commands.h"
 
-#include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
+#include "contract/date_text.h"
 #include "file_replace.h"
+#include "json_input.h"
+#include "schedule_check.h"
 #include "settings_damage.h"
 #include "settings_fields.h"
 #include "settings_file.h"
 #include "settings_json.h"
 #include "settings_report.h"
+#include "text_fields.h"
 
 namespace infprz {
 
 namespace {
 
-std::string Name(const fs::path& path) {
-  const std::u8string name = path.u8string();
-  return std::string(name.begin(), name.end());
-}
+// Larger input is no settings file, JSON or reminder text of this tool's.
+constexpr std::size_t kInputLimit = 1 << 20;
 
 struct LoadedSettings {
   bool exists = false;
@@ -37,22 +37,58 @@ LoadedSettings Load(const fs::path& file) {
   return loaded;
 }
 
-// Repairs, then replaces the file whole; says what was mended.
+// As Load, for a command that changes an existing file: a typed name that
+// is missing is far likelier a typo than a wish for a new file.
+LoadedSettings LoadForChange(const fs::path& file, bool create) {
+  LoadedSettings loaded = Load(file);
+  if (!loaded.exists && !create)
+    throw FileError(NameOf(file) + ": no such file; nothing written ('infprz init " + NameOf(file) +
+                    "' makes a new one, or give --create)");
+  return loaded;
+}
+
+void Warn(std::ostream& err, const std::vector<std::string>& warnings) {
+  for (const std::string& warning : warnings) err << "infprz: warning: " << warning << "\n";
+}
+
+// Repairs, then replaces the file whole; says what was mended and what
+// can never remind.
 void Store(const fs::path& file, const LoadedSettings& before, ReminderSettings record, std::ostream& err) {
   RepairSettings(record);
   ReplaceWholeFile(file, EncodeSettingsFile(record));
-  for (const std::string& fault : before.damage) err << "infprz: repaired " << Name(file) << ": " << fault << "\n";
+  for (const std::string& fault : before.damage) err << "infprz: repaired " << NameOf(file) << ": " << fault << "\n";
+  Warn(err, NeverRemindWarnings(record));
 }
 
-std::string ReadJsonText(const std::string& jsonFile, std::istream& in) {
-  if (jsonFile == "-") return std::string(std::istreambuf_iterator<char>(in), {});
-  const fs::path path = PathFromUtf8(jsonFile);
-  std::ifstream json(path, std::ios::binary);
-  if (!json || fs::is_directory(path)) throw FileError(jsonFile + ": cannot be opened for reading");
-  std::ostringstream text;
-  text << json.rdbuf();
-  if (json.bad()) throw FileError(jsonFile + ": read failed");
-  return text.str();
+// A whole input file, or standard input for "-".
+std::string ReadInput(const std::string& name, std::istream& in) {
+  if (name == "-") return std::string(std::istreambuf_iterator<char>(in), {});
+  const FileStart start = ReadFileStart(PathFromUtf8(name), kInputLimit);
+  if (!start.exists) throw FileError(name + ": cannot be read: no such file");
+  if (start.size > kInputLimit) throw FileError(name + ": cannot be read: larger than 1 MB");
+  return start.bytes;
+}
+
+// Control bytes a damaged file holds in its text, which the readable
+// report shows as '?' and the JSON as escapes.
+std::vector<std::string> ControlByteNotes(const ReminderSettings& record, bool json) {
+  const std::string_view text = StoredText(record.text, sizeof record.text);
+  std::size_t count = 0, lineFeed = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte != 0x7F) continue;
+    ++count;
+    if (byte == '\n' && lineFeed == std::string_view::npos) lineFeed = i;
+  }
+  std::vector<std::string> notes;
+  if (count == 0) return notes;
+  if (!json)
+    notes.push_back("the text holds " + std::to_string(count) + " control byte" + (count == 1 ? "" : "s") +
+                    ", shown as '?' ('show --json' writes them as \\u escapes)");
+  else if (lineFeed != std::string_view::npos)
+    notes.push_back("the text holds a line feed byte at character " + std::to_string(lineFeed + 1) +
+                    ", written as \"\\n\", which 'import' reads as a line break, not as the byte");
+  return notes;
 }
 
 }  // namespace
@@ -60,33 +96,40 @@ std::string ReadJsonText(const std::string& jsonFile, std::istream& in) {
 void ShowSettings(const fs::path& file, const ShowRequest& request, std::ostream& out, std::ostream& err) {
   const LoadedSettings loaded = Load(file);
   if (!loaded.exists)
-    throw FileError(Name(file) + ": no such file (the plug-in reads that as the empty configuration: reminder off, "
-                                 "no password)");
+    throw FileError(NameOf(file) + ": no such file (the plug-in reads that as the empty configuration: reminder off, "
+                                   "no password)");
   if (request.json)
     out << SettingsToJson(loaded.record, request.showPassword).dump(2) << "\n";
   else
-    out << ReadableReport(loaded.record, request.showPassword);
-  for (const std::string& fault : loaded.damage) err << "infprz: warning: " << fault << "\n";
-  if (!loaded.damage.empty()) err << "infprz: 'infprz set " << Name(file) << "' rewrites the file repaired\n";
+    out << ReadableReport(loaded.record, request.showPassword, talvenor::TodayHostDate());
+  Warn(err, loaded.damage);
+  if (!loaded.damage.empty()) err << "infprz: 'infprz set " << NameOf(file) << "' rewrites the file repaired\n";
+  Warn(err, ControlByteNotes(loaded.record, request.json));
+  Warn(err, NeverRemindWarnings(loaded.record));
 }
 
 void ImportSettings(const std::string& jsonFile, const fs::path& file, std::istream& in, std::ostream& err) {
-  const std::string text = ReadJsonText(jsonFile, in);
-  nlohmann::json json;
-  try {
-    json = nlohmann::json::parse(text);
-  } catch (const nlohmann::json::exception& e) {
-    throw InvalidInput(jsonFile + ": not JSON: " + e.what());
-  }
+  const nlohmann::json json = ParseJsonInput(ReadInput(jsonFile, in), jsonFile == "-" ? "standard input" : jsonFile);
   const LoadedSettings before = Load(file);
-  Store(file, before, SettingsFromJson(json, before.record), err);
+  const ReminderSettings record = SettingsFromJson(json, before.record);
+  Store(file, before, record, err);
+  const bool saysSet = json.is_object() && json.contains("passwordSet") && json.at("passwordSet") == true;
+  if (saysSet && !json.contains("password"))
+    err << "infprz: warning: the JSON says a password is set but does not hold it ('show --json --show-password' "
+           "writes it); "
+        << NameOf(file)
+        << (record.password[0] != '\0' ? " keeps the password it had" : " has no password, as before: anyone may switch the reminder off")
+        << "\n";
 }
 
 void SetSettings(const fs::path& file, const SetRequest& request, std::ostream& err) {
   if (request.row) CheckRow(*request.row);
-  const LoadedSettings before = Load(file);
+  std::optional<std::string> text = request.text;
+  if (request.textFile) text = ReadInput(*request.textFile, std::cin);
+  if (text && text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);  // Notepad's byte order mark
+  const LoadedSettings before = LoadForChange(file, request.create);
   ReminderSettings record = before.record;
-  if (request.text) SetReminderText(record, *request.text);
+  if (text) SetReminderText(record, *text);
   if (request.password) SetPassword(record, *request.password);
   if (request.row) {
     const int row = *request.row;
@@ -99,15 +142,17 @@ void SetSettings(const fs::path& file, const SetRequest& request, std::ostream& 
   Store(file, before, record, err);
 }
 
-void ClearPassword(const fs::path& file, std::ostream& err) {
+void ClearPassword(const fs::path& file, bool create, std::ostream& err) {
   SetRequest request;
   request.password = "";
+  request.create = create;
   SetSettings(file, request, err);
 }
 
 void InitSettings(const fs::path& file, bool force) {
-  if (!force && ReadFileStart(file, 0).exists)
-    throw FileError(Name(file) + ": exists already; 'init --force' replaces it with the empty configuration");
+  std::error_code error;
+  if (!force && fs::exists(file, error))
+    throw FileError(NameOf(file) + ": exists already; 'init --force' replaces it with the empty configuration");
   ReplaceWholeFile(file, EncodeSettingsFile(ReminderSettings{}));
 }
 

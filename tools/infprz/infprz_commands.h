@@ -2,6 +2,7 @@
 // What each command of the tool does, once its command line is understood.
 // They throw InvalidInput for a value the tool refuses and FileError when a
 // file cannot be read or written; a refused command writes nothing.
+// Warnings go to `err` and leave the command's success as it is.
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -20,6 +21,7 @@ struct ShowRequest {
 // four row fields belong to.
 struct SetRequest {
   std::optional<std::string> text;
+  std::optional<std::string> textFile;  // UTF-8 name of a file holding the text
   std::optional<std::string> password;
   std::optional<int> row;
   std::optional<std::string> startDate;
@@ -27,13 +29,14 @@ struct SetRequest {
   std::optional<std::string> fromTime;
   std::optional<std::string> toTime;
   std::optional<bool> enabled;
+  bool create = false;  // make the file when it is missing
 };
 
 void ShowSettings(const fs::path& file, const ShowRequest& request, std::ostream& out, std::ostream& err);
 // `jsonFile` "-" reads standard input.
 void ImportSettings(const std::string& jsonFile, const fs::path& file, std::istream& in, std::ostream& err);
 void SetSettings(const fs::path& file, const SetRequest& request, std::ostream& err);
-void ClearPassword(const fs::path& file, std::ostream& err);
+void ClearPassword(const fs::path& file, bool create, std::ostream& err);
 void InitSettings(const fs::path& file, bool force);
 
 }  // namespace infprz

@@ -1,7 +1,9 @@
-#include "contract/code_page_text.h"
 #include "settings_fields.h"
 
 #include <regex>
+
+#include "contract/code_page_text.h"
+#include "quoted.h"
 
 #include "contract/date_text.h"
 #include "contract/time_of_day.h"
@@ -28,16 +30,19 @@ std::string ToMazovia(const std::string& what, std::string_view utf8) {
     if (cp == 0xFFFFFFFF) throw InvalidInput(what + " is not valid UTF-8 (byte " + std::to_string(start + 1) + ")");
     if (talvenor::text::MazoviaByte(cp) < 0)
       throw InvalidInput(what + " holds \"" + std::string(utf8.substr(start, i - start)) + "\" (" + Hex(cp) +
-                         "), which the host's code page (Mazovia) has no byte for");
+                         "), which the host's code page (Mazovia) has no byte for; it has the Polish letters, "
+                         "the Western European accented letters, box drawing and a few Greek and mathematical signs");
   }
   throw InvalidInput(what + " cannot be written in the host's code page (Mazovia)");
 }
+
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
 // Throws at the first control byte other than those `allowed`.
 void RefuseControlBytes(const std::string& what, std::string_view mazovia, std::string_view allowed = {}) {
   for (char c : mazovia) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte < 0x20 || byte == 0x7F) && allowed.find(c) == std::string_view::npos)
+    if (IsControl(c) && allowed.find(c) == std::string_view::npos)
       throw InvalidInput(what + " holds the control character " + Hex(byte) +
                          (allowed.empty() ? std::string() : "; only line breaks are allowed"));
   }
@@ -57,8 +62,25 @@ void SetTime(char* field, std::size_t width, const std::string& what, std::strin
   }
   const std::optional<int> second = talvenor::ParseTimeOfDay(time);
   if (!second)
-    throw InvalidInput(what + " \"" + std::string(time) + "\" is not a time of day HH:MM or HH:MM:SS (00:00 to 23:59:59)");
+    throw InvalidInput(what + " " + Quoted(time) + " is not a time of day HH:MM or HH:MM:SS (00:00 to 23:59:59)");
   StoreText(field, width, talvenor::FormatTimeOfDay(*second));
+}
+
+// The flowing text of `mazovia`, whose control bytes other than line
+// breaks (from a damaged file, through JSON) stay where they stood: each
+// flows as a stand-in and is put back at the place the stand-in took.
+std::optional<std::string> FlowKeepingControlBytes(std::string_view mazovia) {
+  std::string standIns(mazovia);
+  for (char& c : standIns)
+    if (IsControl(c) && c != '\n') c = '?';
+  std::optional<std::string> stored = talvenor::FlowReminderText(standIns);
+  if (!stored) return stored;
+  for (std::size_t i = 0; i < mazovia.size(); ++i) {
+    if (!IsControl(mazovia[i]) || mazovia[i] == '\n') continue;
+    const std::size_t at = talvenor::FlowReminderText(std::string_view(standIns).substr(0, i))->size();
+    (*stored)[at] = mazovia[i];
+  }
+  return stored;
 }
 
 }  // namespace
@@ -67,22 +89,23 @@ void CheckRow(int row) {
   if (row < 1 || row > kRows) throw InvalidInput("there is no row " + std::to_string(row) + ": rows are 1 to 3");
 }
 
-void SetReminderText(ReminderSettings& record, std::string_view utf8) {
+void SetReminderText(ReminderSettings& record, std::string_view utf8, ControlBytes control) {
+  std::string typed(utf8);
   // Windows line ends and the line break that ends a file are no layout.
-  std::string typed = std::regex_replace(std::string(utf8), std::regex("\r\n"), "\n");
+  if (control == ControlBytes::kRefuse) typed = std::regex_replace(typed, std::regex("\r\n"), "\n");
   while (!typed.empty() && typed.back() == '\n') typed.pop_back();
   const std::string mazovia = ToMazovia("the text", typed);
-  RefuseControlBytes("the text", mazovia, "\n");
-  const auto stored = talvenor::FlowReminderText(mazovia);
+  if (control == ControlBytes::kRefuse) RefuseControlBytes("the text", mazovia, "\n");
+  const auto stored = FlowKeepingControlBytes(mazovia);
   if (!stored)
     throw InvalidInput("the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills "
                        "the rest of its line)");
   StoreText(record.text, sizeof record.text, *stored);
 }
 
-void SetPassword(ReminderSettings& record, std::string_view utf8) {
+void SetPassword(ReminderSettings& record, std::string_view utf8, ControlBytes control) {
   const std::string mazovia = ToMazovia("the password", utf8);
-  RefuseControlBytes("the password", mazovia);
+  if (control == ControlBytes::kRefuse) RefuseControlBytes("the password", mazovia);
   if (mazovia.size() >= sizeof record.password)
     throw InvalidInput("the password is " + std::to_string(mazovia.size()) + " characters: at most 20 fit");
   StoreText(record.password, sizeof record.password, mazovia);
@@ -97,7 +120,7 @@ void SetStartDate(ReminderSettings& record, int row, std::string_view date) {
   const std::string text(date);
   const std::optional<talvenor::CivilDate> parsed = talvenor::ParseDateText(text);
   if (!parsed)
-    throw InvalidInput(RowName(row) + ": start date \"" + text + "\" is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
+    throw InvalidInput(RowName(row) + ": start date " + Quoted(text) + " is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
   StoreText(schedule.startDate, sizeof schedule.startDate, talvenor::FormatHostDate(*parsed));
 }
 
@@ -105,7 +128,7 @@ long long ParseInterval(int row, std::string_view text) {
   static const std::regex shape(R"([+-]?\d{1,6})");
   const std::string typed(text);
   if (!std::regex_match(typed, shape))
-    throw InvalidInput(RowName(row) + ": interval \"" + typed + "\" is not a whole number of minutes from -32767 to 32767");
+    throw InvalidInput(RowName(row) + ": interval " + Quoted(typed) + " is not a whole number of minutes from -32767 to 32767");
   return std::stoll(typed);
 }
 

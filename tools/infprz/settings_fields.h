@@ -19,9 +19,13 @@ struct InvalidInput : std::runtime_error {
 inline constexpr int kRows = 3;
 inline constexpr std::int16_t kIntervalLimit = 32767;
 
+// Control bytes (0x01-0x1F, 0x7F) other than line breaks: refused in what
+// a user types; kept where they came back from a damaged file through JSON.
+enum class ControlBytes { kRefuse, kKeep };
+
 // Line breaks in `utf8` fill the rest of their 60-column line.
-void SetReminderText(ReminderSettings& record, std::string_view utf8);
-void SetPassword(ReminderSettings& record, std::string_view utf8);
+void SetReminderText(ReminderSettings& record, std::string_view utf8, ControlBytes control = ControlBytes::kRefuse);
+void SetPassword(ReminderSettings& record, std::string_view utf8, ControlBytes control = ControlBytes::kRefuse);
 
 // `row` counts from 1. An empty date takes the row out of use; an empty
 // time removes that bound of the window.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "quoted.h"
 #include "settings_fields.h"
 
 namespace infprz {
@@ -14,7 +15,10 @@ void RefuseUnknownKeys(const json& object, const std::string& where, std::initia
   for (const auto& item : object.items()) {
     bool isKnown = false;
     for (const char* key : known) isKnown = isKnown || item.key() == key;
-    if (!isKnown) throw InvalidInput(where + "has no key \"" + item.key() + "\"");
+    if (isKnown) continue;
+    std::string list;
+    for (const char* key : known) list += std::string(list.empty() ? "" : ", ") + key;
+    throw InvalidInput(where + "unknown key " + Quoted(item.key()) + " (the keys are " + list + ")");
   }
 }
 
@@ -65,20 +69,20 @@ nlohmann::ordered_json SettingsToJson(const ReminderSettings& record, bool withP
 
 ReminderSettings SettingsFromJson(const json& in, const ReminderSettings& current) {
   if (!in.is_object()) throw InvalidInput("the JSON must be one object");
-  RefuseUnknownKeys(in, "the JSON ", {"enabled", "text", "rows", "passwordSet", "password"});
+  RefuseUnknownKeys(in, "", {"enabled", "text", "rows", "passwordSet", "password"});
   ReminderSettings record{};
   if (in.contains("enabled")) {
     if (!in.at("enabled").is_boolean()) throw InvalidInput("\"enabled\" must be true or false");
     record.enabled = in.at("enabled").get<bool>() ? 1 : 0;
   }
-  SetReminderText(record, StringAt(in, "text", ""));
+  SetReminderText(record, StringAt(in, "text", ""), ControlBytes::kKeep);
   if (in.contains("rows")) {
     const json& rows = in.at("rows");
     if (!rows.is_array() || rows.size() > kRows) throw InvalidInput("\"rows\" must be a list of at most 3 rows");
     for (std::size_t i = 0; i < rows.size(); ++i) ReadRow(record, static_cast<int>(i) + 1, rows[i]);
   }
   if (in.contains("password"))
-    SetPassword(record, StringAt(in, "password", ""));
+    SetPassword(record, StringAt(in, "password", ""), ControlBytes::kKeep);
   else
     std::memcpy(record.password, current.password, sizeof record.password);
   return record;

@@ -16,9 +16,12 @@
 // Reading back: every key is optional and takes its empty value when left
 // out (no text, row not in use, reminder off), except the password, which
 // then stays as the target file has it ("" clears it). "passwordSet" is
-// informational and ignored. Unknown keys are refused, so a misspelt key
-// cannot silently reset a field. Dates may also be written DD.MM.YYYY; a
-// "\n" in the text fills the rest of its line.
+// informational (the import warns when it says a password is set that the
+// JSON does not hold). Unknown keys are refused, so a misspelt key cannot
+// silently reset a field. Dates may also be written DD.MM.YYYY or
+// YYYY-MM-DD, times HH:MM; a "\n" in the text fills the rest of its line.
+// Control bytes of a damaged file stand as "\u0001" escapes and come back
+// as they were (but a stored line feed reads back as a line break).
 #include <nlohmann/json.hpp>
 
 #include "settings_file.h"

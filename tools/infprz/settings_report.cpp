@@ -1,5 +1,8 @@
-#include "contract/code_page_text.h"
 #include "settings_report.h"
+
+#include "contract/code_page_text.h"
+#include "quoted.h"
+#include "schedule_check.h"
 
 #include <cstdio>
 #include <sstream>
@@ -41,14 +44,14 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::string ReadableReport(const ReminderSettings& record, bool showPassword) {
+std::string ReadableReport(const ReminderSettings& record, bool showPassword, const std::string& today) {
   std::ostringstream out;
   out << "Reminder:  " << (record.enabled != 0 ? "on" : "off") << "\n";
   out << "Password:  ";
   if (record.password[0] == '\0')
     out << "none\n";
   else if (showPassword)
-    out << "\"" << Printable(ReadableText(record.password, sizeof record.password)) << "\"\n";
+    out << Quoted(ReadableText(record.password, sizeof record.password)) << "\n";
   else
     out << "set (--show-password shows it)\n";
 
@@ -74,6 +77,14 @@ std::string ReadableReport(const ReminderSettings& record, bool showPassword) {
     out << Padded(date, 12) << Padded(std::to_string(row.intervalMinutes) + " min", 12)
         << Padded(TimeColumn(row.fromTime, sizeof row.fromTime), 10) << TimeColumn(row.toTime, sizeof row.toTime)
         << "\n";
+  }
+  const auto todayDate = talvenor::ParseHostDate(today.c_str());
+  if (todayDate) {
+    out << "Today " << talvenor::DisplayDate(*todayDate) << ": ";
+    if (const auto row = GoverningRow(record, today))
+      out << "row " << *row << " governs\n";
+    else
+      out << "no row governs (no start date reached)\n";
   }
   return out.str();
 }

@@ -1,0 +1,187 @@
+// What the tool keeps and refuses around the file itself: every byte of a
+// text through show --json | import, files this user may not write, a
+// missing file, JSON as Windows programs save it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "contract/code_page_text.h"
+#include "infprz/settings_file.h"
+#include "infprz_run.h"
+#include "support/test_host.h"
+
+#if !defined(_WIN32)
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+using infprz_test::Infprz;
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
+
+class InfprzFileRules : public testing_support::HostTest {};
+
+std::string FileWithTextAndPassword(const std::string& text, const std::string& password) {
+  infprz::ReminderSettings record{};
+  text.copy(record.text, sizeof record.text - 1);
+  password.copy(record.password, sizeof record.password - 1);
+  return infprz::EncodeSettingsFile(record);
+}
+
+std::string ShowJsonImport(const std::string& target) {
+  const auto json = Infprz({"show", "--json", "--show-password"});
+  EXPECT_EQ(json.status, 0) << json.err;
+  const auto imported = Infprz({"import", "-", target}, json.out);
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  return ReadFileBytes(target);
+}
+
+TEST_F(InfprzFileRules, EveryByteOfATextSurvivesShowJsonAndImport) {
+  // 0x01 to 0xFF but the line feed, which JSON cannot tell from a line break.
+  std::string text;
+  for (int byte = 1; byte < 256; ++byte)
+    if (byte != '\n') text += static_cast<char>(byte);
+  for (std::size_t start = 0; start < text.size(); start += 20) {
+    WriteFileBytes("infprz.dat", FileWithTextAndPassword(text, text.substr(start, 20)));
+    EXPECT_EQ(ShowJsonImport("copy.dat"), ReadFileBytes("infprz.dat")) << "password from byte " << start + 1;
+  }
+  EXPECT_NE(Infprz({"show"}).err.find("control bytes, shown as '?'"), std::string::npos);
+
+  WriteFileBytes("infprz.dat", FileWithTextAndPassword("a\nb", ""));
+  const auto json = Infprz({"show", "--json"});
+  EXPECT_NE(json.err.find("line feed byte at character 2"), std::string::npos) << "a change is never silent";
+}
+
+TEST_F(InfprzFileRules, SetTakesEveryCharacterOfTheCodePage) {
+  ASSERT_EQ(Infprz({"init"}).status, 0);
+  std::string bytes;
+  for (int byte = 0x20; byte < 0x100; ++byte)
+    if (byte != 0x7F) bytes += static_cast<char>(byte);  // DEL is a control character
+  const auto set = Infprz({"set", "--text", talvenor::text::MazoviaToUtf8(bytes)});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(infprz::DecodeSettingsFile(ReadFileBytes("infprz.dat")).text, bytes);
+  for (const char* password : {"é ü ß", "░▒▓", "a\"b\\c"}) {
+    const std::string option = std::string("--password=") + password;
+    EXPECT_EQ(Infprz({"set", option}).status, 0) << password;
+  }
+  EXPECT_NE(Infprz({"show", "--show-password"}).out.find(R"(Password:  "a\"b\\c")"), std::string::npos);
+}
+
+TEST_F(InfprzFileRules, ChangingAMissingFileNeedsCreate) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"set", "--on", "nonexist.dat"}, {"clear-password", "nonexist.dat"}}) {
+    const auto run = Infprz(args);
+    EXPECT_EQ(run.status, 1) << args[0];
+    EXPECT_NE(run.err.find("nonexist.dat: no such file; nothing written ('infprz init nonexist.dat'"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists("nonexist.dat"));
+  }
+  EXPECT_EQ(Infprz({"clear-password", "--create", "made.dat"}).status, 0);
+  EXPECT_EQ(ReadFileBytes("made.dat"), std::string(591, '\xFF'));
+  EXPECT_EQ(Infprz({"import", "-", "imported.dat"}, "{}").status, 0) << "import makes its file";
+}
+
+TEST_F(InfprzFileRules, ImportReadsJsonAsWindowsSavesIt) {
+  ASSERT_EQ(Infprz({"set", "--create", "--text", "Zażółć gęślą jaźń ░", "--password", "tajne"}).status, 0);
+  const std::string utf8 = Infprz({"show", "--json", "--show-password"}).out;
+  const std::u32string text = talvenor::text::DecodeUtf8(utf8);
+  std::string littleEndian = "\xFF\xFE", bigEndian = "\xFE\xFF";
+  for (char32_t cp : text) {
+    littleEndian += {static_cast<char>(cp & 0xFF), static_cast<char>(cp >> 8)};
+    bigEndian += {static_cast<char>(cp >> 8), static_cast<char>(cp & 0xFF)};
+  }
+  for (const std::string& json : {"\xEF\xBB\xBF" + utf8, littleEndian, bigEndian}) {
+    fs::remove("copy.dat");
+    const auto run = Infprz({"import", "-", "copy.dat"}, json);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFileBytes("copy.dat"), ReadFileBytes("infprz.dat"));
+  }
+  const auto withoutBom = Infprz({"import", "-", "copy.dat"}, littleEndian.substr(2));
+  EXPECT_EQ(withoutBom.status, 2);
+  EXPECT_NE(withoutBom.err.find("UTF-16 without a byte order mark"), std::string::npos);
+}
+
+TEST_F(InfprzFileRules, ImportSaysWhenThePasswordIsNotInTheJson) {
+  ASSERT_EQ(Infprz({"init"}).status, 0);
+  const auto run = Infprz({"import", "-"}, R"({"passwordSet": true})");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("does not hold it"), std::string::npos);
+  EXPECT_NE(run.err.find("has no password"), std::string::npos);
+}
+
+TEST_F(InfprzFileRules, AnOptionIsNeverTakenAsAValue) {
+  ASSERT_EQ(Infprz({"init"}).status, 0);
+  const std::string before = ReadFileBytes("infprz.dat");
+  const auto run = Infprz({"set", "--password", "--on"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("--password=--on"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
+  EXPECT_EQ(Infprz({"set", "--password=--on"}).status, 0);
+}
+
+#if !defined(_WIN32)
+// Runs `command` as user and group nobody in a child when this is root, so
+// that permissions bind; returns the child's exit status.
+int AsNobody(const std::vector<std::string>& command) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
+    _exit(Infprz(command).status);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+class InfprzPermissions : public InfprzFileRules {
+ protected:
+  void SetUp() override {
+    InfprzFileRules::SetUp();
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to run the tool as nobody, for whom others' files bind";
+    fs::permissions(scratch, fs::perms::all);  // nobody may create files here
+    ASSERT_EQ(Infprz({"init"}).status, 0);
+  }
+};
+
+TEST_F(InfprzPermissions, AFileNobodyMayWriteIsRefusedAndLeftAlone) {
+  const fs::path file = scratch / "infprz.dat";
+  for (const auto& [mode, args] : std::vector<std::pair<fs::perms, std::vector<std::string>>>{
+           {fs::perms(0444), {"set", "--off", file.string()}},
+           {fs::perms(0600), {"init", "--force", file.string()}},
+           {fs::perms(0644), {"clear-password", file.string()}}}) {
+    fs::permissions(file, mode);
+    const std::string before = ReadFileBytes(file);
+    ASSERT_EQ(AsNobody(args), 1) << args[0];
+    EXPECT_EQ(ReadFileBytes(file), before);
+    struct stat after {};
+    ASSERT_EQ(stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 0u) << "still root's";
+    EXPECT_EQ(after.st_mode & 07777, static_cast<unsigned>(mode));
+  }
+}
+
+TEST_F(InfprzPermissions, AFileNobodyMayWriteKeepsItsOwnerAndBits) {
+  const fs::path file = scratch / "infprz.dat";
+  fs::permissions(file, fs::perms(0666));
+  ASSERT_EQ(AsNobody({"set", "--on", file.string()}), 0);
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_uid, 0u) << "a shared file does not change hands";
+  EXPECT_EQ(after.st_mode & 07777, 0666u);
+  EXPECT_EQ(ReadFileBytes(file).substr(589), "\xFE\xFF");
+
+  fs::permissions(file, fs::perms(0640));
+  ASSERT_EQ(Infprz({"set", "--off"}).status, 0);
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 0640u) << "root's own replacement keeps the bits";
+}
+#endif
+
+}  // namespace

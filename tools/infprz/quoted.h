@@ -1,0 +1,12 @@
+#pragma once
+// A value the user gave, as messages quote it: in double quotes, with
+// quotes, backslashes and control characters escaped as in JSON, and cut
+// after 40 characters so a wrong 100,000-character value is not echoed.
+#include <string>
+#include <string_view>
+
+namespace infprz {
+
+std::string Quoted(std::string_view utf8);
+
+}  // namespace infprz

@@ -1,0 +1,53 @@
+#include "schedule_check.h"
+
+#include "contract/date_text.h"
+#include "contract/time_of_day.h"
+#include "text_fields.h"
+
+namespace infprz {
+
+namespace {
+
+// The most days back a start date may lie and still govern.
+constexpr std::int32_t kFarthestStart = 99999;
+
+std::string Field(const char* field, std::size_t width) { return std::string(StoredText(field, width)); }
+
+}  // namespace
+
+std::optional<int> GoverningRow(const ReminderSettings& record, const std::string& today) {
+  std::optional<int> governing;
+  std::int32_t nearest = kFarthestStart;
+  for (int i = 0; i < 3; ++i) {
+    const ReminderSchedule& row = record.schedules[i];
+    if (row.startDate[0] == '\0') continue;
+    const std::string start = Field(row.startDate, sizeof row.startDate);
+    const std::int32_t days = talvenor::DaysBetween(today.c_str(), start.c_str());
+    if (days >= 0 && days <= nearest) {
+      nearest = days;
+      governing = i + 1;
+    }
+  }
+  return governing;
+}
+
+std::vector<std::string> NeverRemindWarnings(const ReminderSettings& record) {
+  std::vector<std::string> warnings;
+  bool anyStart = false;
+  for (int i = 0; i < 3; ++i) {
+    const ReminderSchedule& row = record.schedules[i];
+    if (row.startDate[0] == '\0') continue;
+    anyStart = anyStart || talvenor::ParseHostDate(Field(row.startDate, sizeof row.startDate).c_str()).has_value();
+    const auto from = talvenor::ParseTimeOfDay(Field(row.fromTime, sizeof row.fromTime));
+    const auto to = talvenor::ParseTimeOfDay(Field(row.toTime, sizeof row.toTime));
+    if (from && to && *from > *to)
+      warnings.push_back("row " + std::to_string(i + 1) + ": its window from " + talvenor::FormatTimeOfDay(*from) +
+                         " lies after its to " + talvenor::FormatTimeOfDay(*to) +
+                         ": on the days it governs the reminder never comes");
+  }
+  if (record.enabled != 0 && !anyStart)
+    warnings.push_back("the reminder is on but no row has a start date: it never reminds ('set --row 1 --start-date ...')");
+  return warnings;
+}
+
+}  // namespace infprz
