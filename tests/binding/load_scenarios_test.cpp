@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/plugin_description.h"
+#include "contract/host_constants.h"
 #include "services/code_pages.h"
 #include "support/program_directory.h"
 

@@ -10,7 +10,7 @@
 #include "core/host_app.h"
 #include "core/script.h"
 #include "reminder/key_hook.h"
-#include "shell/plugin_exports.h"
+#include "exports/plugin_exports.h"
 #include "support/file_bytes.h"
 #include "support/test_host.h"
 

@@ -1,10 +1,3 @@
-# GoogleTest from Debian's sources (package googletest), built for whichever
-# target this preset builds for.
-set(TALVENOR_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(${TALVENOR_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-
 # talvenor_add_test(name SOURCES ... LIBS ...): one test program, one ctest
 # test (a Wine start costs seconds, so no per-case discovery).
 function(talvenor_add_test name)
