@@ -15,22 +15,25 @@ namespace talvenor {
 
 namespace {
 
+void Notice(const char* text) { HostMessageBox(text::kNoticeTitle.data(), text, kNoticeBoxStyle); }
+
 // The password dialog, then the configuration dialog over the record; the
 // record goes back to the file on every path, as loaded after a wrong
-// password.
+// password. Only the save after the dialog can lose the user's edits, so
+// only its failure is told.
 void EditSettings(ReminderSettings* settings) {
   if (settings->password[0] != '\0') {
     ReminderPrompt prompt;
     std::memset(&prompt, 0, sizeof prompt);
     HostRunDialog(DialogTemplateSet, kPasswordDialog, prompt.enteredPassword, 0, 0);
     if (!FieldTextsEqual(prompt.enteredPassword, settings->password)) {
-      HostMessageBox(text::kNoticeTitle.data(), text::kWrongPassword.data(), kNoticeBoxStyle);
+      Notice(text::kWrongPassword.data());
       SaveReminderSettings(settings);
       return;
     }
   }
   HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
-  SaveReminderSettings(settings);
+  if (SaveReminderSettings(settings) != 0) Notice(text::kSettingsNotSaved.data());
 }
 
 }  // namespace
@@ -39,8 +42,12 @@ void RunConfigurationSequence() {
   ReminderSettings settings;
   // A missing file is an empty configuration, created by the save. One that
   // exists but cannot be read now (locked, access denied, a dropped share)
-  // would be overwritten with an empty record and lose its password.
-  if (LoadReminderSettings(&settings) == 0 || !platform::FileExists(kSettingsFileName)) EditSettings(&settings);
+  // would be overwritten with an empty record and lose its password: no
+  // dialog then, but the user hears why Shift-F10 did nothing.
+  if (LoadReminderSettings(&settings) == 0 || !platform::FileExists(kSettingsFileName))
+    EditSettings(&settings);
+  else
+    Notice(text::kSettingsUnreadable.data());
 }
 
 }  // namespace talvenor

@@ -93,9 +93,11 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
     return;
   }
   settings->enabled = 0;
-  // Only say it is off when it is: after a failed save it comes again.
-  if (SaveReminderSettings(settings) == 0)
-    HostMessageBox(text::kNoticeTitle.data(), text::kReminderSwitchedOff.data(), kNoticeBoxStyle);
+  // Only say it is off when it is. After a failed save it comes again, and
+  // without a word that would look like a wrong password.
+  const bool saved = SaveReminderSettings(settings) == 0;
+  HostMessageBox(text::kNoticeTitle.data(), saved ? text::kReminderSwitchedOff.data() : text::kReminderStaysOn.data(),
+                 kNoticeBoxStyle);
 }
 
 }  // namespace

@@ -30,9 +30,11 @@ std::int32_t SaveReminderSettings(const ReminderSettings* record) {
   unsigned char work[kSettingsFileSize];
   std::memcpy(work, record, kSettingsFileSize);
   ComplementSettingsBytes(work);
-  HostFileWrite(work, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
+  // Fewer than the one item is a full disk or a lost share: the file is
+  // already emptied, so the caller must hear of it.
+  const std::int32_t written = HostFileWrite(work, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
   HostFileClose(file);
-  return 0;
+  return written == 1 ? 0 : -1;
 }
 
 }  // namespace talvenor

@@ -13,8 +13,9 @@ namespace talvenor {
 std::int32_t LoadReminderSettings(ReminderSettings* record);
 
 // Stores `record` in infprz.dat, complemented. The record is only read.
-// Returns 0 when the file could be opened for writing, -1 when not (then
-// nothing was written).
+// Returns 0 when the whole record was written; -1 when the file could not
+// be opened for writing (nothing was written) or the write stored less than
+// the record (the file it opened is closed all the same).
 std::int32_t SaveReminderSettings(const ReminderSettings* record);
 
 }  // namespace talvenor

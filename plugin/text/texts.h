@@ -1,6 +1,9 @@
 #pragma once
 // The plug-in's own texts, written as Polish and stored as Mazovia bytes.
 // Each constant is a std::array<char, length + 1> ending in NUL.
+#include <array>
+#include <cstddef>
+
 #include "contract/mazovia.h"
 
 namespace talvenor::text {
@@ -15,6 +18,23 @@ inline constexpr auto kNoticeTitle = TALVENOR_MAZOVIA("uwaga");
 inline constexpr auto kNoticeFormat = TALVENOR_MAZOVIA("%s\n");
 inline constexpr auto kReminderSwitchedOff = TALVENOR_MAZOVIA("Przypomnienie wyłączono");
 inline constexpr auto kWrongPassword = TALVENOR_MAZOVIA("Niepoprawne hasło");
+
+// When infprz.dat cannot be written or read: a failure must not look like
+// success. One line each, so the host's notice box shows them whole.
+inline constexpr auto kSettingsNotSaved = TALVENOR_MAZOVIA("Nie zapisano ustawień przypomnienia (infprz.dat)");
+inline constexpr auto kReminderStaysOn = TALVENOR_MAZOVIA("Nie zapisano infprz.dat - przypomnienie pozostaje włączone");
+inline constexpr auto kSettingsUnreadable = TALVENOR_MAZOVIA("Nie można odczytać pliku infprz.dat");
+
+inline constexpr std::size_t kNoticeLineWidth = 60;  // characters, without the NUL
+template <std::size_t N>
+constexpr bool FitsOneNoticeLine(const std::array<char, N>& text) {
+  for (std::size_t i = 0; i + 1 < N; ++i)
+    if (text[i] == '\n') return false;
+  return N - 1 <= kNoticeLineWidth;
+}
+static_assert(FitsOneNoticeLine(kSettingsNotSaved));
+static_assert(FitsOneNoticeLine(kReminderStaysOn));
+static_assert(FitsOneNoticeLine(kSettingsUnreadable));
 
 inline constexpr auto kStopTitle = TALVENOR_MAZOVIA("STOP!!!");
 inline constexpr auto kStopFormat = TALVENOR_MAZOVIA(

@@ -197,7 +197,13 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostFileWrite(const void* buffer, std::
   Record(52308, "HostFileWrite", {W(buffer), W(size), W(count), W(file)},
          Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
   if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
-  return static_cast<std::int32_t>(std::fwrite(buffer, size, count, static_cast<std::FILE*>(file)));
+  if (g_state.writeRoom < 0)
+    return static_cast<std::int32_t>(std::fwrite(buffer, size, count, static_cast<std::FILE*>(file)));
+  const auto wanted = static_cast<std::int64_t>(size) * count;
+  const auto fits = static_cast<std::size_t>(wanted < g_state.writeRoom ? wanted : g_state.writeRoom);
+  const std::size_t stored = std::fwrite(buffer, 1, fits, static_cast<std::FILE*>(file));
+  g_state.writeRoom -= static_cast<std::int64_t>(stored);
+  return static_cast<std::int32_t>(stored / static_cast<std::size_t>(size));
 }
 
 talvenor::KeyHookFn TALVENOR_CALLEE_POPS StandinHostSetKeyHook(talvenor::KeyHookFn hook) {

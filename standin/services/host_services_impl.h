@@ -30,6 +30,9 @@ struct HostState {
   talvenor::KeyHookFn keyHook = nullptr;  // the head of the hook chain
   std::vector<ServiceCall> calls;
   bool record = true;
+  // Bytes HostFileWrite may still store before the disk is full; it then
+  // stores what fits and counts only whole items. Negative: no limit.
+  std::int64_t writeRoom = -1;
 };
 
 HostState& State();

@@ -116,4 +116,21 @@ TEST_F(SettingsStore, SaveThatCannotOpenWritesNothingAndSaysSo) {
       << "no write or close through a null file";
 }
 
+TEST_F(SettingsStore, AShortWriteIsAFailedSaveThatStillClosesTheFile) {
+  ReminderSettings record{};
+  for (const std::int64_t room : {0, 1, 590}) {
+    testing_support::Host().calls.clear();
+    testing_support::Host().writeRoom = room;
+    EXPECT_EQ(SaveReminderSettings(&record), -1) << room << " bytes of room";
+    EXPECT_EQ(CallTexts(), (std::vector<std::string>{
+                               "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
+                               "HostFileWrite(ptr, 591, 1, ptr)",
+                               "HostFileClose(ptr)",
+                           }));
+    EXPECT_EQ(ReadFileBytes("infprz.dat").size(), static_cast<std::size_t>(room)) << "what a full disk leaves";
+  }
+  testing_support::Host().writeRoom = 591;
+  EXPECT_EQ(SaveReminderSettings(&record), 0) << "room for exactly the record";
+}
+
 }  // namespace

@@ -7,6 +7,8 @@
 #include "key_hook_fixture.h"
 #include "reminder/time_text.h"
 #include "shell/service_slots.h"
+#include "support/refused_open.h"
+#include "text/texts.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -138,31 +140,9 @@ TEST_F(DamagedSettings, AHostServiceThatWritesNothingLeavesAnEmptyText) {
   testing_support::BindAllServices();
 }
 
-// HostFileOpen refusing one mode, as a locked or read-only file does.
-const char* g_refusedMode = "";
-int g_refusals = 0;
-talvenor::HostFileOpenFn g_realOpen = nullptr;
-talvenor::HostFile TALVENOR_CALLEE_POPS OpenRefusing(const char* name, const char* mode, std::int32_t share,
-                                                     std::int32_t reserved1, std::int32_t reserved2) {
-  if (std::strcmp(mode, g_refusedMode) == 0) {
-    ++g_refusals;
-    return nullptr;
-  }
-  return g_realOpen(name, mode, share, reserved1, reserved2);
-}
-
 class UnreadableSettings : public KeyHookTest {
  protected:
-  void Refuse(const char* mode) {
-    g_realOpen = reinterpret_cast<talvenor::HostFileOpenFn>(serviceSlots[talvenor::HostFileOpenSlot]);
-    g_refusedMode = mode;
-    g_refusals = 0;
-    serviceSlots[talvenor::HostFileOpenSlot] = reinterpret_cast<void*>(&OpenRefusing);
-  }
-  void TearDown() override {
-    g_refusedMode = "";
-    KeyHookTest::TearDown();
-  }
+  static void Refuse(const char* mode) { testing_support::RefuseFileOpens(mode); }
 };
 
 TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
@@ -170,9 +150,11 @@ TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
   const std::string before = StoredBytes();
   Refuse("rb");
   EXPECT_EQ(Press(kShiftF10), kConsumed) << "the key is consumed all the same";
-  EXPECT_EQ(g_refusals, 1);
+  EXPECT_EQ(testing_support::RefusedFileOpens(), 1);
   EXPECT_TRUE(frontEnd.dialogsRun.empty()) << "no dialog over an empty record without the password";
   EXPECT_EQ(Calls("HostFileOpen"), 0) << "no save";
+  ASSERT_EQ(frontEnd.messages.size(), 1u) << "but the user hears why nothing opened";
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
   EXPECT_EQ(StoredBytes(), before);
   EXPECT_EQ(CallTexts("HostSetStateFlag"),
             (std::vector<std::string>{"HostSetStateFlag(0x8000, 1)", "HostSetStateFlag(0x8000, 0)"}));
@@ -188,17 +170,19 @@ TEST_F(UnreadableSettings, AMissingFileStillOpensTheConfiguration) {
   Press(kShiftF10);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
   EXPECT_EQ(StoredBytes(), std::string(591, '\xFF')) << "the save creates the file";
+  EXPECT_TRUE(frontEnd.messages.empty()) << "a missing file is the empty configuration, nothing to tell";
 }
 
-TEST_F(UnreadableSettings, NoSwitchedOffNoticeWhenTheSaveCannotOpenTheFile) {
+TEST_F(UnreadableSettings, ASwitchOffThatCannotBeSavedIsToldAndTheReminderComesAgain) {
   StoreSettings(Settings(Row(kToday, 1)));
   const std::string before = StoredBytes();
   Refuse("wb");
   CheckAt(12, 0, 0);
   CheckAt(12, 1, 0);  // due; the empty password is right
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
-  EXPECT_EQ(g_refusals, 1);
-  EXPECT_TRUE(frontEnd.messages.empty()) << "it is not switched off";
+  EXPECT_EQ(testing_support::RefusedFileOpens(), 1);
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderStaysOn.data()) << "not \"switched off\": it is not";
   EXPECT_EQ(StoredBytes(), before);
   EXPECT_EQ(frontEnd.tones.size(), 20u) << "no wrong-password burst either";
 
@@ -219,6 +203,8 @@ TEST_F(UnreadableSettings, ALockedFileIsNotOverwritten) {
   EXPECT_TRUE(frontEnd.dialogsRun.empty());
   EXPECT_EQ(CallTexts("HostFileOpen"), std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"});
   EXPECT_EQ(StoredBytes(), before);
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
 }
 
 TEST_F(UnreadableSettings, ADirectoryInTheFilesPlaceIsLeftAlone) {
@@ -226,9 +212,11 @@ TEST_F(UnreadableSettings, ADirectoryInTheFilesPlaceIsLeftAlone) {
   EXPECT_EQ(Press(kShiftF10), kConsumed);
   EXPECT_TRUE(frontEnd.dialogsRun.empty());
   EXPECT_EQ(Calls("HostFileOpen"), 1);
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
 }
 
-TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingGetsNoSwitchedOffNotice) {
+TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingIsToldToStayOn) {
   StoreSettings(Settings(Row(kToday, 0)));
   HANDLE reader = CreateFileA("infprz.dat", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -236,7 +224,8 @@ TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingGetsNoSwitchedOffN
   CheckAt(12, 0, 0);  // due; the empty password is right, the save cannot open the file
   CloseHandle(reader);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
-  EXPECT_TRUE(frontEnd.messages.empty());
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderStaysOn.data());
   EXPECT_EQ(int{StoredSettings().enabled}, 1);
 }
 #endif

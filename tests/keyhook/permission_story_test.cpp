@@ -1,0 +1,160 @@
+// The settings file and its folder as a user whom the permissions bind:
+// run as root, each story forks and drops to `nobody` in the child, in a
+// scratch folder that nobody may enter and read but not write, and drives
+// the plug-in there (natively the host's file services are the real
+// fopen). The child reports what the user saw through a pipe.
+#include "key_hook_fixture.h"
+
+#if !defined(_WIN32)
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <sstream>
+#include <vector>
+
+#include "text/texts.h"
+
+namespace keyhook_test {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr char kSkip[] = "skip";
+
+class PermissionStory : public KeyHookTest {
+ protected:
+  void SetUp() override {
+    KeyHookTest::SetUp();
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to nobody; as this user the permissions may not bind";
+    ASSERT_EQ(chmod(scratch.c_str(), 0755), 0);  // nobody may enter and read, not write
+  }
+
+  // What the user saw: "dialog N", "tones N" and each notice's text.
+  std::vector<std::string> Seen() const {
+    std::vector<std::string> seen;
+    for (const std::int32_t number : frontEnd.dialogsRun) seen.push_back("dialog " + std::to_string(number));
+    seen.push_back("tones " + std::to_string(frontEnd.tones.size()));
+    for (const auto& message : frontEnd.messages) seen.push_back(message.text);
+    return seen;
+  }
+
+  // Runs `story` as nobody in a child; returns its lines, or {kSkip} when
+  // the permissions do not bind there.
+  std::vector<std::string> AsNobody(const std::function<void()>& story) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return {"no pipe"};
+    const pid_t child = fork();
+    if (child == 0) {
+      close(pipeEnds[0]);
+      std::string report;
+      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+        report = "could not become nobody\n";
+      } else if (access(".", W_OK) == 0 || access("infprz.dat", W_OK) == 0) {
+        report = std::string(kSkip) + "\n";
+      } else {
+        story();
+        for (const std::string& line : Seen()) report += line + "\n";
+      }
+      const ssize_t ignored = write(pipeEnds[1], report.data(), report.size());
+      (void)ignored;
+      _exit(0);
+    }
+    close(pipeEnds[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) report.append(buffer, n);
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child ended badly";
+    std::vector<std::string> lines;
+    std::istringstream in(report);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  // `ls -l` of the file, with full times, as the user would look.
+  static std::string Listing(const char* name) {
+    const std::string command = std::string("ls -l --time-style=full-iso ") + name;
+    std::FILE* ls = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[256];
+    while (ls != nullptr && std::fgets(buffer, sizeof buffer, ls) != nullptr) out += buffer;
+    if (ls != nullptr) pclose(ls);
+    return out;
+  }
+};
+
+#define SKIP_UNLESS_BOUND(seen) \
+  if ((seen) == std::vector<std::string>{kSkip}) GTEST_SKIP() << "nobody can write here: the permissions do not bind"
+
+const std::string kNotSaved = talvenor::text::kSettingsNotSaved.data();
+const std::string kStaysOn = talvenor::text::kReminderStaysOn.data();
+const std::string kUnreadable = talvenor::text::kSettingsUnreadable.data();
+
+// A read-only infprz.dat: the right password at a due reminder is told that
+// the reminder stays on, and it does; an edited configuration is told it
+// was not saved. The file is left byte for byte as it was.
+TEST_F(PermissionStory, AReadOnlySettingsFileIsToldAndLeftAsItWas) {
+  StoreSettings(Settings(Row(kToday, 1), "kawa"));
+  ASSERT_EQ(chmod("infprz.dat", 0444), 0);
+  const std::string bytes = StoredBytes();
+  const std::string listing = Listing("infprz.dat");
+  ASSERT_NE(listing.find("-r--r--r--"), std::string::npos) << listing;
+
+  const std::vector<std::string> seen = AsNobody([this] {
+    CheckAt(12, 0, 0);
+    frontEnd.dialogActions.push_back(Type("kawa"));
+    CheckAt(12, 1, 0);  // due: the right password
+    frontEnd.dialogActions.push_back(Leave());
+    CheckAt(12, 2, 0);  // one interval later it comes again
+    frontEnd.dialogActions.push_back(Type("kawa"));
+    frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+      std::memcpy(static_cast<ReminderSettings*>(buffer)->text, "Nowy tekst", 11);
+      return 1;  // F12
+    });
+    Press(kShiftF10);
+  });
+  SKIP_UNLESS_BOUND(seen);
+  EXPECT_EQ(seen, (std::vector<std::string>{"dialog 3", "dialog 3", "dialog 1", "dialog 2", "tones 60", kStaysOn,
+                                            kNotSaved}))
+      << "20 tones at each reminder and a second burst for the one left without a password";
+  EXPECT_EQ(StoredBytes(), bytes);
+  EXPECT_EQ(Listing("infprz.dat"), listing);
+}
+
+// A folder the user cannot write and no file yet: the configuration opens
+// empty, and what was typed is said to be lost instead of silently gone.
+TEST_F(PermissionStory, AnUnwritableFolderIsToldAfterTheConfiguration) {
+  const std::vector<std::string> seen = AsNobody([this] {
+    frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+      *static_cast<ReminderSettings*>(buffer) = Settings(Row(kToday, 30), "kawa");
+      return 1;
+    });
+    EXPECT_EQ(Press(kShiftF10), kConsumed);
+  });
+  SKIP_UNLESS_BOUND(seen);
+  EXPECT_EQ(seen, (std::vector<std::string>{"dialog 2", "tones 0", kNotSaved}));
+  EXPECT_FALSE(std::filesystem::exists("infprz.dat"));
+}
+
+// A file nobody may read: Shift-F10 says so and opens nothing.
+TEST_F(PermissionStory, AnUnreadableFileIsToldAtShiftF10) {
+  StoreSettings(Settings(Row(kToday, 30), "kawa"));
+  ASSERT_EQ(chmod("infprz.dat", 0000), 0);
+  const std::string bytes = StoredBytes();
+  const std::string listing = Listing("infprz.dat");
+  const std::vector<std::string> seen = AsNobody([this] { Press(kShiftF10); });
+  SKIP_UNLESS_BOUND(seen);
+  EXPECT_EQ(seen, (std::vector<std::string>{"tones 0", kUnreadable}));
+  EXPECT_EQ(StoredBytes(), bytes);
+  EXPECT_EQ(Listing("infprz.dat"), listing);
+}
+
+}  // namespace
+}  // namespace keyhook_test
+#endif
