@@ -46,9 +46,10 @@ class FileFaultChild : public ::testing::Test {
 };
 
 // The settings can be read but not written: the reminder comes and the right
-// password is taken, but it cannot be switched off, so no notice says it is
-// and it comes again; the configuration opens and its changes are lost
-// without a word. The first-run marker is there only where it can be made.
+// password is taken, but it cannot be switched off: a notice says it stays
+// on, and it comes again; the configuration opens, and a notice says its
+// changes were not saved. The first-run marker is there only where it can
+// be made.
 TEST_F(FileFaultChild, NothingCanBeWritten) {
   const bool markerCanBeMade = ChildArgument("marker") == "can-be-made";
   EXPECT_EQ(FileExists(kMarkerFile), markerCanBeMade);
@@ -59,19 +60,20 @@ TEST_F(FileFaultChild, NothingCanBeWritten) {
   process.PressUntilDue();
   EXPECT_EQ(process.frontEnd.dialogsRun, Dialogs{kReminder});
   EXPECT_EQ(process.frontEnd.tones.size(), 20u) << "no second burst: the password was right";
+  EXPECT_EQ(process.Messages(), (std::vector<std::string>{"notice", "stays-on"}));
   process.PressUntilDue();
   EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kReminder, kReminder})) << "still on a minute later";
 
   EXPECT_EQ(process.Press(kShiftF10), kConsumed);
   EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kReminder, kReminder, kPasswordAsked, kConfiguration}));
-  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
+  EXPECT_EQ(process.Messages(), (std::vector<std::string>{"notice", "stays-on", "stays-on", "not-saved"}));
   EXPECT_EQ(Opens("wb"), 4) << "the marker, two switch-offs and the configuration's save, all tried";
   EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
   EXPECT_EQ(process.state->stateFlags, kHostFlags);
 }
 
 // Nothing stored and nothing can be: the configuration opens over an empty
-// record every time, and nothing appears.
+// record every time, and each time a notice says it was not saved.
 TEST_F(FileFaultChild, NothingStoredAndNothingCanBe) {
   EXPECT_FALSE(FileExists(kMarkerFile));
   EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
@@ -81,12 +83,13 @@ TEST_F(FileFaultChild, NothingStoredAndNothingCanBe) {
   EXPECT_EQ(process.Press(kShiftF10), kConsumed);
   EXPECT_EQ(process.frontEnd.dialogsRun, (Dialogs{kConfiguration, kConfiguration})) << "no password: none was kept";
   EXPECT_FALSE(FileExists(kSettingsFile));
-  EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"});
+  EXPECT_EQ(process.Messages(), (std::vector<std::string>{"notice", "not-saved", "not-saved"}));
 }
 
 // The settings cannot be read (locked, or a directory in their place): no
 // reminder, and Shift-F10 opens nothing rather than overwrite them with an
-// empty record. The marker's name is there, so no notice.
+// empty record, and says they cannot be read. The marker's name is there,
+// so no first-run notice.
 TEST_F(FileFaultChild, NothingCanBeRead) {
   EXPECT_TRUE(process.Messages().empty()) << "the marker's name is taken: no notice";
   process.PressUntilDue();
@@ -96,7 +99,7 @@ TEST_F(FileFaultChild, NothingCanBeRead) {
   EXPECT_EQ(Opens("rb"), 3);
   EXPECT_TRUE(process.frontEnd.dialogsRun.empty());
   EXPECT_EQ(Opens("wb"), 0) << "nothing written over them";
-  EXPECT_TRUE(process.Messages().empty());
+  EXPECT_EQ(process.Messages(), std::vector<std::string>{"unreadable"});
   EXPECT_EQ(process.state->stateFlags, kHostFlags);
 }
 

@@ -136,6 +136,12 @@ std::vector<std::string> PluginProcess::Messages() const {
       names.push_back("switched-off");
     else if (message.text == talvenor::text::kWrongPassword.data())
       names.push_back("wrong-password");
+    else if (message.text == talvenor::text::kSettingsNotSaved.data())
+      names.push_back("not-saved");
+    else if (message.text == talvenor::text::kReminderStaysOn.data())
+      names.push_back("stays-on");
+    else if (message.text == talvenor::text::kSettingsUnreadable.data())
+      names.push_back("unreadable");
     else
       names.push_back(message.text);
   }

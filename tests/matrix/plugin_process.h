@@ -54,7 +54,8 @@ class PluginProcess {
   void PressUntilDue();
 
   // Messages shown through the host, as names: "notice" (first run),
-  // "switched-off", "wrong-password", or the text itself.
+  // "switched-off", "wrong-password", "not-saved", "stays-on",
+  // "unreadable", or the text itself.
   std::vector<std::string> Messages() const;
 
   HMODULE host = nullptr;

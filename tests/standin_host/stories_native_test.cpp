@@ -32,7 +32,6 @@ class NativeStory : public testing_support::HostTest {
     std::filesystem::current_path(desk);
     testing_support::ResetHost();
     talvenor::ResetKeyHookStateForTests();
-    talvenor::ResetPluginStartForTests();
     HostState& state = testing_support::Host();
     if (text.find("# talhost: --interface-version 111") != std::string::npos) state.interfaceVersion = 111;
 
