@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "reminder/reminder_settings.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 
 namespace bench {
 

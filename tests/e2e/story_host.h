@@ -16,7 +16,7 @@
 
 #include "reminder/reminder_settings.h"
 #include "services/host_services_impl.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 #include "support/file_bytes.h"
 
 namespace e2e {

@@ -21,7 +21,7 @@
 #include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
 #include "services/host_services_impl.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 #include "shell/platform.h"
 #include "text/texts.h"
 

@@ -18,7 +18,7 @@
 #include "reminder/reminder_settings.h"
 #include "reminder/time_text.h"
 #include "services/host_services_impl.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
 

@@ -14,7 +14,7 @@
 #include "reminder/dialog_templates.h"
 #include "reminder/reminder_settings.h"
 #include "services/host_services_impl.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 #include "support/file_bytes.h"
 #include "support/program_directory.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "services/host_services_impl.h"
-#include "services/scripted_front_end.h"
+#include "support/scripted_front_end.h"
 #include "support/file_bytes.h"
 
 namespace testing_support {

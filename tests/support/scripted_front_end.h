@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "front_end.h"
+#include "services/front_end.h"
 
 namespace standin {
 
