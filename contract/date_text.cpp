@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "time_of_day.h"
+
 namespace talvenor {
 
 namespace {
@@ -88,9 +90,7 @@ std::string TodayHostDate() {
 
 std::string NowTimeText() {
   const std::tm now = LocalNow();
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
-  return buffer;
+  return FormatTimeOfDay(now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec);
 }
 
 std::string DisplayDate(const CivilDate& date) {

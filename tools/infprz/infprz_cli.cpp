@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "contract/host_constants.h"
 #include "file_replace.h"
 #include "infprz_commands.h"
 #include "quoted.h"
@@ -16,7 +17,7 @@ namespace infprz {
 
 namespace {
 
-constexpr char kDefaultFile[] = "infprz.dat";
+constexpr const char* kDefaultFile = talvenor::kSettingsFileName;
 
 // The options that take a value, as the check below needs them.
 constexpr std::string_view kValueOptions[] = {"--text", "--text-file", "--password", "--row",

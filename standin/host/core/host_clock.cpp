@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "contract/time_of_day.h"
+
 namespace standin::host {
 
 namespace {
@@ -55,12 +57,7 @@ int HostClock::SecondOfDay() const {
 
 std::string HostClock::TodayText() const { return FormatHostDate(Today()); }
 
-std::string HostClock::NowText() const {
-  const int s = SecondOfDay();
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
-  return text;
-}
+std::string HostClock::NowText() const { return talvenor::FormatTimeOfDay(SecondOfDay()); }
 
 void HostClock::SetToday(const CivilDate& date) {
   shiftSeconds_ += (DaysFromCivil(date) - DaysFromCivil(Today())) * kDay;
