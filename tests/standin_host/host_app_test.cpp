@@ -342,12 +342,12 @@ TEST_F(HostAppTest, ATerminalTooSmallForTheDialogSaysSo) {
   terminal.Pause();
   terminal.Press({"Esc"});
   app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
-  EXPECT_NE(status.find("Za mały terminal: okno potrzebuje 95×24, jest 80×25"), std::string::npos) << status;
+  EXPECT_NE(status.find("Za małe okno: potrzeba 95×24, jest 80×25"), std::string::npos) << status;
   terminal.size = {100, 30};
   terminal.Pause();
   terminal.Press({"Esc"});
   app.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
-  EXPECT_EQ(status.find("Za mały"), std::string::npos) << status;
+  EXPECT_EQ(status.find("Za małe okno"), std::string::npos) << status;
 }
 
 TEST_F(HostAppTest, TheExitQuestionHasTakAndNie) {

@@ -38,8 +38,8 @@ constexpr char kHelpText[] =
     "  Alt-X (Esc, Ctrl-C)    koniec pracy\n"
     "\n"
     "W oknach dialogowych:\n"
-    "  Tab, Shift-Tab, strzałki   następne / poprzednie pole\n"
-    "  strzałki, Home, End        ruch w polu; Backspace, Del: usuwanie\n"
+    "  Tab, Shift-Tab, góra, dół  następne / poprzednie pole\n"
+    "  lewo, prawo, Home, End     ruch w polu; Backspace, Del: usuwanie\n"
     "  (wejście do pola zaznacza jego treść: pierwszy znak ją zastępuje)\n"
     "  Alt+litera                 pole opisane tą literą\n"
     "  F12 (także F2)             zatwierdzenie\n"
@@ -79,8 +79,9 @@ void HostApp::Render() {
   for (const Layer& layer : layers_) {
     layer.draw(screen);
     if (layer.needs.width > screen.Width() || layer.needs.height > screen.Height())
-      tooSmall = "Za mały terminal: okno potrzebuje " + SizeText(layer.needs.width, layer.needs.height) + ", jest " +
-                 SizeText(screen.Width(), screen.Height()) + " (powiększ okno)";
+      // Short enough for the status line of the 80-column terminal it is for.
+      tooSmall = "Za małe okno: potrzeba " + SizeText(layer.needs.width, layer.needs.height) + ", jest " +
+                 SizeText(screen.Width(), screen.Height());
   }
   HostStatus status = Status();
   status.notice = hint_.empty() ? tooSmall : hint_;
