@@ -14,11 +14,14 @@
 #include "text/plugin_description.h"
 #include "contract/host_constants.h"
 #include "services/code_pages.h"
+#include "support/child_process.h"
 #include "support/program_directory.h"
 
 namespace {
 
+using testing_support::ErrorOutput;
 using testing_support::ProgramDirectory;
+using testing_support::Quoted;
 
 struct LoadReport {
   std::string pluginPath;
@@ -42,40 +45,14 @@ std::string FromHex(const std::string& hex) {
 
 // Runs one load in a child process; fails the test if it hangs or breaks.
 LoadReport RunLoad(const std::string& molrav, const std::string& answers) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::string command = "\"" + ProgramDirectory() + "load_scenario_child.exe\" \"" + molrav + "\" " + answers;
-  PROCESS_INFORMATION process{};
-  LoadReport report;
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-    ADD_FAILURE() << "cannot start " << command;
-    return report;
-  }
-  CloseHandle(writeEnd);
-  std::string output;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0) output.append(chunk, got);
-  CloseHandle(readEnd);
-  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 99);
-    ADD_FAILURE() << "the load did not end: " << command;
-  }
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  EXPECT_EQ(exitCode, 0u) << command << "\n" << output;
+  const std::string command =
+      Quoted(ProgramDirectory() + "load_scenario_child.exe") + " " + Quoted(molrav) + " " + answers;
+  const testing_support::ChildRun run = testing_support::RunChild(command, {}, 60000, ErrorOutput::Parents);
+  EXPECT_TRUE(run.ended) << "the load did not end: " << command << "\n" << run.output;
+  EXPECT_EQ(run.exitCode, 0u) << command << "\n" << run.output;
 
-  std::istringstream lines(output);
+  LoadReport report;
+  std::istringstream lines(run.output);
   std::string line;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "file_holder.h"
 #include "matrix_roles.h"
 #include "plugin_process.h"
 #include "read_only_directory.h"
@@ -37,7 +37,7 @@ class FileFaultChild : public ::testing::Test {
     std::string quoted = "\"";
     quoted.append(mode).append("\"");
     int opens = 0;
-    for (const auto& call : process.state->calls)
+    for (const auto& call : process.host->calls)
       opens += call.name == "HostFileOpen" && call.text.find(quoted) != std::string::npos;
     return opens;
   }
@@ -69,7 +69,7 @@ TEST_F(FileFaultChild, NothingCanBeWritten) {
   EXPECT_EQ(process.Messages(), (std::vector<std::string>{"notice", "stays-on", "stays-on", "not-saved"}));
   EXPECT_EQ(Opens("wb"), 4) << "the marker, two switch-offs and the configuration's save, all tried";
   EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
-  EXPECT_EQ(process.state->stateFlags, kHostFlags);
+  EXPECT_EQ(process.host->stateFlags, kHostFlags);
 }
 
 // Nothing stored and nothing can be: the configuration opens over an empty
@@ -100,7 +100,7 @@ TEST_F(FileFaultChild, NothingCanBeRead) {
   EXPECT_TRUE(process.frontEnd.dialogsRun.empty());
   EXPECT_EQ(Opens("wb"), 0) << "nothing written over them";
   EXPECT_EQ(process.Messages(), std::vector<std::string>{"unreadable"});
-  EXPECT_EQ(process.state->stateFlags, kHostFlags);
+  EXPECT_EQ(process.host->stateFlags, kHostFlags);
 }
 
 // Once the fault is gone: the reminder is switched off and saved, and the

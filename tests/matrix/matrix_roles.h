@@ -4,14 +4,21 @@
 // one child test (suites ending in Child), to run that test as the host of
 // the real plug-in; with --matrix-hold, to keep files open as another
 // program would.
-#include <string>
+#include "support/child_process.h"
 
 namespace matrix {
 
 inline constexpr char kChildFlag[] = "--matrix-child";
 inline constexpr char kHoldFlag[] = "--matrix-hold";
 
-// The value of --<name>=<value> on a child's command line; empty if none.
-std::string ChildArgument(const std::string& name);
+using testing_support::ChildArgument;
+using testing_support::ChildRun;
+using testing_support::NewScratchDirectory;
+
+// Runs the child test `test` (Suite.Name) with `arguments` in `directory`.
+inline ChildRun RunChildTest(const std::string& test, const std::vector<std::string>& arguments,
+                             const std::filesystem::path& directory) {
+  return testing_support::RunChildTest(test, kChildFlag, arguments, directory);
+}
 
 }  // namespace matrix

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
 #include "support/stack_measure.h"
 #include "matrix_roles.h"
 #include "contract/host_services.h"
@@ -113,12 +112,12 @@ std::string ExpectedTitle(std::uint32_t ordinal) {
 // The services the plug-in now calls through a stub: each must remove what
 // its callers pass, and answer 0.
 void CheckStubs(PluginProcess& process, const Ordinals& missing) {
-  const std::vector<std::uintptr_t> slots = testing_support::FindServiceSlots(process.plugin, process.host);
+  const std::vector<std::uintptr_t> slots = testing_support::FindServiceSlots(process.plugin, process.molrav);
   ASSERT_EQ(slots.size(), static_cast<std::size_t>(talvenor::kServiceCount)) << "the plug-in's service slots";
   for (int i = 0; i < talvenor::kServiceCount; ++i) {
     const talvenor::HostServiceInfo& service = talvenor::kHostServices[i];
     const bool fromHost =
-        slots[i] == reinterpret_cast<std::uintptr_t>(GetProcAddress(process.host, MAKEINTRESOURCEA(service.ordinal)));
+        slots[i] == reinterpret_cast<std::uintptr_t>(GetProcAddress(process.molrav, MAKEINTRESOURCEA(service.ordinal)));
     EXPECT_EQ(fromHost, !Has(missing, service.ordinal)) << service.name;
     if (fromHost) continue;
     const std::vector<std::uint32_t> arguments(service.argumentBytes / 4, 0x5A5A5A5Au);
@@ -172,7 +171,7 @@ void RunTheDay(PluginProcess& process, const Ordinals& missing) {
   EXPECT_EQ(process.frontEnd.dialogsRun, dialogs) << "Shift-F10";
   EXPECT_EQ(process.Messages(), messages) << "Shift-F10";
   EXPECT_EQ(ReadFileBytes(kSettingsFile), StoredBytes(Configured(before))) << "after Shift-F10";
-  EXPECT_EQ(process.state->stateFlags, kHostFlags) << "the host's flags as they were";
+  EXPECT_EQ(process.host->stateFlags, kHostFlags) << "the host's flags as they were";
 }
 
 TEST(MissingServiceCellChild, Run) {

@@ -1,22 +1,17 @@
 #pragma once
-// The child side: this process is the host of the real talvenor.dll. The
-// stand-in's services come from a MOLRAV.dll chosen by path, loaded before
-// the plug-in as a host has its own module loaded; the plug-in is loaded by
-// name from beside this program, its clock moved through its import table,
-// and every call into it is made as the host makes it, with the argument
-// bytes it removes checked: the stack pointer must come back where it was.
-#include <gtest/gtest.h>
-#include <windows.h>
-
+// The child side: this process is the host of the real talvenor.dll (see
+// support/real_plugin_host.h), with the stand-in's services from a
+// MOLRAV.dll chosen by path, loaded before the plug-in as a host has its
+// own module loaded.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "reminder/dialog_templates.h"
 #include "reminder/reminder_settings.h"
-#include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
 #include "support/file_bytes.h"
 #include "support/program_directory.h"
+#include "support/real_plugin_host.h"
 
 namespace matrix {
 
@@ -33,21 +28,15 @@ inline constexpr std::uint16_t kHostFlags = 0x0001;
 
 using testing_support::ProgramDirectory;
 
-class PluginProcess {
+class PluginProcess : public testing_support::RealPluginHost {
  public:
   PluginProcess();
-  ~PluginProcess();
 
   // Loads MOLRAV.dll from `path`; its services answer through `frontEnd`.
   bool LoadHost(const std::string& path);
-  // talvenor.dll from beside this program, by name; false when the load fails.
-  bool LoadPlugin();
-  // The plug-in's GetTickCount and _time64 answer from here from now on.
-  bool RedirectClock();
 
+  // PluginAttach with a description buffer, which must get the description.
   std::int32_t Attach();
-  std::int32_t Start();
-  std::uint32_t Press(std::uint32_t key);
   // The first key (no check), a check 5001 ms later that starts the
   // interval, then a check one minute on, when a reminder of every minute
   // is due. Each key must come back unchanged.
@@ -58,17 +47,10 @@ class PluginProcess {
   // "unreadable", or the text itself.
   std::vector<std::string> Messages() const;
 
-  HMODULE host = nullptr;
-  HMODULE plugin = nullptr;
-  standin::HostState* state = nullptr;
-  // The user: types the password wherever one is asked, and in the
-  // configuration writes kEditedText and switches the reminder on.
-  standin::ScriptedFrontEnd frontEnd;
+  HMODULE molrav = nullptr;
+  // The user (frontEnd): types the password wherever one is asked, and in
+  // the configuration writes kEditedText and switches the reminder on.
   bool flagHeldInReminder = false;  // 0x8000 set while the reminder dialog was open
-
- private:
-  std::uint32_t ticks_ = 1000;
-  std::int64_t seconds_ = 1'800'000'000;
 };
 
 // On, every minute from the front end's today, 08:00 to 16:00, behind kPassword.
@@ -78,9 +60,9 @@ talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings);
 // infprz.dat holding `settings`: every byte complemented.
 std::string StoredBytes(const talvenor::ReminderSettings& settings);
 
+using testing_support::FileExists;
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileBytes;
-bool FileExists(const char* name);
 bool IsDirectory(const char* name);
 
 }  // namespace matrix

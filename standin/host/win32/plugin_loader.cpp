@@ -1,6 +1,6 @@
 #include "plugin_loader.h"
 
-#include <cstring>
+#include "import_patch.h"
 
 namespace standin::host {
 
@@ -62,41 +62,11 @@ void StartPlugin(const LoadedPlugin& plugin) {
 
 bool RedirectPluginClock(HMODULE module, DWORD(WINAPI* ticks)(), long long(__cdecl* utcSeconds)(long long*),
                          long(__cdecl* utcSeconds32)(long*)) {
-  auto* base = reinterpret_cast<unsigned char*>(module);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return false;
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  if (directory.VirtualAddress == 0) return false;
-  struct Redirect {
-    const char* name;
-    void* replacement;
-  };
-  const Redirect redirects[] = {
-      {"GetTickCount", reinterpret_cast<void*>(ticks)},
-      {"_time64", reinterpret_cast<void*>(utcSeconds)},
-      {"_time32", reinterpret_cast<void*>(utcSeconds32)},
-      {"time", reinterpret_cast<void*>(utcSeconds32)},  // msvcrt's time() is the 32-bit one
-  };
-  bool redirected = false;
-  for (auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name != 0;
-       ++import) {
-    if (import->OriginalFirstThunk == 0) continue;  // names unknown: leave it
-    const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
-    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      for (const Redirect& r : redirects) {
-        if (std::strcmp(reinterpret_cast<const char*>(byName->Name), r.name) != 0) continue;
-        DWORD protection = 0;
-        if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection)) continue;
-        slots->u1.Function = reinterpret_cast<ULONG_PTR>(r.replacement);
-        VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
-        redirected = true;
-      }
-    }
-  }
+  // Every slot is tried, whichever library it comes from.
+  bool redirected = PatchImport(module, nullptr, "GetTickCount", reinterpret_cast<const void*>(ticks));
+  redirected |= PatchImport(module, nullptr, "_time64", reinterpret_cast<const void*>(utcSeconds));
+  redirected |= PatchImport(module, nullptr, "_time32", reinterpret_cast<const void*>(utcSeconds32));
+  redirected |= PatchImport(module, nullptr, "time", reinterpret_cast<const void*>(utcSeconds32));  // msvcrt's time() is the 32-bit one
   return redirected;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The parent side: child processes of this program, each in a working
-// directory of its own (see matrix_roles.h).
+// Another process of this program that holds files open, as another
+// program would (see matrix_roles.h).
 #include <windows.h>
 
 #include <filesystem>
@@ -8,18 +8,6 @@
 #include <vector>
 
 namespace matrix {
-
-struct ChildRun {
-  bool passed = false;  // ended in time, exit code 0, its one test passed
-  std::string output;   // what it printed, for the failure message
-};
-
-// Runs the child test `test` (Suite.Name) with `arguments` in `directory`.
-ChildRun RunChildTest(const std::string& test, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& directory);
-
-// A fresh, empty directory under `base` (default: the temporary folder).
-std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base = {});
 
 // How another program keeps a file open.
 enum class Sharing {

@@ -1,0 +1,140 @@
+#include "support/child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace testing_support {
+
+namespace {
+
+constexpr unsigned long kChildTestTimeoutMs = 120000;
+
+std::vector<std::string> g_arguments;
+
+int g_made = 0;  // scratch directories and logs made by this process
+
+std::filesystem::path NewName(const std::filesystem::path& parent, const std::string& name) {
+  return parent / ("talvenor-" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_made));
+}
+
+bool Start(std::string& commandLine, const std::filesystem::path& directory, STARTUPINFOA& startup, bool inherit,
+           PROCESS_INFORMATION* process) {
+  const std::string folder = directory.string();
+  return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, inherit, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, process) != 0;
+}
+
+}  // namespace
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+std::string Quoted(const std::string& argument) {
+  std::string quoted = "\"";
+  return quoted.append(argument).append("\"");
+}
+
+ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs,
+                  ErrorOutput errors) {
+  ChildRun run;
+  const std::filesystem::path log = NewName(std::filesystem::temp_directory_path(), "child").string() + ".log";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileA(log.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (output == INVALID_HANDLE_VALUE) {
+    run.output = "cannot create " + log.string();
+    return run;
+  }
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = errors == ErrorOutput::Collected ? output : GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process{};
+  const bool started = Start(commandLine, directory, startup, true, &process);
+  CloseHandle(output);
+  if (!started) {
+    run.output = "cannot start " + commandLine + ", error " + std::to_string(GetLastError());
+    return run;
+  }
+  run.ended = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  if (!run.ended) {
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, INFINITE);
+  }
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  run.exitCode = exitCode;
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+
+  std::ifstream in(log, std::ios::binary);
+  run.output.assign(std::istreambuf_iterator<char>(in), {});
+  in.close();
+  std::error_code ignored;
+  std::filesystem::remove(log, ignored);
+  const bool passedOne = run.output.find("[  PASSED  ] 1 test.") != std::string::npos;
+  if (!run.ended) {
+    run.output += "\n(did not end within " + std::to_string(timeoutMs / 1000) + " s)";
+  } else if (exitCode != 0) {
+    char code[32];
+    std::snprintf(code, sizeof code, "\n(exit code 0x%lX)", exitCode);
+    run.output += code;
+  }
+  run.passed = run.ended && exitCode == 0 && passedOne;
+  return run;
+}
+
+bool StartChild(std::string commandLine, const std::filesystem::path& directory, PROCESS_INFORMATION* process) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  return Start(commandLine, directory, startup, false, process);
+}
+
+ChildRun RunChildTest(const std::string& filter, const char* childFlag, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& directory) {
+  std::string command = Quoted(ProgramPath()) + " --gtest_filter=" + filter + " " + childFlag;
+  for (const std::string& argument : arguments) command.append(" ").append(Quoted(argument));
+  return RunChild(command, directory, kChildTestTimeoutMs);
+}
+
+int RunTestsWithChildren(int argc, char** argv, const char* childFlag, const char* childSuites) {
+  testing::InitGoogleTest(&argc, argv);
+  bool child = false;
+  for (int i = 1; i < argc; ++i) {
+    child = child || std::strcmp(argv[i], childFlag) == 0;
+    g_arguments.emplace_back(argv[i]);
+  }
+  if (!child) {
+    // The child tests run only in processes of their own.
+    const std::string children = std::string("*") + childSuites + ".*";
+    std::string filter = GTEST_FLAG_GET(filter);
+    filter += (filter.find('-') == std::string::npos ? "-" : ":") + children;
+    GTEST_FLAG_SET(filter, filter);
+  }
+  return RUN_ALL_TESTS();
+}
+
+std::string ChildArgument(const std::string& name) {
+  const std::string prefix = "--" + name + "=";
+  for (const std::string& argument : g_arguments)
+    if (argument.rfind(prefix, 0) == 0) return argument.substr(prefix.size());
+  return "";
+}
+
+std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base) {
+  const std::filesystem::path scratch = NewName(base.empty() ? std::filesystem::temp_directory_path() : base, name);
+  std::filesystem::remove_all(scratch);
+  std::filesystem::create_directories(scratch);
+  return scratch;
+}
+
+}  // namespace testing_support

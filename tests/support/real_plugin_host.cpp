@@ -1,0 +1,106 @@
+#include "support/real_plugin_host.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "import_patch.h"
+#include "support/stack_measure.h"
+
+namespace testing_support {
+
+namespace {
+
+std::uint32_t g_ticks = 0;
+std::int64_t g_seconds = 0;
+
+DWORD WINAPI ScriptedTickCount() { return g_ticks; }
+
+__time64_t __cdecl ScriptedTime64(__time64_t* result) {
+  if (result != nullptr) *result = g_seconds;
+  return g_seconds;
+}
+
+}  // namespace
+
+RealPluginHost::RealPluginHost() {
+  SetTicks(1000);
+  SetSeconds(1'800'000'000);
+}
+
+RealPluginHost::~RealPluginHost() {
+  if (host != nullptr) host->frontEnd = nullptr;
+}
+
+bool RealPluginHost::UseHost(standin::HostState* state) {
+  host = state;
+  if (host == nullptr) return false;
+  *host = standin::HostState{};
+  host->frontEnd = &frontEnd;
+  return true;
+}
+
+bool RealPluginHost::LoadPlugin() {
+  plugin = LoadLibraryA("talvenor.dll");
+  return plugin != nullptr;
+}
+
+bool RealPluginHost::RedirectClock() {
+  using standin::host::PatchImport;
+  return PatchImport(plugin, "KERNEL32.dll", "GetTickCount", reinterpret_cast<const void*>(&ScriptedTickCount)) &&
+         PatchImport(plugin, "msvcrt.dll", "_time64", reinterpret_cast<const void*>(&ScriptedTime64));
+}
+
+std::uint32_t RealPluginHost::Call(const void* function, const std::uint32_t* words, std::uint32_t count,
+                                   std::uint32_t poppedBytes, const char* what) {
+  MeasuredResult measured{};
+  MeasuredCall(function, words, count, &measured);
+  EXPECT_EQ(measured.popped, poppedBytes) << what << " must remove " << poppedBytes << " bytes of the caller's "
+                                          << 4 * count << ", no more, no less";
+  return measured.result;
+}
+
+std::int32_t RealPluginHost::CallExport(unsigned ordinal, const char* name, const std::uint32_t* words,
+                                        std::uint32_t count, std::uint32_t poppedBytes, std::int32_t whenMissing) {
+  const void* function = reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(ordinal)));
+  if (function == nullptr) {
+    ADD_FAILURE() << "no export " << ordinal << " (" << name << ")";
+    return whenMissing;
+  }
+  return static_cast<std::int32_t>(Call(function, words, count, poppedBytes, name));
+}
+
+std::int32_t RealPluginHost::Attach(const void* hostContext, char* descriptionBuffer) {
+  const std::uint32_t words[] = {reinterpret_cast<std::uint32_t>(hostContext),
+                                 reinterpret_cast<std::uint32_t>(descriptionBuffer)};
+  return CallExport(30001, "PluginAttach", words, 2, 8, 0);
+}
+
+std::int32_t RealPluginHost::Start(std::int32_t versionMismatch) {
+  const std::uint32_t words[] = {static_cast<std::uint32_t>(versionMismatch)};
+  return CallExport(30008, "PluginStart", words, 1, 4, -1);
+}
+
+std::int32_t RealPluginHost::Optional(std::uint32_t extraWords) {
+  const std::vector<std::uint32_t> words(extraWords, 0xA5A5A5A5u);
+  return CallExport(30009, "PluginOptional", words.data(), extraWords, 0, -1);
+}
+
+std::uint32_t RealPluginHost::Press(std::uint32_t key) {
+  if (host->keyHook == nullptr) {
+    ADD_FAILURE() << "no key hook installed";
+    return key;
+  }
+  const std::uint32_t words[] = {key};
+  char what[40];
+  std::snprintf(what, sizeof what, "the key hook (key 0x%X)", static_cast<unsigned>(key));
+  return Call(reinterpret_cast<const void*>(host->keyHook), words, 1, 4, what);
+}
+
+void RealPluginHost::SetTicks(std::uint32_t milliseconds) { g_ticks = milliseconds; }
+void RealPluginHost::SetSeconds(std::int64_t secondsSince1970) { g_seconds = secondsSince1970; }
+std::uint32_t RealPluginHost::Ticks() { return g_ticks; }
+std::int64_t RealPluginHost::Seconds() { return g_seconds; }
+
+bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace testing_support

@@ -1,0 +1,70 @@
+#pragma once
+// The host of the real talvenor.dll inside a test process: the stand-in's
+// services from a MOLRAV.dll already in the process, the plug-in loaded by
+// name from beside this program, its clock moved through its import table,
+// and every export and KeyHook call made as the host makes it, with the
+// stack pointer checked around it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "services/host_services_impl.h"
+#include "support/scripted_front_end.h"
+
+namespace testing_support {
+
+class RealPluginHost {
+ public:
+  RealPluginHost();
+  // The hook chain outlives this object; nothing may reach the front end.
+  ~RealPluginHost();
+
+  // The stand-in's state (StandinControls()), reset, its services answering
+  // through `frontEnd`; false when there is none.
+  bool UseHost(standin::HostState* state);
+  // talvenor.dll from beside this program, by name; false when the load fails.
+  bool LoadPlugin();
+  // The plug-in's GetTickCount (KERNEL32.dll) and _time64 (msvcrt.dll)
+  // answer from the clock below; false when it imports either no longer.
+  bool RedirectClock();
+
+  // The exports, called with the host's stack words. `extraWords` are
+  // pushed beyond the arguments PluginOptional takes: it must leave them.
+  std::int32_t Attach(const void* hostContext, char* descriptionBuffer);
+  std::int32_t Start(std::int32_t versionMismatch = 0);
+  std::int32_t Optional(std::uint32_t extraWords);
+  // One key code through the head of the host's hook chain, as the host
+  // calls it; 0xFFFF = consumed.
+  std::uint32_t Press(std::uint32_t key);
+
+  // The clock the plug-in reads once redirected.
+  static void SetTicks(std::uint32_t milliseconds);
+  static void SetSeconds(std::int64_t secondsSince1970);
+  static std::uint32_t Ticks();
+  static std::int64_t Seconds();
+
+  standin::HostState* host = nullptr;
+  HMODULE plugin = nullptr;
+  standin::ScriptedFrontEnd frontEnd;
+
+ private:
+  // `words` on the stack; the callee must remove `poppedBytes` of them.
+  std::uint32_t Call(const void* function, const std::uint32_t* words, std::uint32_t count,
+                     std::uint32_t poppedBytes, const char* what);
+  // The export of `ordinal` called so; `whenMissing` (with a failure) if none.
+  std::int32_t CallExport(unsigned ordinal, const char* name, const std::uint32_t* words, std::uint32_t count,
+                          std::uint32_t poppedBytes, std::int32_t whenMissing);
+};
+
+bool FileExists(const char* name);
+
+// A text copied into a fixed-width field, NUL-padded.
+template <std::size_t N> void SetField(char (&field)[N], const std::string& text) {
+  std::memset(field, 0, N);
+  std::memcpy(field, text.data(), text.size() < N ? text.size() : N - 1);
+}
+
+}  // namespace testing_support
