@@ -112,8 +112,8 @@ TEST(Script, EveryStoryAndTheDemoCanBeRead) {
   for (const auto& script : scripts) {
     std::string error;
     const auto commands = ParseScript(testing_support::ReadFileBytes(script), &error);
-    EXPECT_TRUE(commands.has_value()) << script << ": " << error;
-    if (commands) EXPECT_FALSE(commands->empty()) << script;
+    ASSERT_TRUE(commands.has_value()) << script << ": " << error;
+    EXPECT_FALSE(commands->empty()) << script;
   }
 }
 
