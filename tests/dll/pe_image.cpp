@@ -159,6 +159,8 @@ std::optional<Image> Read(const std::vector<unsigned char>& file, std::string* e
   const std::uint64_t optional = fileHeader + 20;
   image.optionalMagic = r.U16(optional);
   if (image.optionalMagic != 0x10B || optionalSize < 96 + 8 * 3) return fail("not a PE32 image");
+  image.entryPoint = r.U32(optional + 16);
+  image.imageBase = r.U32(optional + 28);
   const std::uint64_t directories = optional + 96;
   for (std::uint16_t i = 0; i < sectionCount; ++i) {
     const std::uint64_t s = optional + optionalSize + 40u * i;
@@ -169,7 +171,10 @@ std::optional<Image> Read(const std::vector<unsigned char>& file, std::string* e
                            file.begin() + static_cast<std::ptrdiff_t>(s + nameLength));
     r.sections.push_back({name, r.U32(s + 12), r.U32(s + 8), r.U32(s + 20), r.U32(s + 16)});
     image.sections.push_back(name);
+    image.sectionHeaders.push_back({name, r.U32(s + 12), r.U32(s + 8), r.U32(s + 36)});
   }
+  const std::uint32_t directoryCount = r.U32(optional + 92);
+  if (directoryCount > 9 && optionalSize >= 96 + 8 * 10) image.tlsDirectory = r.U32(directories + 8 * 9);
   ReadExports(r, r.U32(directories), image);
   ReadImports(r, r.U32(directories + 8), image);
   ReadVersion(r, r.U32(directories + 16), image);

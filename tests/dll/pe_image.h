@@ -16,12 +16,21 @@ struct Import {
   std::string function;  // name, or "#<ordinal>" for an import by ordinal
 };
 
+struct SectionHeader {
+  std::string name;
+  std::uint32_t virtualAddress = 0, virtualSize = 0, characteristics = 0;  // 0x20: code
+};
+
 struct Image {
   std::uint16_t machine = 0;           // 0x14C for i386
   std::uint16_t characteristics = 0;   // IMAGE_FILE_DLL is 0x2000
   std::uint16_t optionalMagic = 0;     // 0x10B for PE32
   std::uint32_t symbolCount = 0;       // 0 when stripped
+  std::uint32_t imageBase = 0;
+  std::uint32_t entryPoint = 0;        // RVA of the function the loader calls
+  std::uint32_t tlsDirectory = 0;      // RVA, 0 when the image has none
   std::vector<std::string> sections;
+  std::vector<SectionHeader> sectionHeaders;
   std::string exportModuleName;
   std::set<std::uint32_t> exportedOrdinals;  // ordinals with an entry
   std::vector<std::string> exportedNames;
