@@ -28,14 +28,7 @@
 namespace {
 
 using talvenor::ReminderSettings;
-using testing_support::DialogAction;
-using testing_support::kConsumed;
-using testing_support::kPastCheckInterval;
-using testing_support::kPlainKey;
-using testing_support::kSettingsFile;
-using testing_support::kShiftF10;
-using testing_support::StoredPassword;
-using testing_support::TypeInto;
+using namespace testing_support;  // the host's keys, the settings file, the typing
 
 constexpr std::size_t kMaxFileBytes = 1200;
 constexpr std::size_t kPasswordField = 21;
