@@ -10,9 +10,8 @@
 namespace {
 
 using bench::BenchHost;
-
-constexpr std::uint32_t kPlainKey = 0x1E61;  // 'a'
-constexpr std::uint32_t kShiftF10 = 0x5D00;
+using testing_support::kPlainKey;
+using testing_support::kShiftF10;
 
 // No check due, not Shift-F10: what every key press costs.
 void KeyHookCommonPath(benchmark::State& state) {
@@ -30,7 +29,7 @@ BENCHMARK(Floor);
 // The file read, today's date, the governing row; not due yet.
 void ReminderCheckNotDue(benchmark::State& state) {
   BenchHost host;
-  BenchHost::StoreSettings(bench::DueSettings(60, ""));
+  testing_support::WriteSettingsFile(bench::DueSettings(60, ""));
   for (auto _ : state) {
     host.PassCheckInterval();
     benchmark::DoNotOptimize(talvenor::KeyHook(kPlainKey));
@@ -42,10 +41,10 @@ BENCHMARK(ReminderCheckNotDue);
 // the second burst. The reminder stays on, so every round is the same.
 void ReminderCheckShown(benchmark::State& state) {
   BenchHost host;
-  BenchHost::StoreSettings(bench::DueSettings(0, "tajne"));
+  testing_support::WriteSettingsFile(bench::DueSettings(0, "tajne"));
   for (auto _ : state) {
     host.PassCheckInterval();
-    host.frontEnd.dialogActions.push_back(bench::TypePassword("zle"));
+    host.frontEnd.dialogActions.push_back(testing_support::Type("zle"));
     benchmark::DoNotOptimize(talvenor::KeyHook(kPlainKey));
     host.ForgetShown();
   }
@@ -56,10 +55,10 @@ BENCHMARK(ReminderCheckShown);
 // dialog confirmed, the save.
 void ShiftF10Configuration(benchmark::State& state) {
   BenchHost host;
-  BenchHost::StoreSettings(bench::DueSettings(60, "tajne"));
+  testing_support::WriteSettingsFile(bench::DueSettings(60, "tajne"));
   for (auto _ : state) {
-    host.frontEnd.dialogActions.push_back(bench::TypePassword("tajne"));
-    host.frontEnd.dialogActions.push_back(bench::Confirm());
+    host.frontEnd.dialogActions.push_back(testing_support::Type("tajne"));
+    host.frontEnd.dialogActions.push_back(testing_support::Confirm());
     benchmark::DoNotOptimize(talvenor::KeyHook(kShiftF10));
     host.ForgetShown();
   }

@@ -10,14 +10,13 @@ using talvenor::LoadReminderSettings;
 using talvenor::ReminderSettings;
 using talvenor::SaveReminderSettings;
 using testing_support::CallTexts;
+using testing_support::Complemented;
 using testing_support::ReadFileBytes;
+using testing_support::RecordBytes;
 using testing_support::WriteFileBytes;
 
 class SettingsStore : public testing_support::HostTest {
  protected:
-  static std::string RecordBytes(const ReminderSettings& record) {
-    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
-  }
   static ReminderSettings Garbage() {
     ReminderSettings record;
     std::memset(&record, 0xAA, sizeof record);
@@ -83,8 +82,8 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameBytesAndLeavesTheRecordAlone) {
 
 TEST_F(SettingsStore, LongFileCountsOnlyItsFirst591BytesAndTheNextSaveTrimsIt) {
   std::string file(600, '\0');
-  for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>(~static_cast<unsigned char>(i % 251));
-  WriteFileBytes("infprz.dat", file);
+  for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>(i % 251);
+  WriteFileBytes("infprz.dat", Complemented(file));
   ReminderSettings record;
   LoadReminderSettings(&record);
   for (std::size_t i = 0; i < kSettingsFileSize; ++i)
@@ -94,9 +93,7 @@ TEST_F(SettingsStore, LongFileCountsOnlyItsFirst591BytesAndTheNextSaveTrimsIt) {
 }
 
 TEST_F(SettingsStore, ShortFileReadsAsZerosWhereItEnds) {
-  std::string file(10, '\0');
-  for (auto& byte : file) byte = static_cast<char>(~'x');
-  WriteFileBytes("infprz.dat", file);
+  WriteFileBytes("infprz.dat", Complemented(std::string(10, 'x')));
   ReminderSettings record = Garbage();
   LoadReminderSettings(&record);
   EXPECT_EQ(RecordBytes(record), std::string(10, 'x') + std::string(581, '\0'));

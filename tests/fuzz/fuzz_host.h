@@ -1,25 +1,17 @@
 #pragma once
-// What the fuzz targets share: the stand-in host's services bound into the
-// plug-in's slots, a scratch working directory for the whole run, and a
-// check that stops the run with the input that broke it.
-#include <cstdint>
-#include <string>
-
+// What the fuzz targets share: the stand-in host of support/plugin_host.h,
+// started once for the whole run in a scratch directory, and a check that
+// stops the run with the input that broke it.
 #include "support/file_bytes.h"
+#include "support/plugin_host.h"
+#include "support/settings_file_bytes.h"
 
 namespace fuzz_support {
 
-// Every slot holds the stand-in host's export, as after a load against a
-// host that offers all 17 services.
-void BindAllServices();
-
-// A fresh directory (in /dev/shm, else the system's temporary one) becomes
-// the current directory for the rest of the run; removed when it ends.
-void EnterScratchDirectory(const char* target);
-
-using testing_support::ReadFileBytes;
-using testing_support::WriteFileBytes;
-bool FileExists(const char* name);
+// A fresh host answering through `frontEnd`, every slot bound, in a scratch
+// directory (in memory where there is one) that is current for the rest of
+// the run and removed when it ends.
+void StartHost(const char* target, standin::ScriptedFrontEnd& frontEnd);
 
 // Reports the broken property and aborts: libFuzzer keeps the input as a
 // crash artifact.

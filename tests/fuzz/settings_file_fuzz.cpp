@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <string>
 
 #include "fuzz/fuzz_host.h"
@@ -21,42 +22,20 @@
 #include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
 #include "shell/platform.h"
 #include "text/texts.h"
 
 namespace {
 
-using talvenor::ReminderPrompt;
 using talvenor::ReminderSettings;
-using DialogAction = standin::ScriptedFrontEnd::DialogAction;
+using namespace testing_support;  // the host's keys, the settings file, the typing
 
 constexpr std::size_t kMaxFileBytes = 1200;
 constexpr std::size_t kPasswordField = 21;
-constexpr std::size_t kPasswordOffset = 568;
-constexpr std::uint32_t kPlainKey = 0x1E61;
-constexpr std::uint32_t kShiftF10 = 0x5D00;
-constexpr std::uint32_t kConsumed = 0xFFFF;
-constexpr std::uint32_t kPastCheckInterval = 5001;  // ms: enough for the next reminder check
-constexpr char kSettingsFile[] = "infprz.dat";
 
 standin::ScriptedFrontEnd frontEnd;
 std::uint32_t ticks = 0;
 std::uint16_t flagsBefore = 0;
-
-// The stored password as the plug-in reads it: the complemented field, up
-// to its NUL or its last byte, whatever a damaged or short file holds.
-std::string StoredPassword() {
-  const std::string file = fuzz_support::ReadFileBytes(kSettingsFile);
-  std::string password;
-  for (std::size_t i = 0; i + 1 < kPasswordField; ++i) {
-    const std::size_t at = kPasswordOffset + i;
-    const char c = at < file.size() ? static_cast<char>(~file[at]) : '\0';
-    if (c == '\0') break;
-    password += c;
-  }
-  return password;
-}
 
 // A key pressed inside one of the plug-in's own dialogs passes through
 // untouched, and the host's state flag stays held meanwhile.
@@ -65,12 +44,6 @@ void PressInsideDialog(std::uint32_t key) {
   FUZZ_CHECK((standin::State().stateFlags & 0x8000) != 0);
   FUZZ_CHECK(talvenor::KeyHook(key) == (key & 0xFFFF));
   FUZZ_CHECK(talvenor::KeyHookBusyForTests());
-}
-
-void TypeInto(void* buffer, std::int32_t number, const std::string& text) {
-  char* entered = number == 3 ? static_cast<ReminderPrompt*>(buffer)->enteredPassword : static_cast<char*>(buffer);
-  std::memset(entered, 0, kPasswordField);
-  std::memcpy(entered, text.data(), std::min(text.size(), kPasswordField - 1));
 }
 
 // One scripted answer: leave, type the stored password, type something
@@ -135,9 +108,7 @@ int Writes() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz_support::EnterScratchDirectory("settings_file");
-  fuzz_support::BindAllServices();
-  standin::State().frontEnd = &frontEnd;
+  fuzz_support::StartHost("settings_file", frontEnd);
   return 0;
 }
 
@@ -161,15 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t today = talvenor::DaysFromCivil({2026, 12, 9}) + todayOffset;
   frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(today));
   std::int64_t wallClock = today * 86400 + secondOfDay;
-  auto setClock = [&](std::int64_t seconds) {
-    nativewin::SetWallClock(seconds);
-    char now[16];
-    const auto ofDay = static_cast<int>(((seconds % 86400) + 86400) % 86400);
-    std::snprintf(now, sizeof now, "%02d:%02d:%02d", ofDay / 3600, ofDay / 60 % 60, ofDay % 60);
-    frontEnd.now = now;
-  };
+  auto setClock = [&](std::int64_t seconds) { testing_support::SetClocks(frontEnd, seconds); };
   std::remove(kSettingsFile);
-  if (!noFile) fuzz_support::WriteFileBytes(kSettingsFile, file);
+  if (!noFile) testing_support::WriteFileBytes(kSettingsFile, file);
 
   talvenor::ResetKeyHookStateForTests();
   ticks = 1000;
@@ -191,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Every save leaves exactly one record; without one the file is as it was.
   if (Writes() > 0) {
-    const std::string saved = fuzz_support::ReadFileBytes(kSettingsFile);
+    const std::string saved = testing_support::ReadFileBytes(kSettingsFile);
     FUZZ_CHECK(saved.size() == sizeof(ReminderSettings));
     // Unless the configuration dialog ran, the record goes back as loaded:
     // the file's first 591 bytes, what a short file lacks read as zeros,
@@ -206,9 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (switchedOff) expected[589] = expected[590] = '\xFF';
     if (!configured) FUZZ_CHECK(saved == expected);
   } else if (noFile) {
-    FUZZ_CHECK(!fuzz_support::FileExists(kSettingsFile));
+    FUZZ_CHECK(!std::filesystem::exists(kSettingsFile));
   } else {
-    FUZZ_CHECK(fuzz_support::ReadFileBytes(kSettingsFile) == file);
+    FUZZ_CHECK(testing_support::ReadFileBytes(kSettingsFile) == file);
   }
   return 0;
 }

@@ -18,18 +18,16 @@
 #include "reminder/reminder_settings.h"
 #include "reminder/time_text.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
 
 namespace {
 
-using talvenor::ReminderSettings;
 using talvenor::TimeTextDiff;
 
 constexpr std::size_t kNowTextSize = 256;  // what the plug-in hands HostNowText
 constexpr std::size_t kTimeFieldSize = 9;
-constexpr char kToday[] = "20261209";
+using testing_support::kToday;
 
 standin::ScriptedFrontEnd frontEnd;
 const char* nowText = nullptr;
@@ -49,25 +47,15 @@ struct Bytes {
 };
 
 void StoreSettings(const std::string& fromTime, const std::string& toTime) {
-  ReminderSettings record{};
-  std::memcpy(record.text, "Zadzwon do biura", 17);
-  std::memcpy(record.schedules[0].startDate, kToday, sizeof kToday);
-  record.schedules[0].intervalMinutes = 0;  // due at every check: only the window decides
-  std::memcpy(record.schedules[0].fromTime, fromTime.data(), kTimeFieldSize);
-  std::memcpy(record.schedules[0].toTime, toTime.data(), kTimeFieldSize);
-  record.enabled = 1;
-  std::string bytes(reinterpret_cast<const char*>(&record), sizeof record);
-  for (char& b : bytes) b = static_cast<char>(~b);
-  fuzz_support::WriteFileBytes("infprz.dat", bytes);
+  // Due at every check (interval 0): only the window decides.
+  testing_support::WriteSettingsFile(testing_support::Settings(testing_support::Row(kToday, 0, fromTime, toTime)));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz_support::EnterScratchDirectory("time_text");
-  fuzz_support::BindAllServices();
+  fuzz_support::StartHost("time_text", frontEnd);
   serviceSlots[talvenor::HostNowTextSlot] = reinterpret_cast<void*>(&FillNowText);
-  standin::State().frontEnd = &frontEnd;
   return 0;
 }
 

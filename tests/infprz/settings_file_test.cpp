@@ -5,6 +5,7 @@
 
 #include "infprz/settings_damage.h"
 #include "infprz/settings_file.h"
+#include "support/settings_file_bytes.h"
 
 namespace {
 
@@ -12,12 +13,8 @@ using infprz::DecodeSettingsFile;
 using infprz::EncodeSettingsFile;
 using infprz::ReminderSettings;
 
-std::string Bytes(const ReminderSettings& record) { return std::string(reinterpret_cast<const char*>(&record), sizeof record); }
-
-std::string Complemented(std::string bytes) {
-  for (char& byte : bytes) byte = static_cast<char>(~static_cast<unsigned char>(byte));
-  return bytes;
-}
+using testing_support::Complemented;
+std::string Bytes(const ReminderSettings& record) { return testing_support::RecordBytes(record); }
 
 TEST(SettingsFileCodec, StoresEveryByteComplementedAndReadsItBack) {
   ReminderSettings record{};

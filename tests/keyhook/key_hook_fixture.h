@@ -16,40 +16,30 @@ namespace keyhook_test {
 using talvenor::ReminderPrompt;
 using talvenor::ReminderSchedule;
 using talvenor::ReminderSettings;
-using DialogAction = standin::ScriptedFrontEnd::DialogAction;
+using testing_support::Confirm;
+using testing_support::DialogAction;
+using testing_support::kConsumed;
+using testing_support::kPlainKey;
+using testing_support::kShiftF10;
+using testing_support::kToday;
+using testing_support::Leave;
+using testing_support::MidnightOf;
+using testing_support::RecordBytes;
+using testing_support::Row;
+using testing_support::Settings;
+using testing_support::Type;
 
-inline constexpr std::uint32_t kPlainKey = 0x1E61;  // 'a'
-inline constexpr std::uint32_t kShiftF10 = 0x5D00;
-inline constexpr std::uint32_t kConsumed = 0xFFFF;
-inline constexpr char kToday[] = "20261209";  // the stand-in's today in these tests
-
-// Wall-clock seconds of 00:00:00 UTC on a host date text.
-std::int64_t MidnightOf(const char* hostDate);
 // The host date text `days` after (or before, when negative) kToday.
 std::string DaysFromToday(int days);
-
-// A schedule row; texts are copied with their NUL, "" leaves a field empty.
-ReminderSchedule Row(const std::string& startDate, std::int16_t intervalMinutes, const std::string& fromTime = "",
-                     const std::string& toTime = "");
-// Switched on, text "Zadzwon do biura", no password, row 0 as given.
-ReminderSettings Settings(const ReminderSchedule& row0, const std::string& password = "");
-
-// The 591 bytes of a record, for comparing.
-std::string RecordBytes(const ReminderSettings& record);
-
-// What the user does in a dialog.
-DialogAction Type(const std::string& password);  // types a password (dialog 1 or 3) and confirms
-DialogAction Confirm();                            // confirms without changing anything
-DialogAction Leave();                              // leaves the dialog (Esc)
 
 class KeyHookTest : public testing_support::HostTest {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  static void StoreSettings(const ReminderSettings& record);  // infprz.dat, complemented
-  static ReminderSettings StoredSettings();                   // all zero when missing
-  static std::string StoredBytes();                           // the file as it stands
+  static void StoreSettings(const ReminderSettings& record) { testing_support::WriteSettingsFile(record); }
+  static ReminderSettings StoredSettings() { return testing_support::ReadSettingsFile(); }  // all zero when missing
+  static std::string StoredBytes() { return testing_support::ReadFileBytes(testing_support::kSettingsFile); }
 
   // Sets the wall clock and the host's time of day to that time, today.
   void SetTimeOfDay(int hours, int minutes, int seconds);

@@ -8,13 +8,12 @@
 // service slot still its own; no call may reach a service that the hook has
 // no business with. Seeded, so a failure comes back with the same seed
 // (TALVENOR_SOAK_SEED, TALVENOR_SOAK_CALLS override the defaults).
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "random_settings.h"
 #include "reminder/key_hook.h"
@@ -37,9 +36,8 @@ using talvenor::kShiftF10;
 constexpr std::uint64_t kDefaultSeed = 20261209;
 constexpr std::uint64_t kDefaultCalls = 1'000'000;
 constexpr std::uint32_t kF10 = 0x4400;  // the previous hook turns it into Shift-F10
-constexpr char kSettingsFile[] = "infprz.dat";
-constexpr std::size_t kPasswordOffset = 568;
-constexpr std::size_t kPasswordField = 21;
+using testing_support::kSettingsFile;
+using testing_support::StoredPassword;
 
 // Every slot holds a guard that counts the call and goes on to the
 // stand-in's export; the guards of the services the hook never uses count
@@ -106,12 +104,7 @@ class KeyHookSoak : public testing_support::HostTest {
     HostTest::SetUp();
     // Thousands of saves empty the file ("wb"); on ext4 each such save
     // waits for the disk, so the soak works in memory where it can.
-    std::error_code noShm;
-    if (std::filesystem::is_directory("/dev/shm", noShm)) {
-      memoryDirectory = "/dev/shm/talvenor-soak-" + std::to_string(getpid());
-      std::filesystem::create_directories(memoryDirectory);
-      std::filesystem::current_path(memoryDirectory);
-    }
+    memoryDirectory.emplace("soak", true);
     Host().record = false;
     for (int i = 0; i < talvenor::kServiceCount; ++i) {
       standinEntry[i] = serviceSlots[i];
@@ -123,8 +116,7 @@ class KeyHookSoak : public testing_support::HostTest {
   }
   void TearDown() override {
     talvenor::ResetKeyHookStateForTests();
-    std::filesystem::current_path(scratch);
-    if (!memoryDirectory.empty()) std::filesystem::remove_all(memoryDirectory);
+    memoryDirectory.reset();
     HostTest::TearDown();
   }
 
@@ -163,16 +155,12 @@ class KeyHookSoak : public testing_support::HostTest {
   void SetWallClock(std::int64_t seconds) {
     figures.wallSeconds += seconds - wallClock;
     wallClock = seconds;
-    testing_support::SetWallClock(seconds);
     const std::int64_t day = wallClock / 86400;
-    const auto ofDay = static_cast<int>(wallClock % 86400);
     if (day != today) {
       today = day;
       frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(day));
     }
-    char now[16];
-    std::snprintf(now, sizeof now, "%02d:%02d:%02d", ofDay / 3600, ofDay / 60 % 60, ofDay % 60);
-    frontEnd.now = now;
+    testing_support::SetClocks(frontEnd, seconds);
   }
 
   void SwapSettings() {
@@ -182,18 +170,6 @@ class KeyHookSoak : public testing_support::HostTest {
     if (file.bytes) testing_support::WriteFileBytes(kSettingsFile, *file.bytes);
     ++figures.settingsSwapped;
     if (file.damaged) ++figures.damagedFiles;
-  }
-
-  // The password as the plug-in will read it from the file now.
-  static std::string StoredPassword() {
-    const std::string file = testing_support::ReadFileBytes(kSettingsFile);
-    std::string password;
-    for (std::size_t at = kPasswordOffset; at + 1 < kPasswordOffset + kPasswordField; ++at) {
-      const char c = at < file.size() ? static_cast<char>(~file[at]) : '\0';
-      if (c == '\0') break;
-      password += c;
-    }
-    return password;
   }
 
   // A key pressed inside one of the plug-in's dialogs comes back as the
@@ -207,12 +183,6 @@ class KeyHookSoak : public testing_support::HostTest {
     if ((Host().stateFlags & 0x8000) == 0) ADD_FAILURE() << "the state flag dropped inside a dialog";
     if (callsThrough[talvenor::HostFileOpenSlot] != openedBefore) ADD_FAILURE() << "a key inside a dialog read the file";
     ++figures.keysInsideDialogs;
-  }
-
-  void Type(std::int32_t number, void* buffer, const std::string& text) {
-    char* entered = number == 3 ? static_cast<ReminderPrompt*>(buffer)->enteredPassword : static_cast<char*>(buffer);
-    std::memset(entered, 0, kPasswordField);
-    std::memcpy(entered, text.data(), std::min(text.size(), kPasswordField - 1));
   }
 
   // The configuration dialog: confirm or leave, after switching the
@@ -256,10 +226,10 @@ class KeyHookSoak : public testing_support::HostTest {
       case 0:
         return 0;  // left: an empty entry
       case 1:
-        Type(number, buffer, RandomPassword(random));
+        testing_support::TypeInto(buffer, number, RandomPassword(random));
         return 1;
       default:
-        Type(number, buffer, StoredPassword());
+        testing_support::TypeInto(buffer, number, StoredPassword());
         return 1;
     }
   }
@@ -302,7 +272,7 @@ class KeyHookSoak : public testing_support::HostTest {
   std::int64_t wallClock = 0;
   std::int64_t today = -1;
   Figures figures;
-  std::filesystem::path memoryDirectory;
+  std::optional<testing_support::ScratchDirectory> memoryDirectory;
 };
 
 TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotItsOwn) {

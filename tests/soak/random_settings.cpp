@@ -6,6 +6,7 @@
 
 #include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
+#include "support/settings_file_bytes.h"
 
 namespace soak {
 
@@ -57,12 +58,6 @@ ReminderSchedule RandomRow(Random& random, std::int64_t today) {
   return row;
 }
 
-std::string Complemented(const ReminderSettings& record) {
-  std::string bytes(reinterpret_cast<const char*>(&record), sizeof record);
-  for (char& b : bytes) b = static_cast<char>(~b);
-  return bytes;
-}
-
 std::string SoundFile(Random& random, std::int64_t today) {
   ReminderSettings record{};
   std::string text;
@@ -71,7 +66,7 @@ std::string SoundFile(Random& random, std::int64_t today) {
   for (ReminderSchedule& row : record.schedules) row = RandomRow(random, today);
   if (!OneIn(random, 2)) Put(record.password, RandomPassword(random));
   record.enabled = OneIn(random, 5) ? 0 : static_cast<std::int16_t>(1 + Below(random, 3));
-  return Complemented(record);
+  return testing_support::SettingsFileBytes(record);
 }
 
 }  // namespace

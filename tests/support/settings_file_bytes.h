@@ -1,0 +1,67 @@
+#pragma once
+// infprz.dat as bytes: the 591-byte record complemented byte for byte, as
+// the plug-in and infprz store it. Header only, no test framework: the
+// fuzz targets, the benchmarks and the Windows hosts use it too.
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "contract/settings_record.h"
+#include "support/file_bytes.h"
+
+namespace testing_support {
+
+inline constexpr char kSettingsFile[] = "infprz.dat";
+
+// The file's encoding applied to any bytes, of any length (short, long or
+// damaged files too); its own inverse.
+inline std::string Complemented(std::string bytes) {
+  for (char& byte : bytes) byte = static_cast<char>(~static_cast<unsigned char>(byte));
+  return bytes;
+}
+
+// The record's 591 bytes, as they lie in memory.
+inline std::string RecordBytes(const talvenor::ReminderSettings& record) {
+  return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+// The file that holds `record`.
+inline std::string SettingsFileBytes(const talvenor::ReminderSettings& record) {
+  unsigned char bytes[talvenor::kSettingsFileSize];
+  std::memcpy(bytes, &record, sizeof bytes);
+  talvenor::ComplementSettingsBytes(bytes);
+  return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// The record the plug-in reads from `file`: its first 591 bytes, the bytes
+// a short file lacks as zero.
+inline talvenor::ReminderSettings SettingsFromFileBytes(const std::string& file) {
+  unsigned char bytes[talvenor::kSettingsFileSize];
+  std::memset(bytes, 0xFF, sizeof bytes);
+  std::memcpy(bytes, file.data(), std::min(file.size(), sizeof bytes));
+  talvenor::ComplementSettingsBytes(bytes);
+  talvenor::ReminderSettings record;
+  std::memcpy(&record, bytes, sizeof record);
+  return record;
+}
+
+inline void WriteSettingsFile(const talvenor::ReminderSettings& record,
+                              const std::filesystem::path& path = kSettingsFile) {
+  WriteFileBytes(path, SettingsFileBytes(record));
+}
+
+// All zero when the file is missing.
+inline talvenor::ReminderSettings ReadSettingsFile(const std::filesystem::path& path = kSettingsFile) {
+  return SettingsFromFileBytes(ReadFileBytes(path));
+}
+
+// The password the plug-in will check against: up to its NUL or the
+// field's last byte, whatever a damaged or short file holds.
+inline std::string StoredPassword(const std::filesystem::path& path = kSettingsFile) {
+  const talvenor::ReminderSettings record = ReadSettingsFile(path);
+  const char* end = std::find(record.password, record.password + sizeof record.password - 1, '\0');
+  return std::string(static_cast<const char*>(record.password), end);
+}
+
+}  // namespace testing_support
