@@ -2,49 +2,21 @@
 // DLL start-up, built beside the shipped one until the Windows suite has
 // run against it. Read from disk like the shipped one; natively the win32
 // build's copy, and its linker map tells where DllMain landed.
-#include <gtest/gtest.h>
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
-
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
 #include <string>
 
-#include "pe_image.h"
+#include "built_dll.h"
 
 namespace {
 
-std::string LeanDllPath() {
-#if defined(_WIN32)
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH - 1);
-  return (std::filesystem::path(self).parent_path() / "lean" / "talvenor.dll").string();
-#else
-  return TALVENOR_WIN32_LEAN_DLL;
-#endif
-}
+std::string LeanDllPath() { return dll_test::BuiltDllPath("lean/talvenor.dll", TALVENOR_WIN32_LEAN_DLL); }
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-class LeanDll : public ::testing::Test {
+class LeanDll : public dll_test::BuiltDll {
  protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(LeanDllPath()))
-      GTEST_SKIP() << "the lean DLL is not built (win32 preset, target talvenor_lean): " << LeanDllPath();
-    std::string error;
-    auto read = pe::ReadFile(LeanDllPath(), &error);
-    ASSERT_TRUE(read.has_value()) << error;
-    image = *read;
-  }
-  pe::Image image;
+  void SetUp() override { Read(LeanDllPath(), "the lean DLL is not built (win32 preset, target talvenor_lean)"); }
 };
 
 // Swapping it in for the shipped DLL must be a copy: same name inside,
@@ -72,8 +44,7 @@ TEST_F(LeanDll, ImportsOnlyThePluginsOwnCalls) {
       "msvcrt.dll!strncpy",              "msvcrt.dll!strrchr",            "msvcrt.dll!strtol",
       "user32.dll!MessageBoxA",          "user32.dll!wsprintfA",
   };
-  std::set<std::string> imported;
-  for (const auto& import : image.imports) imported.insert(Lower(import.module) + "!" + import.function);
+  const std::set<std::string> imported = dll_test::ImportNames(image);
   EXPECT_EQ(imported, expected);
   EXPECT_EQ(image.imports.size(), expected.size()) << "a function imported twice";
 }

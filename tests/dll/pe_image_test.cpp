@@ -2,48 +2,18 @@
 // Explorer read it. On Windows the DLL beside this program; natively the
 // one the win32 build made, so the image is checked even where no 32-bit
 // program can run.
-#include <gtest/gtest.h>
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
-
-#include <algorithm>
-#include <filesystem>
 #include <set>
 #include <string>
 
-#include "pe_image.h"
+#include "built_dll.h"
 
 namespace {
 
-std::string ShippedDllPath() {
-#if defined(_WIN32)
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH - 1);
-  return (std::filesystem::path(self).parent_path() / "talvenor.dll").string();
-#else
-  return TALVENOR_WIN32_DLL;
-#endif
-}
+std::string ShippedDllPath() { return dll_test::BuiltDllPath("talvenor.dll", TALVENOR_WIN32_DLL); }
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-class ShippedDll : public ::testing::Test {
+class ShippedDll : public dll_test::BuiltDll {
  protected:
-  void SetUp() override {
-#if !defined(_WIN32)
-    if (!std::filesystem::exists(ShippedDllPath())) GTEST_SKIP() << "no win32 build yet: " << ShippedDllPath();
-#endif
-    std::string error;
-    auto read = pe::ReadFile(ShippedDllPath(), &error);
-    ASSERT_TRUE(read.has_value()) << error;
-    image = *read;
-  }
-  pe::Image image;
+  void SetUp() override { Read(ShippedDllPath(), "no win32 build yet"); }
 };
 
 TEST_F(ShippedDll, IsAStrippedI686Dll) {
@@ -65,8 +35,8 @@ TEST_F(ShippedDll, ExportsThreeOrdinalsAndNoNames) {
 // why: the host's module is found at run time.
 TEST_F(ShippedDll, ImportsOnlyFromSystemDlls) {
   const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll"};
-  for (const auto& import : image.imports)
-    EXPECT_TRUE(allowed.count(Lower(import.module))) << import.module << " " << import.function;
+  for (const auto& name : dll_test::ImportNames(image))
+    EXPECT_TRUE(allowed.count(name.substr(0, name.find('!')))) << name;
 }
 
 // Every function the DLL imports, pinned: a new import is a decision, not
@@ -91,8 +61,7 @@ TEST_F(ShippedDll, ImportsExactlyThePinnedFunctions) {
       "msvcrt.dll!strrchr",                 "msvcrt.dll!strtol",                 "msvcrt.dll!vfprintf",
       "user32.dll!MessageBoxA",             "user32.dll!wsprintfA",
   };
-  std::set<std::string> imported;
-  for (const auto& import : image.imports) imported.insert(Lower(import.module) + "!" + import.function);
+  const std::set<std::string> imported = dll_test::ImportNames(image);
   for (const auto& name : imported) EXPECT_TRUE(pinned.count(name)) << "new import: " << name;
   for (const auto& name : pinned) EXPECT_TRUE(imported.count(name)) << "no longer imported (unpin it): " << name;
 }

@@ -11,12 +11,6 @@ using talvenor::ReminderSettings;
 constexpr std::uint32_t kShiftF10 = 0x5D00;
 constexpr std::uint32_t kConsumed = 0xFFFF;
 
-std::string Complemented(const ReminderSettings& settings) {
-  std::string bytes(reinterpret_cast<const char*>(&settings), sizeof settings);
-  for (char& byte : bytes) byte = static_cast<char>(~byte);
-  return bytes;
-}
-
 ReminderSettings Protected() {
   ReminderSettings settings{};
   SetField(settings.text, "Backup!");
@@ -41,7 +35,7 @@ TEST_F(HotkeyStory, WithoutSettingsShiftF10OpensTheConfigurationAtOnceAndSavesIt
   frontEnd.dialogActions.push_back([&](void*, std::int32_t number, void* buffer) {
     EXPECT_EQ(number, 2);
     auto* settings = static_cast<ReminderSettings*>(buffer);
-    EXPECT_EQ(Complemented(*settings), Complemented(ReminderSettings{})) << "no file reads as all zeros";
+    EXPECT_EQ(SettingsFileBytes(*settings), SettingsFileBytes(ReminderSettings{})) << "no file reads as all zeros";
     EXPECT_EQ(Press(kShiftF10), kShiftF10) << "inside the plug-in's dialog the key goes back to the host";
     SetField(settings->text, "Przerwa");
     SetField(settings->schedules[0].startDate, "20261201");
@@ -56,7 +50,7 @@ TEST_F(HotkeyStory, WithoutSettingsShiftF10OpensTheConfigurationAtOnceAndSavesIt
 
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{2})) << "no password dialog, no nested configuration";
   EXPECT_TRUE(frontEnd.messages.empty());
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(edited));
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(edited));
   EXPECT_EQ(host->stateFlags, 0);
 }
 
@@ -73,7 +67,7 @@ TEST_F(HotkeyStory, RightPasswordOpensTheConfigurationOverTheStoredRecord) {
   frontEnd.dialogActions.push_back([](void*, std::int32_t number, void* buffer) {
     EXPECT_EQ(number, 2);
     auto* settings = static_cast<ReminderSettings*>(buffer);
-    EXPECT_EQ(Complemented(*settings), Complemented(Protected()));
+    EXPECT_EQ(SettingsFileBytes(*settings), SettingsFileBytes(Protected()));
     settings->enabled = 1;
     return 1;
   });
@@ -84,7 +78,7 @@ TEST_F(HotkeyStory, RightPasswordOpensTheConfigurationOverTheStoredRecord) {
   EXPECT_TRUE(frontEnd.messages.empty());
   ReminderSettings expected = Protected();
   expected.enabled = 1;
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(expected));
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(expected));
 }
 
 TEST_F(HotkeyStory, WrongPasswordSaysSoAndKeepsTheConfigurationClosed) {
@@ -102,7 +96,7 @@ TEST_F(HotkeyStory, WrongPasswordSaysSoAndKeepsTheConfigurationClosed) {
   EXPECT_EQ(frontEnd.messages[0].title, talvenor::text::kNoticeTitle.data());
   EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kWrongPassword.data());
   EXPECT_EQ(frontEnd.messages[0].style, 1);
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), Complemented(Protected())) << "written back as it was";
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(Protected())) << "written back as it was";
   EXPECT_EQ(CallTexts("HostFileOpen").back().rfind("HostFileOpen(\"infprz.dat\", \"wb\"", 0), 0u);
   EXPECT_EQ(host->stateFlags, 0);
 }

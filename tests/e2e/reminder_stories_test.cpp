@@ -116,9 +116,7 @@ TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitches
   // The file as the plug-in wrote it: the same record, switched off.
   ReminderSettings expected = DueEveryMinute();
   expected.enabled = 0;
-  std::string expectedBytes(reinterpret_cast<const char*>(&expected), sizeof expected);
-  for (char& byte : expectedBytes) byte = static_cast<char>(~byte);
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), expectedBytes);
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(expected));
 
   // Off stays off.
   PressAMinuteLater();

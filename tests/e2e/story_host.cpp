@@ -39,19 +39,10 @@ std::vector<std::string> Story::CallTexts(const std::string& service) const {
   return texts;
 }
 
-void WriteSettingsFile(const talvenor::ReminderSettings& settings) {
-  std::string bytes(reinterpret_cast<const char*>(&settings), sizeof settings);
-  for (char& byte : bytes) byte = static_cast<char>(~byte);
-  WriteFileBytes(kSettingsFile, bytes);
-}
-
 std::optional<talvenor::ReminderSettings> ReadSettingsFile() {
-  std::string bytes = ReadFileBytes(kSettingsFile);
-  if (bytes.size() != sizeof(talvenor::ReminderSettings)) return std::nullopt;
-  for (char& byte : bytes) byte = static_cast<char>(~byte);
-  talvenor::ReminderSettings settings;
-  std::memcpy(&settings, bytes.data(), sizeof settings);
-  return settings;
+  const std::string bytes = ReadFileBytes(kSettingsFile);
+  if (bytes.size() != talvenor::kSettingsFileSize) return std::nullopt;
+  return testing_support::SettingsFromFileBytes(bytes);
 }
 
 }  // namespace e2e

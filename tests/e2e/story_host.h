@@ -13,10 +13,11 @@
 #include "reminder/reminder_settings.h"
 #include "support/file_bytes.h"
 #include "support/real_plugin_host.h"
+#include "support/settings_file_bytes.h"
 
 namespace e2e {
 
-inline constexpr char kSettingsFile[] = "infprz.dat";
+using testing_support::kSettingsFile;
 inline constexpr char kMarkerFile[] = "talvenor.xxx";
 
 class Story : public ::testing::Test, public testing_support::RealPluginHost {
@@ -29,8 +30,8 @@ class Story : public ::testing::Test, public testing_support::RealPluginHost {
   std::vector<std::string> CallTexts(const std::string& service) const;
 };
 
-// infprz.dat as the plug-in stores it: every byte complemented.
-void WriteSettingsFile(const talvenor::ReminderSettings& settings);
+using testing_support::SettingsFileBytes;
+using testing_support::WriteSettingsFile;
 // The record in infprz.dat, if the file holds exactly 591 bytes.
 std::optional<talvenor::ReminderSettings> ReadSettingsFile();
 

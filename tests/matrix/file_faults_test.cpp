@@ -55,7 +55,7 @@ TEST_F(FileFaultChild, NothingCanBeWritten) {
   EXPECT_EQ(FileExists(kMarkerFile), markerCanBeMade);
   EXPECT_EQ(process.Messages(), std::vector<std::string>{"notice"}) << "the notice at this start";
   const std::string stored = ReadFileBytes(kSettingsFile);
-  ASSERT_EQ(stored, StoredBytes(DueEveryMinute()));
+  ASSERT_EQ(stored, SettingsFileBytes(DueEveryMinute()));
 
   process.PressUntilDue();
   EXPECT_EQ(process.frontEnd.dialogsRun, Dialogs{kReminder});
@@ -112,7 +112,7 @@ TEST_F(FileFaultChild, EverythingWorksAgain) {
   EXPECT_EQ(process.Messages(), std::vector<std::string>{"switched-off"});
   talvenor::ReminderSettings off = DueEveryMinute();
   off.enabled = 0;
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), StoredBytes(Configured(off)));
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(Configured(off)));
 }
 
 // --- The parents: each fault made, one start or more under it ------------
@@ -144,7 +144,7 @@ bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
 
 TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
   const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
-  const std::string stored = StoredBytes(DueEveryMinute());
+  const std::string stored = SettingsFileBytes(DueEveryMinute());
   WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
   if (!WhileReadOnly(directory, [&] {
         StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});
@@ -176,7 +176,7 @@ TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
 
 TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
   const std::filesystem::path directory = NewScratchDirectory("locked");
-  const std::string stored = StoredBytes(DueEveryMinute());
+  const std::string stored = SettingsFileBytes(DueEveryMinute());
   WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
   WriteFileBytes((directory / kMarkerFile).string().c_str(), "");
   {
@@ -191,7 +191,7 @@ TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
 
 TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
   const std::filesystem::path directory = NewScratchDirectory("held");
-  const std::string stored = StoredBytes(DueEveryMinute());
+  const std::string stored = SettingsFileBytes(DueEveryMinute());
   WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
   {
     FileHolder holder(directory, {kSettingsFile}, Sharing::ReadOnly);

@@ -144,7 +144,7 @@ void RunTheDay(PluginProcess& process, const Ordinals& missing) {
   EXPECT_EQ(process.Messages(), messages) << "first start";
 
   const talvenor::ReminderSettings settings = DueEveryMinute();
-  WriteFileBytes(kSettingsFile, StoredBytes(settings));
+  WriteFileBytes(kSettingsFile, SettingsFileBytes(settings));
   process.PressUntilDue();
   // Without today's date no row governs, unless no day count is asked
   // either (the stub's 0 makes every row start today); without the time of
@@ -163,14 +163,14 @@ void RunTheDay(PluginProcess& process, const Ordinals& missing) {
   }
   EXPECT_EQ(process.frontEnd.dialogsRun, dialogs) << "the reminder check";
   EXPECT_EQ(process.Messages(), messages) << "the reminder check";
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), StoredBytes(before)) << "after the reminder check";
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(before)) << "after the reminder check";
 
   EXPECT_EQ(process.Press(kShiftF10), kConsumed);
   dialogs.push_back(talvenor::kPasswordDialog);
   dialogs.push_back(talvenor::kConfigurationDialog);
   EXPECT_EQ(process.frontEnd.dialogsRun, dialogs) << "Shift-F10";
   EXPECT_EQ(process.Messages(), messages) << "Shift-F10";
-  EXPECT_EQ(ReadFileBytes(kSettingsFile), StoredBytes(Configured(before))) << "after Shift-F10";
+  EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(Configured(before))) << "after Shift-F10";
   EXPECT_EQ(process.host->stateFlags, kHostFlags) << "the host's flags as they were";
 }
 

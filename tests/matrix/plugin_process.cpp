@@ -93,12 +93,6 @@ talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings) {
   return settings;
 }
 
-std::string StoredBytes(const talvenor::ReminderSettings& settings) {
-  std::string bytes(reinterpret_cast<const char*>(&settings), sizeof settings);
-  for (char& byte : bytes) byte = static_cast<char>(~byte);
-  return bytes;
-}
-
 bool IsDirectory(const char* name) {
   const DWORD attributes = GetFileAttributesA(name);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

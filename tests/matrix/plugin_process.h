@@ -12,10 +12,11 @@
 #include "support/file_bytes.h"
 #include "support/program_directory.h"
 #include "support/real_plugin_host.h"
+#include "support/settings_file_bytes.h"
 
 namespace matrix {
 
-inline constexpr char kSettingsFile[] = "infprz.dat";
+using testing_support::kSettingsFile;
 inline constexpr char kMarkerFile[] = "talvenor.xxx";
 inline constexpr std::uint32_t kKey = 0x1E61;  // 'a'
 inline constexpr std::uint32_t kShiftF10 = 0x5D00;
@@ -57,8 +58,7 @@ class PluginProcess : public testing_support::RealPluginHost {
 talvenor::ReminderSettings DueEveryMinute();
 // What the user's configuration dialog makes of `settings`.
 talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings);
-// infprz.dat holding `settings`: every byte complemented.
-std::string StoredBytes(const talvenor::ReminderSettings& settings);
+using testing_support::SettingsFileBytes;
 
 using testing_support::FileExists;
 using testing_support::ReadFileBytes;
