@@ -26,9 +26,9 @@ bool installed = false;
 
 // The plug-in's own work inside a key press: keys that arrive meanwhile
 // (from its own dialogs) pass straight through, and the host's state flag
-// is held while it runs.
-template <typename Work>
-void RunAsPluginWork(Work work) {
+// is held while it runs. Out of line, so that KeyHook's common path keeps
+// its small frame.
+[[gnu::noinline]] void RunAsPluginWork(void (*work)()) {
   busy = true;
   const std::int32_t savedBit = HoldHostStateFlag();
   work();
