@@ -18,7 +18,7 @@
 namespace e2e {
 
 using testing_support::kSettingsFile;
-inline constexpr char kMarkerFile[] = "talvenor.xxx";
+inline constexpr const auto& kMarkerFile = talvenor::kMarkerFileName;
 
 class Story : public ::testing::Test, public testing_support::RealPluginHost {
  protected:

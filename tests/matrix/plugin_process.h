@@ -17,7 +17,7 @@
 namespace matrix {
 
 using testing_support::kSettingsFile;
-inline constexpr char kMarkerFile[] = "talvenor.xxx";
+inline constexpr const auto& kMarkerFile = talvenor::kMarkerFileName;
 inline constexpr std::uint32_t kKey = 0x1E61;  // 'a'
 inline constexpr std::uint32_t kShiftF10 = 0x5D00;
 inline constexpr std::uint32_t kConsumed = 0xFFFF;

@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <string>
 
+#include "contract/host_constants.h"
 #include "contract/settings_record.h"
 #include "support/file_bytes.h"
 
 namespace testing_support {
 
-inline constexpr char kSettingsFile[] = "infprz.dat";
+inline constexpr const auto& kSettingsFile = talvenor::kSettingsFileName;
 
 // The file's encoding applied to any bytes, of any length (short, long or
 // damaged files too); its own inverse.
