@@ -1,7 +1,7 @@
 # Fails when an object needs code run before DllMain: a static initialiser
 # (_GLOBAL__sub_I_*, .ctors/.init_array/.CRT$X* content), a destructor
 # table, or thread-local data (.tls, or the __emutls_ variables GCC makes
-# for thread_local). The lean DLL has no start-up to run or set them up.
+# for thread_local). talvenor.dll has no start-up to run or set them up.
 # cmake -DNM=nm -DOBJDUMP=objdump -DOBJECTS="a.obj;b.obj" -P no_static_init.cmake
 set(found "")
 foreach(object IN LISTS OBJECTS)
@@ -25,6 +25,6 @@ foreach(object IN LISTS OBJECTS)
   endforeach()
 endforeach()
 if(found)
-  message(FATAL_ERROR "the lean talvenor.dll runs no start-up code, but these objects need it "
+  message(FATAL_ERROR "talvenor.dll runs no start-up code, but these objects need it "
                       "(a global with a constructor or destructor, or thread-local data):\n${found}")
 endif()

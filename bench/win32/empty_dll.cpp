@@ -1,5 +1,5 @@
 // A DLL that does nothing at load: the yardstick for talvenor.dll's load.
-// Built like the plug-in (same runtime start-up, same size options), so the
+// Built like the plug-in (no runtime start-up, same size options), so the
 // difference is the plug-in's own work: its image, imports and 17 probes.
 #include <windows.h>
 

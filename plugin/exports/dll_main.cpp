@@ -1,9 +1,8 @@
-// The DLL's entry point. In the shipped talvenor.dll mingw's DLL start-up
-// calls it once the runtime is initialised; the lean build (bin/lean) has
-// no start-up and the loader calls it directly, which is why it must stay
-// stdcall with these three arguments (the loader pops 12 bytes). Either
-// way nothing runs before it: the plug-in has no static initialisers, and
-// the lean build refuses any.
+// The DLL's entry point. talvenor.dll has no runtime start-up: the loader
+// calls DllMain directly, which is why it must stay stdcall with these
+// three arguments (the loader pops 12 bytes). What runs before it is only
+// the loader's own work: the plug-in has no static initialisers or
+// thread-local data, and its build refuses any.
 //
 // Why the binding may run here, under the loader lock: at process attach
 // it calls only GetModuleHandleA and GetProcAddress, which look at modules

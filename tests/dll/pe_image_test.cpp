@@ -1,7 +1,11 @@
 // The shipped talvenor.dll, read from disk as the Windows loader and
-// Explorer read it. On Windows the DLL beside this program; natively the
+// Explorer read it. It has no runtime start-up: the loader calls DllMain
+// directly, so nothing but the plug-in's own code runs in the host. On Windows the DLL beside this program; natively the
 // one the win32 build made, so the image is checked even where no 32-bit
 // program can run.
+#include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
 #include <string>
 
@@ -40,30 +44,69 @@ TEST_F(ShippedDll, ImportsOnlyFromSystemDlls) {
 }
 
 // Every function the DLL imports, pinned: a new import is a decision, not
-// an accident. All of them exist on Windows XP, the oldest Windows the
-// plug-in is meant to load on. The critical sections, TLS, VirtualQuery/
-// VirtualProtect, _initterm, _lock/_unlock, calloc/free/realloc and the
-// fwrite/vfprintf/_iob/abort of the error path belong to the runtime's
-// DLL start-up; the rest are the plug-in's own.
-TEST_F(ShippedDll, ImportsExactlyThePinnedFunctions) {
+// an accident. These are the plug-in's own calls and nothing of a runtime's
+// start-up (critical sections, TLS, VirtualProtect, _initterm, calloc/free,
+// an error path's fwrite/abort). Each exists in the system DLLs of Windows
+// XP, the oldest Windows the host runs on: kernel32's and user32's since
+// the first Win32 releases, msvcrt's _time64 since the msvcrt.dll XP ships,
+// the rest since the first msvcrt.dll.
+TEST_F(ShippedDll, ImportsExactlyThePluginsOwnCalls) {
   const std::set<std::string> pinned = {
-      "kernel32.dll!DeleteCriticalSection", "kernel32.dll!EnterCriticalSection", "kernel32.dll!FreeLibrary",
-      "kernel32.dll!GetLastError",          "kernel32.dll!GetModuleFileNameA",   "kernel32.dll!GetModuleHandleA",
-      "kernel32.dll!GetProcAddress",        "kernel32.dll!GetTickCount",         "kernel32.dll!InitializeCriticalSection",
-      "kernel32.dll!LeaveCriticalSection",  "kernel32.dll!LoadLibraryA",         "kernel32.dll!Sleep",
-      "kernel32.dll!TlsGetValue",           "kernel32.dll!VirtualProtect",       "kernel32.dll!VirtualQuery",
-      "kernel32.dll!lstrcpyA",              "msvcrt.dll!_access",                "msvcrt.dll!_amsg_exit",
-      "msvcrt.dll!_initterm",               "msvcrt.dll!_iob",                   "msvcrt.dll!_itoa",
-      "msvcrt.dll!_lock",                   "msvcrt.dll!_time64",                "msvcrt.dll!_unlock",
-      "msvcrt.dll!abort",                   "msvcrt.dll!atoi",                   "msvcrt.dll!calloc",
-      "msvcrt.dll!free",                    "msvcrt.dll!fwrite",                 "msvcrt.dll!realloc",
-      "msvcrt.dll!strlen",                  "msvcrt.dll!strncmp",                "msvcrt.dll!strncpy",
-      "msvcrt.dll!strrchr",                 "msvcrt.dll!strtol",                 "msvcrt.dll!vfprintf",
-      "user32.dll!MessageBoxA",             "user32.dll!wsprintfA",
+      "kernel32.dll!GetModuleFileNameA", "kernel32.dll!GetModuleHandleA", "kernel32.dll!GetProcAddress",
+      "kernel32.dll!GetTickCount",       "kernel32.dll!lstrcpyA",         "msvcrt.dll!_access",
+      "msvcrt.dll!_itoa",                "msvcrt.dll!_time64",            "msvcrt.dll!atoi",
+      "msvcrt.dll!strncpy",              "msvcrt.dll!strrchr",            "msvcrt.dll!strtol",
+      "user32.dll!MessageBoxA",          "user32.dll!wsprintfA",
   };
   const std::set<std::string> imported = dll_test::ImportNames(image);
   for (const auto& name : imported) EXPECT_TRUE(pinned.count(name)) << "new import: " << name;
   for (const auto& name : pinned) EXPECT_TRUE(imported.count(name)) << "no longer imported (unpin it): " << name;
+  EXPECT_EQ(image.imports.size(), imported.size()) << "a function imported twice";
+}
+
+// No TLS directory: the loader would run its callbacks before DllMain, and
+// nothing here sets thread-local data up. No .CRT or .tls either.
+TEST_F(ShippedDll, HasNoStartUpBeforeDllMain) {
+  EXPECT_EQ(image.tlsDirectory, 0u);
+  for (const auto& section : image.sections) {
+    EXPECT_NE(section, ".tls") << "thread-local data";
+    EXPECT_NE(section, ".CRT") << "initialiser tables";
+  }
+}
+
+TEST_F(ShippedDll, FitsInTwelveKilobytes) {
+  EXPECT_LE(std::filesystem::file_size(ShippedDllPath()), 12288u);
+}
+
+TEST_F(ShippedDll, EntryPointLiesInExecutableCode) {
+  ASSERT_NE(image.entryPoint, 0u) << "a DLL without an entry point would never bind its services";
+  const pe::SectionHeader* home = nullptr;
+  for (const auto& section : image.sectionHeaders)
+    if (image.entryPoint >= section.virtualAddress && image.entryPoint < section.virtualAddress + section.virtualSize)
+      home = &section;
+  ASSERT_NE(home, nullptr) << "entry point 0x" << std::hex << image.entryPoint << " lies in no section";
+  EXPECT_NE(home->characteristics & 0x20, 0u) << home->name << " holds no code";
+  EXPECT_NE(home->characteristics & 0x20000000u, 0u) << home->name << " is not executable";
+}
+
+// The linker only warns when the entry symbol is misspelt and then starts
+// the DLL somewhere else; the map says where DllMain@12 (stdcall, three
+// arguments, the loader's shape) really is.
+TEST_F(ShippedDll, EntryPointIsDllMain) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "the linker map is read natively only";
+#else
+  std::ifstream map(TALVENOR_WIN32_MAP);
+  if (!map) GTEST_SKIP() << "no linker map: " << TALVENOR_WIN32_MAP;
+  const std::regex symbol(R"(^\s+0x([0-9a-fA-F]+)\s+DllMain@12\s*$)");
+  std::string line;
+  std::smatch match;
+  std::uint32_t dllMain = 0;
+  while (std::getline(map, line))
+    if (std::regex_match(line, match, symbol)) dllMain = static_cast<std::uint32_t>(std::stoul(match[1], nullptr, 16));
+  ASSERT_NE(dllMain, 0u) << "DllMain@12 not in the map";
+  EXPECT_EQ(image.imageBase + image.entryPoint, dllMain);
+#endif
 }
 
 TEST_F(ShippedDll, VersionResourceSaysWhatItIs) {
