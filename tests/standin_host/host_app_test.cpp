@@ -347,7 +347,7 @@ TEST_F(HostAppTest, TheStatusLineTellsWhatLimitsTheWindow) {
     return key;
   };
   wineApp.Redraw();
-  EXPECT_NE(terminal.StatusLine().find("Pod Wine okno zostaje 80×25 do ponownego uruchomienia"), std::string::npos)
+  EXPECT_NE(terminal.StatusLine().find("Pod Wine okno ma stały rozmiar 80×25"), std::string::npos)
       << terminal.StatusLine();
   unsigned char settings[591] = {};
   terminal.Pause();

@@ -85,7 +85,7 @@ void HostApp::Render() {
   }
   std::string fixedSize;
   if (options_.fixedSize && clock_.PluginTicks() - startTicks_ < static_cast<std::uint32_t>(kFixedSizeNoticeMilliseconds))
-    fixedSize = "Pod Wine okno zostaje " + SizeText(screen.Width(), screen.Height()) + " do ponownego uruchomienia";
+    fixedSize = "Pod Wine okno ma stały rozmiar " + SizeText(screen.Width(), screen.Height());
   HostStatus status = Status();
   status.notice = !hint_.empty() ? hint_ : !tooSmall.empty() ? tooSmall : fixedSize;
   MainScreen::DrawStatusLine(screen, status);
