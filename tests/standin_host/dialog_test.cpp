@@ -302,15 +302,30 @@ TEST(DialogEngine, ANumberStaysInSightAndItsRefusalSaysWhatWasTyped) {
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -0);
 }
 
-TEST(DialogEngine, APasswordFieldTakesItsWholeCapacityInSight) {
-  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
-  run.Press("Alt-H");
-  run.Type(std::string(20, 'q'));
-  EXPECT_NE(run.ScreenText().find("przypomnienie: " + std::string(20, '*')), std::string::npos);
-  run.Press("q");
-  EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
-  EXPECT_EQ(std::string(run.As<ReminderSettings>().password), std::string(20, 'q'));
+TEST(DialogEngine, APasswordFieldIsDrawnAsWideAsItsCapacity) {
+  // The templates give the three password fields 25, 20 and 21 cells for
+  // their 20 characters; each is drawn in exactly 20.
+  struct Row {
+    int dialog;
+    std::size_t bound, passwordAt;
+    const char* reach;  // the key that brings the focus there, if it does not start there
+  };
+  for (const Row& row : {Row{talvenor::kPasswordDialog, 21, 0, nullptr},
+                         Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H"},
+                         Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr}}) {
+    SCOPED_TRACE("dialog " + std::to_string(row.dialog));
+    DialogRun run(row.dialog, row.bound);
+    if (row.reach != nullptr) run.Press(row.reach);
+    run.Type(std::string(20, 'q'));
+    const std::string screen = run.ScreenText();
+    EXPECT_NE(screen.find(std::string(20, '*')), std::string::npos) << screen;
+    EXPECT_EQ(screen.find(std::string(20, '*') + "·"), std::string::npos) << "an empty cell behind a full field\n" << screen;
+    run.Press("q");
+    EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
+    EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt)), std::string(20, 'q'));
+    EXPECT_TRUE(run.GuardIntact(row.bound));
+  }
 }
 
 TEST(DialogEngine, OnANarrowScreenTheDialogSlidesToTheFocusedField) {

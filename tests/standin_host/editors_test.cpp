@@ -141,7 +141,8 @@ TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
     EXPECT_EQ(line.HandleKey(Key(clear)), kEdited);
     EXPECT_EQ(line.Text(), "") << clear;
   }
-  const std::pair<const char*, std::size_t> moves[] = {{"Home", 0}, {"End", 3}, {"Left", 2}, {"Right", 3}};
+  const std::pair<const char*, std::size_t> moves[] = {{"Home", 0},      {"End", 3},      {"Left", 2},
+                                                       {"Right", 3},     {"Ctrl-Home", 0}, {"Ctrl-End", 3}};
   for (const auto& [move, cursor] : moves) {
     line.SetText("abc");
     line.Mark();
@@ -216,6 +217,10 @@ TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
   date.HandleKey(Key("Home"));
   TypeInto(date, "1");
   EXPECT_EQ(date.Shown(), "19.12.2026") << "Home drops the mark: the digit goes over the first slot";
+  date.HandleKey(Key("Ctrl-End"));
+  EXPECT_EQ(date.CursorCell(), 10) << "Ctrl-End as End";
+  date.HandleKey(Key("Ctrl-Home"));
+  EXPECT_EQ(date.CursorCell(), 0) << "Ctrl-Home as Home";
   date.HandleKey(Key("End"));
   EXPECT_EQ(date.CursorCell(), 10);
   EXPECT_EQ(date.HandleKey(Key("5")), kFull);

@@ -98,6 +98,16 @@ int DrawMarkedText(Screen& screen, int column, int row, std::string_view text, s
   return end;
 }
 
+// The cells a field is drawn in. A one-line text or number field is no
+// wider than the characters it takes: the template may give it more room
+// (the password prompts' fields are 25 and 21 cells for 20 characters), and
+// empty cells beyond the capacity would promise room the field does not have.
+int FieldCells(const DialogItemView& item, FieldKind kind) {
+  const int width = std::max<int>(item.width, 1);
+  if (kind != FieldKind::Text && kind != FieldKind::Number) return width;
+  return std::min(width, std::max<int>(item.capacity, 1));
+}
+
 }  // namespace
 
 struct Dialog::Field {
@@ -109,6 +119,7 @@ struct Dialog::Field {
   std::optional<LineEditor> line;
   std::optional<MaskedEditor> mask;
   std::optional<FlowTextEditor> flow;
+  int drawnWidth = 1;                // cells on the screen (FieldCells)
   std::string loadedShown;           // the mask as first shown
   std::uint16_t loadedValue = 0;     // check box
   bool checked = false;
@@ -139,7 +150,8 @@ Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)),
     field->enterConfirms = (item.flags & kFlagEnterConfirms) != 0;
     const unsigned char* bound = buffer_ + item.boundOffset;
     field->saved.assign(bound, bound + item.boundSize);
-    const int width = std::max<int>(item.width, 1);
+    field->drawnWidth = FieldCells(item, field->kind);
+    const int width = field->drawnWidth;
     switch (field->kind) {
       case FieldKind::Text:
         field->loadedText = ReadText(bound, item.capacity);
@@ -203,8 +215,9 @@ Rect Dialog::Box(int screenWidth, int screenHeight) const {
 Rect Dialog::Placed(int screenWidth, int screenHeight) const {
   Rect box = Box(screenWidth, screenHeight);
   if (focus_ < 0) return box;
-  const DialogItemView& item = fields_[static_cast<std::size_t>(focus_)]->item;
-  const int right = item.column + std::max<int>(item.width, 1) + 1;
+  const Field& field = *fields_[static_cast<std::size_t>(focus_)];
+  const DialogItemView& item = field.item;
+  const int right = item.column + field.drawnWidth + 1;
   const int bottom = item.row + std::max<int>(item.height, 1) + 1;
   const int rows = screenHeight - 1;  // the status line stays in sight
   if (box.column + box.width > screenWidth) box.column = std::min(box.column, std::max(0, screenWidth - box.width));
@@ -389,7 +402,7 @@ void Dialog::Draw(Screen& screen) const {
 
 void Dialog::DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const {
   const DialogItemView& item = field.item;
-  const int width = std::max<int>(item.width, 1);
+  const int width = field.drawnWidth;
   const std::uint8_t attr = focused && field.Marked() ? colour::kFieldMarked : focused ? colour::kFieldFocused : colour::kField;
   const std::uint8_t emptyAttr = focused ? colour::kFieldEmptyFocused : colour::kFieldEmpty;
   auto cells = [&](int r, std::string_view text, int count, bool dots) {

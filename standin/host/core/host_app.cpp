@@ -51,7 +51,7 @@ constexpr char kHelpText[] =
 }  // namespace
 
 HostApp::HostApp(Terminal& terminal, HostState& state, HostClock& clock, HostOptions options)
-    : terminal_(terminal), state_(state), clock_(clock), options_(options) {}
+    : terminal_(terminal), state_(state), clock_(clock), options_(options), startTicks_(clock.PluginTicks()) {}
 
 HostStatus HostApp::Status() const {
   HostStatus status;
@@ -83,8 +83,11 @@ void HostApp::Render() {
       tooSmall = "Za małe okno: potrzeba " + SizeText(layer.needs.width, layer.needs.height) + ", jest " +
                  SizeText(screen.Width(), screen.Height());
   }
+  std::string fixedSize;
+  if (options_.fixedSize && clock_.PluginTicks() - startTicks_ < static_cast<std::uint32_t>(kFixedSizeNoticeMilliseconds))
+    fixedSize = "Pod Wine okno ma stały rozmiar " + SizeText(screen.Width(), screen.Height());
   HostStatus status = Status();
-  status.notice = hint_.empty() ? tooSmall : hint_;
+  status.notice = !hint_.empty() ? hint_ : !tooSmall.empty() ? tooSmall : fixedSize;
   MainScreen::DrawStatusLine(screen, status);
   if (shown_ && *shown_ == screen) return;  // the terminal shows it already
   terminal_.Present(screen);
@@ -114,8 +117,12 @@ std::optional<std::uint16_t> HostApp::NextKey() {
     std::uint16_t code = BiosKeyCode(event.key);
     if (code == 0) {
       // Shift alone and the like make no key; a character the code page
-      // lacks is refused where the user sees it.
+      // lacks is refused where the user sees it, and so is a key press
+      // that comes with neither a key nor a character (Wine's console
+      // gives that for an escape sequence it does not know, such as the
+      // Home and End of tmux).
       if (event.key.ch >= 0x20 && MazoviaByte(event.key.ch) == 0) Refuse(MissingCharacterHint(event.key.ch));
+      if (event.key.vk == 0 && event.key.ch == 0 && event.key.raw == 0) Refuse("Konsola nie rozpoznała tego klawisza");
       continue;
     }
     hint_.clear();

@@ -10,8 +10,9 @@
 // layer, after a resize; the status line's clock once a second when
 // nothing happens (no key goes to the plug-in then). A box or dialog drops
 // the keys typed ahead of it as it opens. A key that cannot go anywhere (a
-// character the code page lacks, one a field refuses) gives a short beep
-// and a word on the status line, and changes nothing else.
+// character the code page lacks, one a field refuses, a key press the
+// console could not name) gives a short beep and a word on the status
+// line, and changes nothing else.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -32,9 +33,15 @@ inline constexpr int kIdleTickMilliseconds = 1000;
 inline constexpr int kToneShownAfterMilliseconds = 1500;  // a tone stays on the status line that much longer
 inline constexpr int kRefusalBeepHz = 1000, kRefusalBeepMilliseconds = 40;
 
+inline constexpr int kFixedSizeNoticeMilliseconds = 10000;
+
 struct HostOptions {
   bool mute = false;                        // no Beep, the tones only on the status line
   std::uint16_t shiftF10Alias = key::kF9;   // a second key that gives Shift-F10 (0x5D00)
+  // The terminal cannot tell the host a new size (Wine's console keeps
+  // the one it started with): the status line says so for the first
+  // kFixedSizeNoticeMilliseconds.
+  bool fixedSize = false;
 };
 
 class HostApp : public FrontEnd {
@@ -93,6 +100,7 @@ class HostApp : public FrontEnd {
   int toneCount_ = 0;
   std::uint32_t toneShownUntil_ = 0;  // host clock ticks
   std::string hint_;                  // why the last key was refused
+  std::uint32_t startTicks_ = 0;      // host clock ticks when it started
   std::optional<Screen> shown_;       // what the terminal shows now
 };
 

@@ -70,8 +70,10 @@ EditResult LineEditor::HandleKey(std::uint16_t code) {
   switch (code) {
     case key::kLeft: if (cursor_ > 0) --cursor_; break;
     case key::kRight: if (cursor_ < text_.size()) ++cursor_; break;
-    case key::kHome: cursor_ = 0; break;
-    case key::kEnd: cursor_ = text_.size(); break;
+    // Ctrl-Home and Ctrl-End as well: terminals that send Home and End in a
+    // form Wine's console does not know (tmux, screen) still send those.
+    case key::kHome: case key::kCtrlHome: cursor_ = 0; break;
+    case key::kEnd: case key::kCtrlEnd: cursor_ = text_.size(); break;
     case key::kIns:
       overwrite_ = !overwrite_;
       marked_ = marked;

@@ -5,7 +5,8 @@
 //
 // As in text-mode forms, entering a field marks its whole content (Mark):
 // the first character typed then replaces it, Backspace or Del clears it,
-// and the arrows, Home and End drop the mark and move in the text.
+// and the arrows, Home and End (or Ctrl-Home and Ctrl-End) drop the mark
+// and move in the text.
 #include <cstdint>
 #include <functional>
 #include <string>

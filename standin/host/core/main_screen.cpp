@@ -156,8 +156,8 @@ MainAction MainScreen::HandleKey(std::uint16_t code) {
   switch (code) {
     case key::kUp: selected_ = std::max(0, selected_ - 1); break;
     case key::kDown: selected_ = std::min(kInvoiceCount - 1, selected_ + 1); break;
-    case key::kHome: case key::kPgUp: selected_ = 0; break;
-    case key::kEnd: case key::kPgDn: selected_ = kInvoiceCount - 1; break;
+    case key::kHome: case key::kCtrlHome: case key::kPgUp: selected_ = 0; break;
+    case key::kEnd: case key::kCtrlEnd: case key::kPgDn: selected_ = kInvoiceCount - 1; break;
     case key::kEnter: return MainAction::ShowDocument;
     case key::kF1: return MainAction::Help;
     case 0x3D00: return MainAction::Calls;  // F3

@@ -58,8 +58,10 @@ EditResult MaskedEditor::HandleKey(std::uint16_t code) {
   switch (code) {
     case key::kLeft: cursor_ = PreviousSlot(cursor_).value_or(cursor_); return kEdited;
     case key::kRight: cursor_ = NextSlot(cursor_ + 1).value_or(end); return kEdited;
-    case key::kHome: cursor_ = NextSlot(0).value_or(end); return kEdited;
-    case key::kEnd: cursor_ = end; return kEdited;
+    // Ctrl-Home and Ctrl-End as well: terminals that send Home and End in a
+    // form Wine's console does not know (tmux, screen) still send those.
+    case key::kHome: case key::kCtrlHome: cursor_ = NextSlot(0).value_or(end); return kEdited;
+    case key::kEnd: case key::kCtrlEnd: cursor_ = end; return kEdited;
     case key::kBackspace:
       if (marked) {
         Clear();

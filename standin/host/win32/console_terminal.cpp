@@ -66,6 +66,20 @@ ScreenSize ConsoleTerminal::Size() {
   return {std::max(width, 1), std::max(height, 1)};  // never larger than the window: it would wrap
 }
 
+bool ConsoleTerminal::SetSize(ScreenSize size) {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!GetConsoleScreenBufferInfo(output_, &info)) return false;
+  const SHORT width = static_cast<SHORT>(size.width), height = static_cast<SHORT>(size.height);
+  const SMALL_RECT window{0, 0, static_cast<SHORT>(width - 1), static_cast<SHORT>(height - 1)};
+  // The window never exceeds the buffer: shrink it before the buffer,
+  // grow it after.
+  const SMALL_RECT smaller{0, 0, static_cast<SHORT>(std::min<int>(width, info.srWindow.Right - info.srWindow.Left + 1) - 1),
+                           static_cast<SHORT>(std::min<int>(height, info.srWindow.Bottom - info.srWindow.Top + 1) - 1)};
+  SetConsoleWindowInfo(output_, TRUE, &smaller);
+  if (!SetConsoleScreenBufferSize(output_, COORD{width, height})) return false;
+  return SetConsoleWindowInfo(output_, TRUE, &window) != 0;
+}
+
 void ConsoleTerminal::Present(const Screen& screen) {
   CONSOLE_SCREEN_BUFFER_INFO info{};
   GetConsoleScreenBufferInfo(output_, &info);

@@ -19,6 +19,10 @@ class ConsoleTerminal : public Terminal {
   ConsoleTerminal& operator=(const ConsoleTerminal&) = delete;
 
   bool Ready() const { return ready_; }
+  // Makes the console's buffer and window exactly this size (a console
+  // under Wine starts at its terminal's size and cannot follow it later).
+  // False when the console refuses the size.
+  bool SetSize(ScreenSize size);
   ScreenSize Size() override;
   void Present(const Screen& screen) override;
   TerminalEvent NextEvent(int idleMilliseconds) override;

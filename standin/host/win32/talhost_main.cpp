@@ -10,6 +10,7 @@
 #include <chrono>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -59,7 +60,7 @@ std::string FileName(const std::string& path) {
 struct Options {
   std::string plugin;
   std::string script;
-  std::string size = "100x30";
+  std::string size;  // WIDTHxHEIGHT; a script's default is 100x30, a console's its own size
   std::string today, time, directory;
   int interfaceVersion = talvenor::kHostInterfaceVersion;
   bool mute = false, everyScreen = false, realClock = false;
@@ -70,6 +71,12 @@ int Fail(const std::string& message) {
   return 2;
 }
 
+// Wine's console keeps the size it started with, whatever its terminal does.
+bool UnderWine() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,7 +85,8 @@ int main(int argc, char** argv) {
   cli.add_option("--plugin", o.plugin, "the plug-in to load (default: talvenor.dll beside talhost.exe)");
   cli.add_option("--script", o.script, "play this script instead of reading the keyboard; print the screens and calls");
   cli.add_flag("--every-screen", o.everyScreen, "scripted: print the screen before every key");
-  cli.add_option("--size", o.size, "scripted: screen size WIDTHxHEIGHT, 40x15 to 300x200 (default 100x30)");
+  cli.add_option("--size", o.size,
+                 "screen size WIDTHxHEIGHT, 40x15 to 300x200: a script's (default 100x30), or the console's at start");
   cli.add_flag("--real-clock", o.realClock, "scripted: waits take real time and the plug-in reads the real clock");
   cli.add_option("--today", o.today, "the host's date: DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
   cli.add_option("--time", o.time, "the host's time of day: HH:MM or HH:MM:SS");
@@ -92,6 +100,15 @@ int main(int argc, char** argv) {
   }
 
   const bool scripted = !o.script.empty();
+  std::optional<ScreenSize> size;
+  if (!o.size.empty()) {
+    int width = 0, height = 0;
+    char rest = 0;
+    if (std::sscanf(o.size.c_str(), "%dx%d%c", &width, &height, &rest) != 2 || width < 40 || height < 15 || width > 300 ||
+        height > 200)
+      return Fail("--size takes WIDTHxHEIGHT, from 40x15 to 300x200 (" + o.size + ")");
+    size = ScreenSize{width, height};
+  }
   std::vector<ScriptCommand> commands;
   ScriptOptions scriptOptions;
   if (scripted) {
@@ -103,10 +120,7 @@ int main(int argc, char** argv) {
     auto parsed = ParseScript(text.str(), &error);
     if (!parsed) return Fail(o.script + ": " + error);
     commands = std::move(*parsed);
-    int width = 0, height = 0;
-    if (std::sscanf(o.size.c_str(), "%dx%d", &width, &height) != 2 || width < 40 || height < 15 || width > 300 || height > 200)
-      return Fail("--size takes WIDTHxHEIGHT, from 40x15 to 300x200");
-    scriptOptions.size = {width, height};
+    scriptOptions.size = size.value_or(ScreenSize{100, 30});
     scriptOptions.everyScreen = o.everyScreen;
     // Screens go out as UTF-8 bytes, lines ending in \n alone.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -147,11 +161,14 @@ int main(int argc, char** argv) {
   } else {
     console = std::make_unique<ConsoleTerminal>();
     if (!console->Ready()) return Fail("standard input is not a console; run with --script FILE for a scripted run");
+    if (size && !console->SetSize(*size))
+      return Fail("the console refuses the size " + o.size + " (a Windows console window can be no larger than the screen)");
     terminal = console.get();
   }
 
   HostOptions hostOptions;
   hostOptions.mute = o.mute;
+  hostOptions.fixedSize = console && UnderWine();
   HostApp app(*terminal, state, clock, hostOptions);
   if (script) script->redraw = [&app] { app.Redraw(); };
   state.frontEnd = &app;
