@@ -81,8 +81,9 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
   const std::int64_t now = platform::WallClock();
   const std::int64_t elapsed = now - *lastReminderTime;
   // A clock set back makes it due at once; an interval of 0 or less is due
-  // at every check.
-  if (elapsed >= 0 && elapsed / 60 < schedule.intervalMinutes) return;
+  // at every check. Whole minutes: elapsed / 60 < interval is
+  // elapsed < interval * 60, and i686 has no 64-bit division to call.
+  if (elapsed >= 0 && elapsed < std::int32_t{schedule.intervalMinutes} * 60) return;
   // Due: the next one counts from here, whether or not the window lets
   // this one through.
   *lastReminderTime = now;
