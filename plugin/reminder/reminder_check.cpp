@@ -94,10 +94,14 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
     return;
   }
   settings->enabled = 0;
-  // Only say it is off when it is. After a failed save it comes again, and
-  // without a word that would look like a wrong password.
-  const bool saved = SaveReminderSettings(settings) == 0;
-  HostMessageBox(text::kNoticeTitle.data(), saved ? text::kReminderSwitchedOff.data() : text::kReminderStaysOn.data(),
+  // Only say it is off when the file read back says so. A refused open left
+  // the file as it was, still on; a write lost after the open left it
+  // emptied or cut short, its text, schedule and password gone with it.
+  const SaveResult saved = SaveReminderSettings(settings);
+  HostMessageBox(text::kNoticeTitle.data(),
+                 saved == kSaved           ? text::kReminderSwitchedOff.data()
+                 : saved == kSaveNotOpened ? text::kReminderStaysOn.data()
+                                           : text::kSettingsMayBeIncomplete.data(),
                  kNoticeBoxStyle);
 }
 
