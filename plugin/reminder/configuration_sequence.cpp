@@ -23,17 +23,17 @@ void Notice(const char* text) { HostMessageBox(text::kNoticeTitle.data(), text, 
 // user's edits; after a wrong password only when the open succeeded, for
 // that emptied the file, while a refused open left it as it was.
 void EditSettings(ReminderSettings* settings) {
-  bool asLoaded = false;
+  bool wrongPassword = false;
   if (settings->password[0] != '\0') {
     ReminderPrompt prompt;
     std::memset(&prompt, 0, sizeof prompt);
     HostRunDialog(DialogTemplateSet, kPasswordDialog, prompt.enteredPassword, 0, 0);
-    asLoaded = !FieldTextsEqual(prompt.enteredPassword, settings->password);
-    if (asLoaded) Notice(text::kWrongPassword.data());
+    wrongPassword = !FieldTextsEqual(prompt.enteredPassword, settings->password);
+    if (wrongPassword) Notice(text::kWrongPassword.data());
   }
-  if (!asLoaded) HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
+  if (!wrongPassword) HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
   const SaveResult saved = SaveReminderSettings(settings);
-  if (saved == kSaveLost || (saved == kSaveNotOpened && !asLoaded)) Notice(text::kSettingsNotSaved.data());
+  if (saved == kSaveLost || (saved == kSaveNotOpened && !wrongPassword)) Notice(text::kSettingsNotSaved.data());
 }
 
 }  // namespace
