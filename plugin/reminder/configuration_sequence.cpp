@@ -19,21 +19,21 @@ void Notice(const char* text) { HostMessageBox(text::kNoticeTitle.data(), text, 
 
 // The password dialog, then the configuration dialog over the record; the
 // record goes back to the file on every path, as loaded after a wrong
-// password. Only the save after the dialog can lose the user's edits, so
-// only its failure is told.
+// password. A save that did not land is told: after the dialog it lost the
+// user's edits; after a wrong password only when the open succeeded, for
+// that emptied the file, while a refused open left it as it was.
 void EditSettings(ReminderSettings* settings) {
+  bool wrongPassword = false;
   if (settings->password[0] != '\0') {
     ReminderPrompt prompt;
     std::memset(&prompt, 0, sizeof prompt);
     HostRunDialog(DialogTemplateSet, kPasswordDialog, prompt.enteredPassword, 0, 0);
-    if (!FieldTextsEqual(prompt.enteredPassword, settings->password)) {
-      Notice(text::kWrongPassword.data());
-      SaveReminderSettings(settings);
-      return;
-    }
+    wrongPassword = !FieldTextsEqual(prompt.enteredPassword, settings->password);
+    if (wrongPassword) Notice(text::kWrongPassword.data());
   }
-  HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
-  if (SaveReminderSettings(settings) != 0) Notice(text::kSettingsNotSaved.data());
+  if (!wrongPassword) HostRunDialog(DialogTemplateSet, kConfigurationDialog, settings, 0, 0);
+  const SaveResult saved = SaveReminderSettings(settings);
+  if (saved == kSaveLost || (saved == kSaveNotOpened && !wrongPassword)) Notice(text::kSettingsNotSaved.data());
 }
 
 }  // namespace

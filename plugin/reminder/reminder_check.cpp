@@ -81,8 +81,9 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
   const std::int64_t now = platform::WallClock();
   const std::int64_t elapsed = now - *lastReminderTime;
   // A clock set back makes it due at once; an interval of 0 or less is due
-  // at every check.
-  if (elapsed >= 0 && elapsed / 60 < schedule.intervalMinutes) return;
+  // at every check. Whole minutes: elapsed / 60 < interval is
+  // elapsed < interval * 60, and i686 has no 64-bit division to call.
+  if (elapsed >= 0 && elapsed < std::int32_t{schedule.intervalMinutes} * 60) return;
   // Due: the next one counts from here, whether or not the window lets
   // this one through.
   *lastReminderTime = now;
@@ -93,10 +94,14 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
     return;
   }
   settings->enabled = 0;
-  // Only say it is off when it is. After a failed save it comes again, and
-  // without a word that would look like a wrong password.
-  const bool saved = SaveReminderSettings(settings) == 0;
-  HostMessageBox(text::kNoticeTitle.data(), saved ? text::kReminderSwitchedOff.data() : text::kReminderStaysOn.data(),
+  // Only say it is off when the file read back says so. A refused open left
+  // the file as it was, still on; a write lost after the open left it
+  // emptied or cut short, its text, schedule and password gone with it.
+  const SaveResult saved = SaveReminderSettings(settings);
+  HostMessageBox(text::kNoticeTitle.data(),
+                 saved == kSaved           ? text::kReminderSwitchedOff.data()
+                 : saved == kSaveNotOpened ? text::kReminderStaysOn.data()
+                                           : text::kSettingsMayBeIncomplete.data(),
                  kNoticeBoxStyle);
 }
 

@@ -7,34 +7,54 @@
 
 namespace talvenor {
 
-std::int32_t LoadReminderSettings(ReminderSettings* record) {
-  HostFile file = HostFileOpen(kSettingsFileName, kReadMode, kShareDenyNone, 0, -1);
-  if (file == nullptr) {
-    std::memset(record, 0, kSettingsFileSize);
-    return -1;
+namespace {
+
+using SettingsBytes = unsigned char[kSettingsFileSize];
+
+// Moves the record's bytes to or from infprz.dat as its one item,
+// complemented on the way: opened in `mode` ("rb" or "wb"), read or
+// written, closed. `bytes` come back as they went in, except what a read
+// delivered. Returns false when the open failed: nothing was read or
+// written. What read, write and close return is not used: the host does
+// not promise it, and a buffered write that fails only fails at the close.
+bool TransferSettingsFile(const char* mode, SettingsBytes& bytes) {
+  ComplementSettingsBytes(bytes);
+  const HostFile file = HostFileOpen(kSettingsFileName, mode, kShareDenyNone, 0, -1);
+  if (file != nullptr) {
+    if (mode[0] == 'w')
+      HostFileWrite(bytes, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
+    else
+      HostFileRead(bytes, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
+    HostFileClose(file);
   }
-  // 0xFF where the read delivers nothing, so a short file's missing bytes
-  // complement to zero, as for a missing file.
-  unsigned char work[kSettingsFileSize];
-  std::memset(work, 0xFF, sizeof work);
-  HostFileRead(work, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
-  ComplementSettingsBytes(work);
-  std::memcpy(record, work, kSettingsFileSize);
-  HostFileClose(file);
-  return 0;
+  ComplementSettingsBytes(bytes);
+  return file != nullptr;
 }
 
-std::int32_t SaveReminderSettings(const ReminderSettings* record) {
-  HostFile file = HostFileOpen(kSettingsFileName, kWriteMode, kShareDenyNone, 0, -1);
-  if (file == nullptr) return -1;
-  unsigned char work[kSettingsFileSize];
-  std::memcpy(work, record, kSettingsFileSize);
+}  // namespace
+
+std::int32_t LoadReminderSettings(ReminderSettings* record) {
+  // Zero where nothing is read: all of a file that cannot be opened, and
+  // what a short one lacks.
+  SettingsBytes work;
+  std::memset(work, 0, sizeof work);
+  const bool opened = TransferSettingsFile(kReadMode, work);
+  std::memcpy(record, work, kSettingsFileSize);
+  return opened ? 0 : -1;
+}
+
+SaveResult SaveReminderSettings(const ReminderSettings* record) {
+  const auto* plain = reinterpret_cast<const unsigned char*>(record);
+  SettingsBytes work;
+  std::memcpy(work, plain, sizeof work);
+  if (!TransferSettingsFile(kWriteMode, work)) return kSaveNotOpened;
+  // Read back at once, over the record's complement: a byte the read does
+  // not deliver then never matches.
   ComplementSettingsBytes(work);
-  // Fewer than the one item is a full disk or a lost share: the file is
-  // already emptied, so the caller must hear of it.
-  const std::int32_t written = HostFileWrite(work, static_cast<std::int32_t>(kSettingsFileSize), 1, file);
-  HostFileClose(file);
-  return written == 1 ? 0 : -1;
+  TransferSettingsFile(kReadMode, work);
+  for (std::size_t i = 0; i < sizeof work; ++i)
+    if (work[i] != plain[i]) return kSaveLost;
+  return kSaved;
 }
 
 }  // namespace talvenor

@@ -12,10 +12,16 @@ namespace talvenor {
 // Returns 0 when the file could be opened for reading, -1 when not.
 std::int32_t LoadReminderSettings(ReminderSettings* record);
 
-// Stores `record` in infprz.dat, complemented. The record is only read.
-// Returns 0 when the whole record was written; -1 when the file could not
-// be opened for writing (nothing was written) or the write stored less than
-// the record (the file it opened is closed all the same).
-std::int32_t SaveReminderSettings(const ReminderSettings* record);
+// What SaveReminderSettings found when it read its file back.
+enum SaveResult : std::int32_t {
+  kSaved = 0,            // the file holds the record
+  kSaveNotOpened = -1,   // not opened for writing: the file is as it was
+  kSaveLost = -2,        // opened, so emptied, and does not hold the record
+};
+
+// Stores `record` in infprz.dat, complemented, and reads the file back: a
+// write or a close that fails (a full disk, a lost share) may report
+// success, so only the bytes on disk tell. The record is only read.
+SaveResult SaveReminderSettings(const ReminderSettings* record);
 
 }  // namespace talvenor

@@ -24,6 +24,17 @@ inline constexpr auto kWrongPassword = TALVENOR_MAZOVIA("Niepoprawne hasło");
 inline constexpr auto kSettingsNotSaved = TALVENOR_MAZOVIA("Nie zapisano ustawień przypomnienia (infprz.dat)");
 inline constexpr auto kReminderStaysOn = TALVENOR_MAZOVIA("Nie zapisano infprz.dat - przypomnienie pozostaje włączone");
 inline constexpr auto kSettingsUnreadable = TALVENOR_MAZOVIA("Nie można odczytać pliku infprz.dat");
+// A switch-off whose write was lost after the open: the file may be empty
+// or cut short, so neither "off" nor "still on" would be true. In .data on
+// Windows: the lean DLL's read-only data fills its last 512-byte block to
+// within 24 bytes, its .data has room, and nothing writes the text.
+#if defined(_WIN32)
+#define TALVENOR_TEXT_IN_DATA [[gnu::section(".data$texts")]]
+#else
+#define TALVENOR_TEXT_IN_DATA
+#endif
+TALVENOR_TEXT_IN_DATA inline constexpr auto kSettingsMayBeIncomplete =
+    TALVENOR_MAZOVIA("Błąd zapisu: infprz.dat może być niepełny, sprawdź Shift-F10");
 
 inline constexpr std::size_t kNoticeLineWidth = 60;  // characters, without the NUL
 template <std::size_t N>
@@ -35,6 +46,7 @@ constexpr bool FitsOneNoticeLine(const std::array<char, N>& text) {
 static_assert(FitsOneNoticeLine(kSettingsNotSaved));
 static_assert(FitsOneNoticeLine(kReminderStaysOn));
 static_assert(FitsOneNoticeLine(kSettingsUnreadable));
+static_assert(FitsOneNoticeLine(kSettingsMayBeIncomplete));
 
 inline constexpr auto kStopTitle = TALVENOR_MAZOVIA("STOP!!!");
 inline constexpr auto kStopFormat = TALVENOR_MAZOVIA(

@@ -1,5 +1,6 @@
 #include "host_services_impl.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -38,6 +39,20 @@ template <typename T> std::uintptr_t W(T value) {
 }
 
 std::string I(std::int32_t v) { return std::to_string(v); }
+
+// Returns the items HostFileWrite reports: what the disk took, or, when the
+// loss shows only at the close, all of them.
+std::int32_t StoreWithinRoom(const void* buffer, std::int32_t size, std::int32_t count, std::FILE* file) {
+  if (g_state.writeRoom < 0) return static_cast<std::int32_t>(std::fwrite(buffer, size, count, file));
+  const auto wanted = static_cast<std::int64_t>(size) * count;
+  const auto fits = static_cast<std::size_t>(wanted < g_state.writeRoom ? wanted : g_state.writeRoom);
+  const std::size_t stored = std::fwrite(buffer, 1, fits, file);
+  g_state.writeRoom -= static_cast<std::int64_t>(stored);
+  if (!g_state.fullAtClose) return static_cast<std::int32_t>(stored / static_cast<std::size_t>(size));
+  // Buffered: the write reports it all, the close will find the disk full.
+  if (static_cast<std::int64_t>(stored) < wanted) g_state.closesThatFail.push_back(file);
+  return count;
+}
 
 }  // namespace
 
@@ -166,6 +181,9 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostDaysBetween(const char* date1, cons
   return talvenor::DaysBetween(date1, date2);
 }
 
+// The file services are the C runtime's stdio, buffered: a write as small
+// as the settings record only fills the buffer, and a full disk or a lost
+// share shows when the close flushes it.
 talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, const char* mode, std::int32_t share,
                                                             std::int32_t reserved1, std::int32_t reserved2) {
   Record(52534, "HostFileOpen", {W(name), W(mode), W(share), W(reserved1), W(reserved2)},
@@ -181,7 +199,13 @@ talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, co
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostFileClose(talvenor::HostFile file) {
   Record(52305, "HostFileClose", {W(file)}, Ptr(file));
-  return file == nullptr ? -1 : std::fclose(static_cast<std::FILE*>(file));
+  if (file == nullptr) return -1;
+  const int closed = std::fclose(static_cast<std::FILE*>(file));
+  auto& failing = g_state.closesThatFail;
+  const auto lost = std::find(failing.begin(), failing.end(), file);
+  if (lost == failing.end()) return closed;
+  failing.erase(lost);
+  return EOF;
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostFileRead(void* buffer, std::int32_t size, std::int32_t count,
@@ -197,13 +221,8 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostFileWrite(const void* buffer, std::
   Record(52308, "HostFileWrite", {W(buffer), W(size), W(count), W(file)},
          Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
   if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
-  if (g_state.writeRoom < 0)
-    return static_cast<std::int32_t>(std::fwrite(buffer, size, count, static_cast<std::FILE*>(file)));
-  const auto wanted = static_cast<std::int64_t>(size) * count;
-  const auto fits = static_cast<std::size_t>(wanted < g_state.writeRoom ? wanted : g_state.writeRoom);
-  const std::size_t stored = std::fwrite(buffer, 1, fits, static_cast<std::FILE*>(file));
-  g_state.writeRoom -= static_cast<std::int64_t>(stored);
-  return static_cast<std::int32_t>(stored / static_cast<std::size_t>(size));
+  const std::int32_t items = StoreWithinRoom(buffer, size, count, static_cast<std::FILE*>(file));
+  return g_state.writeResult.value_or(items);
 }
 
 talvenor::KeyHookFn TALVENOR_CALLEE_POPS StandinHostSetKeyHook(talvenor::KeyHookFn hook) {

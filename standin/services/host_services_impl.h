@@ -4,6 +4,7 @@
 // its arguments. Standin<Name> implements the service <Name> of the
 // plug-in's service table with exactly its signature and convention.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,18 @@ struct HostState {
   talvenor::KeyHookFn keyHook = nullptr;  // the head of the hook chain
   std::vector<ServiceCall> calls;
   bool record = true;
-  // Bytes HostFileWrite may still store before the disk is full; it then
-  // stores what fits and counts only whole items. Negative: no limit.
+  // Bytes the disk may still take before it is full; negative: no limit.
+  // What does not fit is lost. By default HostFileWrite stores what fits
+  // and counts only whole items. With `fullAtClose` it takes everything
+  // into the file's buffer and counts every item, as a C runtime does with
+  // a small write; the loss shows when HostFileClose flushes, which then
+  // fails (EOF).
   std::int64_t writeRoom = -1;
+  bool fullAtClose = false;
+  std::vector<const void*> closesThatFail;  // files whose buffered bytes did not all fit
+  // What HostFileWrite answers instead of the items it stored: the host's
+  // contract names no result, so a host may answer anything.
+  std::optional<std::int32_t> writeResult;
 };
 
 HostState& State();

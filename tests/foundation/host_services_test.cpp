@@ -56,6 +56,21 @@ TEST_F(StandinServices, NowTextIsEightCharacters) {
   EXPECT_STREQ(now, "08:05:09");
 }
 
+// The file services are buffered like a C runtime's: a full disk shows
+// inside the write, or only when the close flushes.
+TEST_F(StandinServices, AFullDiskShowsAtTheWriteOrOnlyAtTheClose) {
+  const char bytes[591] = {};
+  for (const bool atClose : {false, true}) {
+    Host().writeRoom = 100;
+    Host().fullAtClose = atClose;
+    HostFile file = HostFileOpen("full.dat", "wb", 0x40, 0, -1);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(HostFileWrite(bytes, 591, 1, file), atClose ? 1 : 0) << "full at close: " << atClose;
+    EXPECT_EQ(HostFileClose(file), atClose ? EOF : 0) << "full at close: " << atClose;
+    EXPECT_EQ(testing_support::ReadFileBytes("full.dat").size(), 100u);
+  }
+}
+
 TEST_F(StandinServices, KeyHookChainReturnsThePreviousHead) {
   EXPECT_EQ(HostSetKeyHook(nullptr), nullptr);
   KeyHookFn first = &PassKey;

@@ -36,19 +36,24 @@ TEST_F(SettingsStore, LoadAndSavePassExactlyTheHostArguments) {
   ReminderSettings record{};
   SaveReminderSettings(&record);
   LoadReminderSettings(&record);
-  EXPECT_EQ(CallTexts(), (std::vector<std::string>{
-                             "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
-                             "HostFileWrite(ptr, 591, 1, ptr)",
-                             "HostFileClose(ptr)",
-                             "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
-                             "HostFileRead(ptr, 591, 1, ptr)",
-                             "HostFileClose(ptr)",
-                         }));
+  const std::vector<std::string> read = {
+      "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
+      "HostFileRead(ptr, 591, 1, ptr)",
+      "HostFileClose(ptr)",
+  };
+  std::vector<std::string> expected = {
+      "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
+      "HostFileWrite(ptr, 591, 1, ptr)",
+      "HostFileClose(ptr)",
+  };
+  expected.insert(expected.end(), read.begin(), read.end());  // the save's read-back
+  expected.insert(expected.end(), read.begin(), read.end());  // the load
+  EXPECT_EQ(CallTexts(), expected);
 }
 
 TEST_F(SettingsStore, EveryByteIsStoredComplemented) {
   ReminderSettings record{};
-  EXPECT_EQ(SaveReminderSettings(&record), 0);
+  EXPECT_EQ(SaveReminderSettings(&record), talvenor::kSaved);
   EXPECT_EQ(ReadFileBytes("infprz.dat"), std::string(591, '\xFF'));
 
   record.enabled = 1;
@@ -108,26 +113,38 @@ TEST_F(SettingsStore, SaveThatCannotOpenWritesNothingAndSaysSo) {
   std::filesystem::create_directory("infprz.dat");
   ReminderSettings record{};
   record.enabled = 1;
-  EXPECT_EQ(SaveReminderSettings(&record), -1);
+  EXPECT_EQ(SaveReminderSettings(&record), talvenor::kSaveNotOpened);
   EXPECT_EQ(CallTexts(), (std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)"}))
-      << "no write or close through a null file";
+      << "no write, close or read-back through a null file";
 }
 
-TEST_F(SettingsStore, AShortWriteIsAFailedSaveThatStillClosesTheFile) {
+// Judged by the bytes read back, whatever the write and the close answer
+// (a disk full at the write or only at the close; a write answering junk
+// is in the failure notices' table). The all-zero record: the bytes a
+// short file lacks must not pass for its zeros.
+TEST_F(SettingsStore, ASaveIsJudgedByReadingTheFileBack) {
   ReminderSettings record{};
-  for (const std::int64_t room : {0, 1, 590}) {
-    testing_support::Host().calls.clear();
-    testing_support::Host().writeRoom = room;
-    EXPECT_EQ(SaveReminderSettings(&record), -1) << room << " bytes of room";
-    EXPECT_EQ(CallTexts(), (std::vector<std::string>{
-                               "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
-                               "HostFileWrite(ptr, 591, 1, ptr)",
-                               "HostFileClose(ptr)",
-                           }));
-    EXPECT_EQ(ReadFileBytes("infprz.dat").size(), static_cast<std::size_t>(room)) << "what a full disk leaves";
+  for (const bool fullAtClose : {false, true}) {
+    for (const std::int64_t room : {0, 1, 590}) {
+      testing_support::ResetHost();
+      testing_support::BindAllServices();
+      testing_support::Host().fullAtClose = fullAtClose;
+      testing_support::Host().writeRoom = room;
+      EXPECT_EQ(SaveReminderSettings(&record), talvenor::kSaveLost)
+          << room << " bytes of room, full at close: " << fullAtClose;
+      EXPECT_EQ(CallTexts(), (std::vector<std::string>{
+                                 "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
+                                 "HostFileWrite(ptr, 591, 1, ptr)",
+                                 "HostFileClose(ptr)",
+                                 "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
+                                 "HostFileRead(ptr, 591, 1, ptr)",
+                                 "HostFileClose(ptr)",
+                             }));
+      EXPECT_EQ(ReadFileBytes("infprz.dat").size(), static_cast<std::size_t>(room)) << "what a full disk leaves";
+    }
   }
   testing_support::Host().writeRoom = 591;
-  EXPECT_EQ(SaveReminderSettings(&record), 0) << "room for exactly the record";
+  EXPECT_EQ(SaveReminderSettings(&record), talvenor::kSaved) << "room for exactly the record, full at close";
 }
 
 }  // namespace

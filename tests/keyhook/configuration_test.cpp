@@ -32,6 +32,9 @@ TEST_F(Configuration, WithoutASettingsFileTheDialogOpensAtOnceAndTheSaveCreatesI
                              "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
                              "HostFileWrite(ptr, 591, 1, ptr)",
                              "HostFileClose(ptr)",
+                             "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
+                             "HostFileRead(ptr, 591, 1, ptr)",
+                             "HostFileClose(ptr)",
                              "HostSetStateFlag(0x8000, 0)",
                          }));
   const ReminderSettings expected = Settings(Row(kToday, 30, "08:00:00", ""), "kawa");
@@ -75,7 +78,10 @@ TEST_F(Configuration, AWrongPasswordShowsTheNoticeAndWritesTheFileBackUnchanged)
     EXPECT_EQ(frontEnd.messages[0].title, "uwaga");
     EXPECT_EQ(frontEnd.messages[0].text, std::string(talvenor::text::kWrongPassword.data()));
     EXPECT_EQ(frontEnd.messages[0].text, "Niepoprawne has\x92o");
-    EXPECT_EQ(CallTexts("HostFileOpen").back(), "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)") << "saved";
+    EXPECT_EQ(CallTexts("HostFileOpen"), (std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)",
+                                                                    "HostFileOpen(\"infprz.dat\", \"wb\", 64, 0, -1)",
+                                                                    "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"}))
+        << "loaded, saved and read back";
     EXPECT_EQ(StoredBytes(), before) << "with the content it had";
   }
 }

@@ -166,7 +166,7 @@ TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
 }
 
 TEST_F(UnreadableSettings, AMissingFileStillOpensTheConfiguration) {
-  Refuse("rb");
+  testing_support::RefuseFileOpens("rb", 1);  // the load's; the save's read-back is served
   Press(kShiftF10);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
   EXPECT_EQ(StoredBytes(), std::string(591, '\xFF')) << "the save creates the file";

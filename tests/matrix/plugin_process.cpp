@@ -69,6 +69,8 @@ std::vector<std::string> PluginProcess::Messages() const {
       names.push_back("stays-on");
     else if (message.text == talvenor::text::kSettingsUnreadable.data())
       names.push_back("unreadable");
+    else if (message.text == talvenor::text::kSettingsMayBeIncomplete.data())
+      names.push_back("may-be-incomplete");
     else
       names.push_back(message.text);
   }

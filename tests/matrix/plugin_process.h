@@ -45,7 +45,7 @@ class PluginProcess : public testing_support::RealPluginHost {
 
   // Messages shown through the host, as names: "notice" (first run),
   // "switched-off", "wrong-password", "not-saved", "stays-on",
-  // "unreadable", or the text itself.
+  // "unreadable", "may-be-incomplete", or the text itself.
   std::vector<std::string> Messages() const;
 
   HMODULE molrav = nullptr;

@@ -4,7 +4,9 @@
 // serves every other mode. BindAllServices puts the stand-in's back.
 namespace testing_support {
 
-void RefuseFileOpens(const char* mode);
+// `times`: only that many opens are refused, the later ones served again;
+// negative: every one.
+void RefuseFileOpens(const char* mode, int times = -1);
 // Opens refused since RefuseFileOpens.
 int RefusedFileOpens();
 
