@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "infprz/messages.h"
 #include "infprz/settings_damage.h"
 #include "infprz/settings_file.h"
 #include "support/settings_file_bytes.h"
@@ -49,10 +50,19 @@ TEST(SettingsDamage, NamesEachFaultAndASoundRecordHasNone) {
   ASSERT_EQ(damage.size(), 4u);
   EXPECT_EQ(damage[0], "the file is 600 bytes, not 591: only the first 591 count");
   EXPECT_EQ(damage[1], "the text has no terminating NUL: only its first 480 bytes count");
-  EXPECT_EQ(damage[2], "row 3 to time has no terminating NUL: only its first 8 bytes count");
+  EXPECT_EQ(damage[2], "row 3: to time has no terminating NUL: only its first 8 bytes count");
   EXPECT_EQ(damage[3], "the password has 3 nonzero bytes after its end");
   EXPECT_EQ(infprz::FindDamage(10, ReminderSettings{}),
-            std::vector<std::string>{"the file is 10 bytes, not 591: the missing 581 read as zeros"});
+            std::vector<std::string>{"the file is 10 bytes, not 591: the missing 581 bytes read as zeros"});
+
+  infprz::UseLanguage(infprz::Language::kPolish);
+  const auto polish = infprz::FindDamage(600, record);
+  infprz::UseLanguage(infprz::Language::kEnglish);
+  EXPECT_EQ(polish, (std::vector<std::string>{"plik ma 600 bajtów, a nie 591: liczy się tylko pierwsze 591",
+                                              "tekst nie ma kończącego bajtu NUL: liczy się tylko pierwsze 480 bajtów",
+                                              "wiersz 3: godzina do nie ma kończącego bajtu NUL: liczy się tylko "
+                                              "pierwsze 8 bajtów",
+                                              "hasło ma za swoim końcem 3 niezerowe bajty"}));
 }
 
 TEST(SettingsDamage, RepairKeepsWhatReadersSeeAndClearsTheRest) {

@@ -23,4 +23,9 @@ std::string Quoted(std::string_view utf8) {
   return quoted;
 }
 
+std::string CommandLineWord(std::string_view name) {
+  if (name.find_first_of(" \t&;'()") == std::string_view::npos) return std::string(name);
+  return "\"" + std::string(name) + "\"";
+}
+
 }  // namespace infprz
