@@ -5,7 +5,7 @@
 # in a folder of its own with its own MOLRAV.dll and a copy of the plug-in:
 # unpacked into a real host's directory, a MOLRAV.dll at the top would
 # replace the host's own module.
-if(NOT TALVENOR_WIN32)
+if(NOT TALVENOR_WIN32 OR TALVENOR_WIN64)
   return()
 endif()
 

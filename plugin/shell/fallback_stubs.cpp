@@ -17,6 +17,18 @@ _TalvenorFallbackStub\n:
     ret $(\n * 4)
     .endr
 )");
+#elif defined(_WIN32) && defined(__x86_64__)
+// The x86-64 test build: one convention, the caller removes everything.
+asm(R"(
+    .text
+    .irp n,0,1,2,3,4,5,6,7,8,9,10,11,12,13,14
+    .globl TalvenorFallbackStub\n
+    .p2align 2
+TalvenorFallbackStub\n:
+    xorl %eax, %eax
+    ret
+    .endr
+)");
 #elif defined(__x86_64__)
 asm(R"(
     .pushsection .text
@@ -32,7 +44,7 @@ TalvenorFallbackStub\n:
     .popsection
 )");
 #else
-#error "fallback stubs are written for i686 Windows and x86_64 only"
+#error "fallback stubs are written for i686 and x86-64 only"
 #endif
 
 extern "C" {

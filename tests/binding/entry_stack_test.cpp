@@ -16,17 +16,19 @@ namespace {
 
 using namespace talvenor;
 
-const std::uint32_t kZeros[16] = {};
+const StackWord kZeros[16] = {};
 
 std::uint32_t PoppedBy(const HostServiceInfo& service) {
   return service.pops == ArgumentPopper::Callee ? service.argumentBytes : 0;
 }
 
 TEST(FallbackStubs, EachRemovesFourBytesPerArgumentAndReturnsZero) {
-  for (std::uint32_t n = 0; n < kFallbackStubCount; ++n)
-    EXPECT_EQ(MeasureArgumentPop(FallbackStub[n], kZeros, n), 4 * n) << "stub " << n;
-  EXPECT_EQ(reinterpret_cast<std::int32_t(__stdcall*)()>(FallbackStub[0])(), 0);
-  EXPECT_EQ(reinterpret_cast<std::int32_t(__stdcall*)(int, int, int)>(FallbackStub[3])(7, 8, 9), 0);
+  for (std::uint32_t n = 0; n < kFallbackStubCount; ++n) {
+    MeasuredResult measured{0xBAD, 0};
+    MeasuredCall(FallbackStub[n], kZeros, n, &measured);
+    EXPECT_EQ(measured.result, 0u) << "stub " << n;
+    EXPECT_EQ(measured.popped, ExpectedPop(4 * n)) << "stub " << n;
+  }
 }
 
 class FirstCallEntries : public testing_support::HostTest {
@@ -44,7 +46,7 @@ TEST_F(FirstCallEntries, BindingOnFirstCallRemovesWhatTheServiceRemoves) {
   for (int i = 0; i < kServiceCount; ++i) {
     const HostServiceInfo& service = kHostServices[i];
     serviceSlots[i] = kFirstCallEntries[i];
-    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), PoppedBy(service))
+    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), ExpectedPop(PoppedBy(service)))
         << service.name;
     EXPECT_EQ(serviceSlots[i], reinterpret_cast<void*>(GetProcAddress(molrav, MAKEINTRESOURCEA(service.ordinal))))
         << service.name << " is bound to the host's export";
@@ -58,7 +60,7 @@ TEST_F(FirstCallEntries, FirstCallThatFindsNothingRemovesWhatTheServiceWouldHave
   for (int i = 0; i < kServiceCount; ++i) {
     const HostServiceInfo& service = kHostServices[i];
     serviceSlots[i] = kFirstCallEntries[i];
-    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), PoppedBy(service))
+    EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4), ExpectedPop(PoppedBy(service)))
         << service.name << " (slot now " << (serviceSlots[i] == nullptr ? "null" : "a fallback") << ")";
   }
   EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);

@@ -10,7 +10,7 @@
 
 namespace {
 
-#if defined(__i386__)
+#if TALVENOR_STACK_CONTRACT
 
 // What each export must remove, typed out independently of the table.
 struct Contract {
@@ -29,7 +29,7 @@ class StackContract : public testing_support::HostTest {};
 TEST_F(StackContract, EveryMolravExportRemovesWhatTheHostContractSays) {
   HMODULE molrav = GetModuleHandleA("MOLRAV");
   ASSERT_NE(molrav, nullptr);
-  const std::uint32_t zeros[8] = {};
+  const StackWord zeros[8] = {};
   for (const auto& contract : kContracts) {
     const void* entry = reinterpret_cast<const void*>(GetProcAddress(molrav, MAKEINTRESOURCEA(contract.ordinal)));
     ASSERT_NE(entry, nullptr) << "GetProcAddress by ordinal " << contract.ordinal << " returned null";

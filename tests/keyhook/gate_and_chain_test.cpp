@@ -157,9 +157,9 @@ TEST_F(Chaining, OnlyTheLow16BitsAreTheKey) {
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
 }
 
-#if defined(__i386__)
+#if TALVENOR_STACK_CONTRACT
 TEST_F(Chaining, TheHookRemovesItsOwnArgument) {
-  const std::uint32_t argument[] = {kPlainKey};
+  const StackWord argument[] = {kPlainKey};
   EXPECT_EQ(MeasureArgumentPop(reinterpret_cast<const void*>(&KeyHook), argument, 1), 4u)
       << "the host pushes one word and expects the hook to pop it";
 }

@@ -120,11 +120,11 @@ void CheckStubs(PluginProcess& process, const Ordinals& missing) {
         slots[i] == reinterpret_cast<std::uintptr_t>(GetProcAddress(process.molrav, MAKEINTRESOURCEA(service.ordinal)));
     EXPECT_EQ(fromHost, !Has(missing, service.ordinal)) << service.name;
     if (fromHost) continue;
-    const std::vector<std::uint32_t> arguments(service.argumentBytes / 4, 0x5A5A5A5Au);
+    const std::vector<StackWord> arguments(service.argumentBytes / 4, 0x5A5A5A5Au);
     MeasuredResult measured{};
     MeasuredCall(reinterpret_cast<const void*>(slots[i]), arguments.data(),
                  static_cast<std::uint32_t>(arguments.size()), &measured);
-    EXPECT_EQ(measured.popped, service.pops == talvenor::ArgumentPopper::Callee ? service.argumentBytes : 0u)
+    EXPECT_EQ(measured.popped, ExpectedPop(service.pops == talvenor::ArgumentPopper::Callee ? service.argumentBytes : 0u))
         << service.name << "'s fallback must remove what its callers pass";
     EXPECT_EQ(measured.result, 0u) << service.name << "'s fallback";
   }

@@ -50,16 +50,16 @@ bool RealPluginHost::RedirectClock() {
          PatchImport(plugin, "msvcrt.dll", "_time64", reinterpret_cast<const void*>(&ScriptedTime64));
 }
 
-std::uint32_t RealPluginHost::Call(const void* function, const std::uint32_t* words, std::uint32_t count,
-                                   std::uint32_t poppedBytes, const char* what) {
+std::uintptr_t RealPluginHost::Call(const void* function, const StackWord* words, std::uint32_t count,
+                                    std::uint32_t poppedBytes, const char* what) {
   MeasuredResult measured{};
   MeasuredCall(function, words, count, &measured);
-  EXPECT_EQ(measured.popped, poppedBytes) << what << " must remove " << poppedBytes << " bytes of the caller's "
-                                          << 4 * count << ", no more, no less";
+  EXPECT_EQ(measured.popped, ExpectedPop(poppedBytes))
+      << what << " must remove " << poppedBytes << " bytes of the caller's " << 4 * count << ", no more, no less";
   return measured.result;
 }
 
-std::int32_t RealPluginHost::CallExport(unsigned ordinal, const char* name, const std::uint32_t* words,
+std::int32_t RealPluginHost::CallExport(unsigned ordinal, const char* name, const StackWord* words,
                                         std::uint32_t count, std::uint32_t poppedBytes, std::int32_t whenMissing) {
   const void* function = reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(ordinal)));
   if (function == nullptr) {
@@ -70,18 +70,17 @@ std::int32_t RealPluginHost::CallExport(unsigned ordinal, const char* name, cons
 }
 
 std::int32_t RealPluginHost::Attach(const void* hostContext, char* descriptionBuffer) {
-  const std::uint32_t words[] = {reinterpret_cast<std::uint32_t>(hostContext),
-                                 reinterpret_cast<std::uint32_t>(descriptionBuffer)};
+  const StackWord words[] = {reinterpret_cast<StackWord>(hostContext), reinterpret_cast<StackWord>(descriptionBuffer)};
   return CallExport(30001, "PluginAttach", words, 2, 8, 0);
 }
 
 std::int32_t RealPluginHost::Start(std::int32_t versionMismatch) {
-  const std::uint32_t words[] = {static_cast<std::uint32_t>(versionMismatch)};
+  const StackWord words[] = {static_cast<std::uint32_t>(versionMismatch)};
   return CallExport(30008, "PluginStart", words, 1, 4, -1);
 }
 
 std::int32_t RealPluginHost::Optional(std::uint32_t extraWords) {
-  const std::vector<std::uint32_t> words(extraWords, 0xA5A5A5A5u);
+  const std::vector<StackWord> words(extraWords, 0xA5A5A5A5u);
   return CallExport(30009, "PluginOptional", words.data(), extraWords, 0, -1);
 }
 
@@ -90,10 +89,10 @@ std::uint32_t RealPluginHost::Press(std::uint32_t key) {
     ADD_FAILURE() << "no key hook installed";
     return key;
   }
-  const std::uint32_t words[] = {key};
+  const StackWord words[] = {key};
   char what[40];
   std::snprintf(what, sizeof what, "the key hook (key 0x%X)", static_cast<unsigned>(key));
-  return Call(reinterpret_cast<const void*>(host->keyHook), words, 1, 4, what);
+  return static_cast<std::uint32_t>(Call(reinterpret_cast<const void*>(host->keyHook), words, 1, 4, what));
 }
 
 void RealPluginHost::SetTicks(std::uint32_t milliseconds) { g_ticks = milliseconds; }

@@ -13,6 +13,7 @@
 
 #include "services/host_services_impl.h"
 #include "support/scripted_front_end.h"
+#include "support/stack_measure.h"
 
 namespace testing_support {
 
@@ -52,10 +53,10 @@ class RealPluginHost {
 
  private:
   // `words` on the stack; the callee must remove `poppedBytes` of them.
-  std::uint32_t Call(const void* function, const std::uint32_t* words, std::uint32_t count,
-                     std::uint32_t poppedBytes, const char* what);
+  std::uintptr_t Call(const void* function, const StackWord* words, std::uint32_t count, std::uint32_t poppedBytes,
+                      const char* what);
   // The export of `ordinal` called so; `whenMissing` (with a failure) if none.
-  std::int32_t CallExport(unsigned ordinal, const char* name, const std::uint32_t* words, std::uint32_t count,
+  std::int32_t CallExport(unsigned ordinal, const char* name, const StackWord* words, std::uint32_t count,
                           std::uint32_t poppedBytes, std::int32_t whenMissing);
 };
 

@@ -35,4 +35,17 @@ _MeasuredCall:
     popl %ebp
     ret
 )");
+#else
+extern "C" void MeasuredCall(const void* function, const StackWord* a, std::uint32_t count, MeasuredResult* report) {
+  // One convention: the caller removes every argument, so a callee that
+  // takes fewer than eight integer arguments is not hurt by the rest (none
+  // of the plug-in's or the host's functions takes more).
+  using W = StackWord;
+  using Fn = W (*)(W, W, W, W, W, W, W, W);
+  W words[8] = {};
+  for (std::uint32_t i = 0; i < count && i < 8; ++i) words[i] = a[i];
+  report->result = reinterpret_cast<Fn>(const_cast<void*>(function))(words[0], words[1], words[2], words[3], words[4],
+                                                                    words[5], words[6], words[7]);
+  report->popped = 0;
+}
 #endif
