@@ -212,15 +212,17 @@ TEST_F(InfprzCommands, HelpAsOnWindowsToo) {
 }
 
 TEST_F(InfprzCommands, AFileThatStartsWithASlashIsAPath) {
-  // Rooted but without a drive on Windows, an absolute Linux path under Wine.
-  const std::string rooted = "/" + (scratch / "infprz.dat").relative_path().generic_string();
-  const auto shown = Infprz({"show", rooted});
+  const std::string missing = ": no such file (the plug-in reads that as the empty configuration: reminder off, no password)\n";
+  EXPECT_EQ(Infprz({"show", "/nowhere/infprz.dat"}).err, "infprz: /nowhere/infprz.dat" + missing);
+  EXPECT_EQ(Infprz({"show", "--", "-odd.dat"}).err, "infprz: -odd.dat" + missing);
+#if !defined(_WIN32)  // Wine reads a rooted name as a Linux path, so the program's test runs this one there
+  const std::string absolute = (scratch / "infprz.dat").string();
+  const auto shown = Infprz({"show", absolute});
   EXPECT_EQ(shown.status, 0) << shown.err;
   EXPECT_EQ(shown.out, Infprz({"show"}).out);
-  EXPECT_EQ(Infprz({"set", "--off", rooted}).status, 0);
+  EXPECT_EQ(Infprz({"set", "--off", absolute}).status, 0);
   EXPECT_NE(Infprz({"show"}).out.find("Reminder:  off\n"), std::string::npos);
-  EXPECT_EQ(Infprz({"show", "--", "-odd.dat"}).err, "infprz: -odd.dat: no such file (the plug-in reads that as the "
-                                                     "empty configuration: reminder off, no password)\n");
+#endif
 }
 
 }  // namespace

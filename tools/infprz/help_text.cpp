@@ -34,15 +34,25 @@ std::string ToolHelp() {
 std::string CommandHelp(Command command) {
   const std::string name(CommandName(command));
   const std::string file = Say(Msg::kValueFile);
-  std::string usage = name + " " + Say(Msg::kHelpCommandOptions);
-  if (command == Command::kImport) usage += " " + Say(Msg::kValueJson);
-  usage += " [" + file + "]";
+  std::string usage = name;  // appended piecewise: GCC 12 warns falsely on a + chain here
+  usage += ' ';
+  usage += Say(Msg::kHelpCommandOptions);
+  if (command == Command::kImport) {
+    usage += ' ';
+    usage += Say(Msg::kValueJson);
+  }
+  usage += " [";
+  usage += file;
+  usage += ']';
 
   Rows rows;
   for (const OptionInfo& option : kOptions) {
     if ((option.commands & Bit(command)) == 0) continue;
     std::string left(option.name);
-    if (option.value) left += " " + Say(*option.value);
+    if (option.value) {
+      left += ' ';
+      left += Say(*option.value);
+    }
     rows.emplace_back(left, Say(option.help));
   }
   rows.emplace_back(kHelpOptions, Say(Msg::kHelpHelp));

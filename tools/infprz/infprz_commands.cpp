@@ -88,7 +88,7 @@ std::vector<std::string> ControlByteNotes(const ReminderSettings& record, bool j
   std::vector<std::string> notes;
   if (count == 0) return notes;
   if (!json)
-    notes.push_back(Say(Msg::kControlBytesShown, {Count(Msg::kControlBytes, count)}));
+    notes.push_back(Say(Msg::kControlBytesShown, {Count(Msg::kCountControlBytes, count)}));
   else if (lineFeed != std::string_view::npos)
     notes.push_back(Say(Msg::kLineFeedInJson, {std::to_string(lineFeed + 1)}));
   return notes;

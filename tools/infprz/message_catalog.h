@@ -3,8 +3,9 @@
 // include guard on purpose.
 //
 // {1} to {9} stand for the values the caller gives, in any order the
-// language needs. A counted message holds its forms separated by '|':
-// English one|other, Polish one|few (2-4, 22-24, ...)|many; {1} is the count.
+// language needs. A counted message (kCount...) holds its forms separated
+// by '|': English one|other, Polish one|few (2-4, 22-24, ...)|many; {1} is
+// the count.
 // The tool prints no other text, so every line has both languages.
 
 // --- the command line -----------------------------------------------------
@@ -221,7 +222,7 @@ INFPRZ_MESSAGE(kRepaired, "repaired {1}: {2}", "naprawiono {1}: {2}")
 INFPRZ_MESSAGE(kControlBytesShown,
   "the text holds {1}, shown as '?' ('show --json' writes them as \\u escapes)",
   "tekst zawiera {1}, pokazane jako '?' ('show --json' zapisuje je jako \\u)")
-INFPRZ_MESSAGE(kControlBytes,
+INFPRZ_MESSAGE(kCountControlBytes,
   "{1} control byte|{1} control bytes",
   "{1} bajt sterujący|{1} bajty sterujące|{1} bajtów sterujących")
 INFPRZ_MESSAGE(kLineFeedInJson,
@@ -257,7 +258,7 @@ INFPRZ_MESSAGE(kFileTooLong,
 INFPRZ_MESSAGE(kFileTooShort,
   "the file is {1}, not 591: the missing {2} read as zeros",
   "plik ma {1}, a nie 591: brakujące {2} czyta się jako zera")
-INFPRZ_MESSAGE(kBytes,
+INFPRZ_MESSAGE(kCountBytes,
   "{1} byte|{1} bytes",
   "{1} bajt|{1} bajty|{1} bajtów")
 INFPRZ_MESSAGE(kNoTerminatingNul,
@@ -266,7 +267,7 @@ INFPRZ_MESSAGE(kNoTerminatingNul,
 INFPRZ_MESSAGE(kBytesAfterEnd,
   "{1} has {2} after its end",
   "{1} ma za swoim końcem {2}")
-INFPRZ_MESSAGE(kNonzeroBytes,
+INFPRZ_MESSAGE(kCountNonzeroBytes,
   "{1} nonzero byte|{1} nonzero bytes",
   "{1} niezerowy bajt|{1} niezerowe bajty|{1} niezerowych bajtów")
 
@@ -297,7 +298,7 @@ INFPRZ_MESSAGE(kTextTooLong,
 INFPRZ_MESSAGE(kPasswordTooLong,
   "the password is {1}: at most 20 fit",
   "hasło ma {1}: mieści się najwyżej 20")
-INFPRZ_MESSAGE(kCharacters,
+INFPRZ_MESSAGE(kCountCharacters,
   "{1} character|{1} characters",
   "{1} znak|{1} znaki|{1} znaków")
 INFPRZ_MESSAGE(kNoSuchRow,

@@ -27,7 +27,8 @@ void UseLanguage(Language language);
 // `message` in the current language, {1}, {2}, ... replaced by `values`.
 std::string Say(Msg message, std::initializer_list<std::string_view> values = {});
 
-// A counted message ("3 bytes", "3 bajty") in the form its count takes.
+// A counted message (kCount...: "3 bytes", "3 bajty") in the form its
+// count takes.
 std::string Count(Msg message, std::uintmax_t count);
 
 struct CatalogEntry {

@@ -23,9 +23,16 @@ std::string Quoted(std::string_view utf8) {
   return quoted;
 }
 
+std::string InQuotes(std::string_view text) {
+  std::string quoted = "\"";  // appended piecewise: GCC 12 warns falsely on a + chain here
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 std::string CommandLineWord(std::string_view name) {
   if (name.find_first_of(" \t&;'()") == std::string_view::npos) return std::string(name);
-  return "\"" + std::string(name) + "\"";
+  return InQuotes(name);
 }
 
 }  // namespace infprz

@@ -30,7 +30,7 @@ std::string ToMazovia(const std::string& what, std::string_view utf8) {
     const char32_t cp = talvenor::text::DecodeUtf8(utf8.data(), utf8.size(), i);
     if (cp == talvenor::text::kBadUtf8) throw InvalidInput(Say(Msg::kNotUtf8, {what, std::to_string(start + 1)}));
     if (talvenor::text::MazoviaByte(cp) < 0)
-      throw InvalidInput(Say(Msg::kNotInCodePage, {what, "\"" + std::string(utf8.substr(start, i - start)) + "\"", Hex(cp)}));
+      throw InvalidInput(Say(Msg::kNotInCodePage, {what, InQuotes(utf8.substr(start, i - start)), Hex(cp)}));
   }
   throw std::logic_error("Utf8ToMazovia refused a text whose every character it has");
 }
@@ -101,7 +101,7 @@ void SetPassword(ReminderSettings& record, std::string_view utf8, ControlBytes c
   const std::string mazovia = ToMazovia(Say(Msg::kFieldPassword), utf8);
   if (control == ControlBytes::kRefuse) RefuseControlBytes(Say(Msg::kFieldPassword), mazovia);
   if (mazovia.size() >= sizeof record.password)
-    throw InvalidInput(Say(Msg::kPasswordTooLong, {Count(Msg::kCharacters, mazovia.size())}));
+    throw InvalidInput(Say(Msg::kPasswordTooLong, {Count(Msg::kCountCharacters, mazovia.size())}));
   StoreText(record.password, sizeof record.password, mazovia);
 }
 

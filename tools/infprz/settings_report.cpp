@@ -28,13 +28,13 @@ std::string Printable(std::string text) {
 std::string DateColumn(const ReminderSchedule& row) {
   const std::string stored(StoredText(row.startDate, sizeof row.startDate));
   if (const auto date = talvenor::ParseHostDate(stored.c_str())) return talvenor::DisplayDate(*date);
-  return Say(Msg::kNotADate, {"\"" + Printable(talvenor::text::MazoviaToUtf8(stored)) + "\""});
+  return Say(Msg::kNotADate, {InQuotes(Printable(talvenor::text::MazoviaToUtf8(stored)))});
 }
 
 std::string TimeColumn(const char* field, std::size_t width) {
   const std::string time = Printable(ReadableText(field, width));
   if (time.empty()) return "-";
-  return IsTimeOfDay(time) ? time : Say(Msg::kNotATime, {"\"" + time + "\""});
+  return IsTimeOfDay(time) ? time : Say(Msg::kNotATime, {InQuotes(time)});
 }
 
 // The schedule's columns: as wide as their heading and two spaces, and at
