@@ -47,7 +47,7 @@ INFPRZ_MESSAGE(kRowNotANumber,
   "--row przyjmuje numer wiersza od 1 do 3")
 INFPRZ_MESSAGE(kUnexpectedArgument,
   "unexpected {1} (one settings file per command; a value with spaces goes in quotes)",
-  "nieoczekiwane {1} (jeden plik ustawień na polecenie; wartość ze spacjami ujmij w cudzysłów)")
+  "nieoczekiwany argument {1} (jeden plik ustawień na polecenie; wartość ze spacjami ujmij w cudzysłów)")
 INFPRZ_MESSAGE(kImportNeedsJson,
   "import needs the JSON file to read (- reads standard input)",
   "import wymaga pliku JSON do odczytania (- czyta standardowe wejście)")
@@ -348,7 +348,7 @@ INFPRZ_MESSAGE(kJsonEndsEarly,
   "kończy się za wcześnie (brak } albo \"?)")
 INFPRZ_MESSAGE(kJsonUnexpected,
   "{1} was not expected here",
-  "nieoczekiwane tu {1}")
+  "nieoczekiwany znak {1}")
 
 // --- text files --------------------------------------------------------------
 INFPRZ_MESSAGE(kUtf16WithoutBom,
