@@ -83,7 +83,8 @@ TEST_F(InfprzFileRules, ChangingAMissingFileNeedsCreate) {
        {std::vector<std::string>{"set", "--on", "nonexist.dat"}, {"clear-password", "nonexist.dat"}}) {
     const auto run = Infprz(args);
     EXPECT_EQ(run.status, 1) << args[0];
-    EXPECT_NE(run.err.find("nonexist.dat: no such file; nothing written ('infprz init nonexist.dat'"), std::string::npos)
+    EXPECT_NE(run.err.find("nonexist.dat: no such file; nothing written ('infprz init nonexist.dat'"),
+              std::string::npos)
         << run.err;
     EXPECT_FALSE(fs::exists("nonexist.dat"));
   }
@@ -183,9 +184,12 @@ TEST_F(InfprzFileRules, EveryWayOfNamingAFileReplacesIt) {
 #if defined(_WIN32)
 TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
   const std::vector<std::pair<unsigned long, std::string>> own = {
-      {ERROR_ACCESS_DENIED, "no permission"},       {ERROR_SHARING_VIOLATION, "it is locked: another program has it open"},
-      {ERROR_DISK_FULL, "the disk is full"},        {ERROR_PATH_NOT_FOUND, "the folder does not exist"},
-      {ERROR_WRITE_PROTECT, "the disk is read-only"}, {0x2000FFFF, "an error the system does not describe (code 536936447)"}};
+      {ERROR_ACCESS_DENIED, "no permission"},
+      {ERROR_SHARING_VIOLATION, "it is locked: another program has it open"},
+      {ERROR_DISK_FULL, "the disk is full"},
+      {ERROR_PATH_NOT_FOUND, "the folder does not exist"},
+      {ERROR_WRITE_PROTECT, "the disk is read-only"},
+      {0x2000FFFF, "an error the system does not describe (code 536936447)"}};
   for (const auto& [code, text] : own) EXPECT_EQ(infprz::WindowsErrorText(code), text) << code;
   const std::string system = infprz::WindowsErrorText(ERROR_INVALID_FUNCTION);
   EXPECT_FALSE(system.empty());
@@ -193,7 +197,8 @@ TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
 
   ASSERT_EQ(Infprz({"init"}).status, 0);
   const std::string before = ReadFileBytes("infprz.dat");
-  HANDLE held = CreateFileW(infprz::SystemPath("infprz.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held =
+      CreateFileW(infprz::SystemPath("infprz.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const auto run = Infprz({"set", "--on"});
   CloseHandle(held);

@@ -25,13 +25,16 @@ std::set<std::string> Placeholders(std::string_view text) {
   return found;
 }
 
-std::size_t Forms(std::string_view text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '|')) + 1; }
+std::size_t Forms(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '|')) + 1;
+}
 
 TEST(InfprzCatalog, EveryTextHasBothLanguagesWithTheSameValues) {
   for (const infprz::CatalogEntry& entry : infprz::Catalog()) {
     EXPECT_FALSE(entry.english.empty()) << entry.name << " has no English";
     EXPECT_FALSE(entry.polish.empty()) << entry.name << " has no Polish";
-    EXPECT_EQ(Placeholders(entry.english), Placeholders(entry.polish)) << entry.name << ": a value only one language shows";
+    EXPECT_EQ(Placeholders(entry.english), Placeholders(entry.polish))
+        << entry.name << ": a value only one language shows";
     if (!entry.name.starts_with("kCount")) continue;
     EXPECT_EQ(Forms(entry.english), 2u) << entry.name << ": English counts one|other";
     EXPECT_EQ(Forms(entry.polish), 3u) << entry.name << ": Polish counts one|few|many";
@@ -41,7 +44,7 @@ TEST(InfprzCatalog, EveryTextHasBothLanguagesWithTheSameValues) {
 
 TEST(InfprzCatalog, PolishCountsTakeTheFormTheirNumberNeeds) {
   const std::vector<std::pair<std::uintmax_t, std::string>> polish = {
-      {0, "0 bajtów"},  {1, "1 bajt"},    {2, "2 bajty"},   {4, "4 bajty"},     {5, "5 bajtów"},
+      {0, "0 bajtów"},   {1, "1 bajt"},     {2, "2 bajty"},   {4, "4 bajty"},      {5, "5 bajtów"},
       {12, "12 bajtów"}, {14, "14 bajtów"}, {22, "22 bajty"}, {112, "112 bajtów"}, {591, "591 bajtów"}};
   infprz::UseLanguage(Language::kPolish);
   for (const auto& [count, text] : polish) EXPECT_EQ(infprz::Count(infprz::Msg::kCountBytes, count), text);
@@ -102,13 +105,17 @@ TEST_F(InfprzInPolish, ShowRefusalsAndHelpSpeakPolish) {
   EXPECT_NE(shown.out.find(": obowiązuje wiersz 2\n"), std::string::npos) << shown.out;
 
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
-      {{"shwo"}, "infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password i init\n"
-                 "infprz: 'infprz --help' wypisuje polecenia i opcje\n"},
-      {{"set", "--bogus"}, "infprz: polecenie set nie zna opcji --bogus\n"
-                           "infprz: 'infprz set --help' wypisuje opcje tego polecenia\n"},
-      {{"set", "--password", "123456789012345678901"}, "infprz: hasło ma 21 znaków: mieści się najwyżej 20; nic nie zapisano\n"},
-      {{"show", "brak.dat"}, "infprz: brak.dat: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: "
-                             "przypomnienie wyłączone, bez hasła)\n"},
+      {{"shwo"},
+       "infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password i init\n"
+       "infprz: 'infprz --help' wypisuje polecenia i opcje\n"},
+      {{"set", "--bogus"},
+       "infprz: polecenie set nie zna opcji --bogus\n"
+       "infprz: 'infprz set --help' wypisuje opcje tego polecenia\n"},
+      {{"set", "--password", "123456789012345678901"},
+       "infprz: hasło ma 21 znaków: mieści się najwyżej 20; nic nie zapisano\n"},
+      {{"show", "brak.dat"},
+       "infprz: brak.dat: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: "
+       "przypomnienie wyłączone, bez hasła)\n"},
   };
   for (const auto& [args, err] : refused) EXPECT_EQ(Infprz(args, "", Language::kPolish).err, err);
   EXPECT_NE(Infprz({"set", "/?"}, "", Language::kPolish).out.find("  --text TEKST            tekst przypomnienia;"),

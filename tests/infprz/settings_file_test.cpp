@@ -26,7 +26,8 @@ TEST(SettingsFileCodec, StoresEveryByteComplementedAndReadsItBack) {
   EXPECT_EQ(file.substr(589, 2), "\xFE\xFF") << "enabled = 1";
   EXPECT_EQ(file.substr(490, 2), std::string(2, '\0')) << "row 1 interval -1";
 
-  for (std::size_t i = 0; i < sizeof record; ++i) reinterpret_cast<unsigned char*>(&record)[i] = static_cast<unsigned char>(i * 7);
+  for (std::size_t i = 0; i < sizeof record; ++i)
+    reinterpret_cast<unsigned char*>(&record)[i] = static_cast<unsigned char>(i * 7);
   EXPECT_EQ(Bytes(DecodeSettingsFile(EncodeSettingsFile(record))), Bytes(record));
 }
 
@@ -43,9 +44,9 @@ TEST(SettingsDamage, NamesEachFaultAndASoundRecordHasNone) {
   std::strcpy(record.password, "abc");
   EXPECT_TRUE(infprz::FindDamage(591, record).empty());
 
-  std::memset(record.text, 'A', sizeof record.text);                  // no NUL at all
-  std::memcpy(record.password, "abc\0old", 7);                         // remnant of an older password
-  std::memcpy(record.schedules[2].toTime, "12:00:00\x01", 9);         // no NUL
+  std::memset(record.text, 'A', sizeof record.text);           // no NUL at all
+  std::memcpy(record.password, "abc\0old", 7);                 // remnant of an older password
+  std::memcpy(record.schedules[2].toTime, "12:00:00\x01", 9);  // no NUL
   const auto damage = infprz::FindDamage(600, record);
   ASSERT_EQ(damage.size(), 4u);
   EXPECT_EQ(damage[0], "the file is 600 bytes, not 591: only the first 591 count");

@@ -27,7 +27,8 @@ std::optional<Command> FindCommand(std::string_view name) {
 
 bool IsRowNumber(std::string_view text) {
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
-  return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return !text.empty() && text.size() <= 9 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // What the options of `set` cannot mean together.
@@ -35,7 +36,8 @@ std::optional<std::string> SetRefusal(const CommandLine& line) {
   if (line.Has("--on") && line.Has("--off")) return Say(Msg::kOptionsExclude, {"--on", "--off"});
   if (line.Has("--text") && line.Has("--text-file")) return Say(Msg::kOptionsExclude, {"--text", "--text-file"});
   constexpr std::string_view kRowFields[] = {"--start-date", "--interval", "--from", "--to"};
-  const bool anyRowField = std::any_of(std::begin(kRowFields), std::end(kRowFields), [&](auto f) { return line.Has(f); });
+  const bool anyRowField =
+      std::any_of(std::begin(kRowFields), std::end(kRowFields), [&](auto f) { return line.Has(f); });
   if (!line.Has("--row")) {
     for (std::string_view field : kRowFields)
       if (line.Has(field)) return Say(Msg::kNeedsRow, {field});

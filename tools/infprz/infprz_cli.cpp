@@ -46,18 +46,12 @@ void Run(const CommandLine& line, std::istream& in, std::ostream& out, std::ostr
   const std::string file = operands.size() > fileAt ? operands[fileAt] : talvenor::kSettingsFileName;
   const fs::path path = PathFromUtf8(file);
   switch (line.command) {
-    case Command::kShow:
-      return ShowSettings(path, {line.Has("--json"), line.Has("--show-password")}, out, err);
-    case Command::kImport:
-      return ImportSettings(operands[0], path, in, err);
-    case Command::kSet:
-      return SetSettings(path, SetRequestOf(line), in, err);
-    case Command::kClearPassword:
-      return ClearPassword(path, line.Has("--create"), err);
-    case Command::kInit:
-      return InitSettings(path, line.Has("--force"));
-    case Command::kNone:
-      return;
+    case Command::kShow: return ShowSettings(path, {line.Has("--json"), line.Has("--show-password")}, out, err);
+    case Command::kImport: return ImportSettings(operands[0], path, in, err);
+    case Command::kSet: return SetSettings(path, SetRequestOf(line), in, err);
+    case Command::kClearPassword: return ClearPassword(path, line.Has("--create"), err);
+    case Command::kInit: return InitSettings(path, line.Has("--force"));
+    case Command::kNone: return;
   }
 }
 
@@ -74,8 +68,8 @@ int RunInfprz(const std::vector<std::string>& args, std::istream& in, std::ostre
     return kExitOk;
   }
   if (line.refusal) {
-    const std::string hint = line.command == Command::kNone ? Say(Msg::kSeeHelp)
-                                                            : Say(Msg::kSeeCommandHelp, {CommandName(line.command)});
+    const std::string hint =
+        line.command == Command::kNone ? Say(Msg::kSeeHelp) : Say(Msg::kSeeCommandHelp, {CommandName(line.command)});
     err << "infprz: " << *line.refusal << "\ninfprz: " << hint << "\n";
     return kExitUsage;
   }

@@ -61,7 +61,8 @@ void Warn(std::ostream& err, const std::vector<std::string>& warnings) {
 void Store(const fs::path& file, const LoadedSettings& before, ReminderSettings record, std::ostream& err) {
   RepairSettings(record);
   ReplaceWholeFile(file, EncodeSettingsFile(record));
-  for (const std::string& fault : before.damage) err << "infprz: " << Say(Msg::kRepaired, {NameOf(file), fault}) << "\n";
+  for (const std::string& fault : before.damage)
+    err << "infprz: " << Say(Msg::kRepaired, {NameOf(file), fault}) << "\n";
   Warn(err, NeverRemindWarnings(record));
 }
 
@@ -101,8 +102,7 @@ std::string SourceName(const std::string& name) { return name == "-" ? Say(Msg::
 
 void ShowSettings(const fs::path& file, const ShowRequest& request, std::ostream& out, std::ostream& err) {
   const LoadedSettings loaded = Load(file);
-  if (!loaded.exists)
-    throw FileError(Say(Msg::kShowMissingFile, {NameOf(file)}));
+  if (!loaded.exists) throw FileError(Say(Msg::kShowMissingFile, {NameOf(file)}));
   if (request.json)
     out << SettingsToJson(loaded.record, request.showPassword).dump(2) << "\n";
   else

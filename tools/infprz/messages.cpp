@@ -34,8 +34,8 @@ std::size_t FormFor(std::uintmax_t count) {
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool placeholder = text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
-                             text[i + 2] == '}';
+    const bool placeholder =
+        text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' && text[i + 2] == '}';
     const std::size_t index = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
     if (!placeholder || index >= values.size()) {
       out += text[i];

@@ -42,11 +42,10 @@ std::vector<std::string> NeverRemindWarnings(const ReminderSettings& record) {
     const auto from = talvenor::ParseTimeOfDay(Field(row.fromTime, sizeof row.fromTime));
     const auto to = talvenor::ParseTimeOfDay(Field(row.toTime, sizeof row.toTime));
     if (from && to && *from > *to)
-      warnings.push_back(Say(Msg::kWindowNeverOpens,
-                             {std::to_string(i + 1), talvenor::FormatTimeOfDay(*from), talvenor::FormatTimeOfDay(*to)}));
+      warnings.push_back(Say(Msg::kWindowNeverOpens, {std::to_string(i + 1), talvenor::FormatTimeOfDay(*from),
+                                                      talvenor::FormatTimeOfDay(*to)}));
   }
-  if (record.enabled != 0 && !anyStart)
-    warnings.push_back(Say(Msg::kOnWithoutStartDate));
+  if (record.enabled != 0 && !anyStart) warnings.push_back(Say(Msg::kOnWithoutStartDate));
   return warnings;
 }
 

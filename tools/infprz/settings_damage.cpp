@@ -12,7 +12,8 @@ std::vector<std::string> FindDamage(std::uintmax_t fileSize, const ReminderSetti
   if (fileSize > kSettingsFileSize)
     damage.push_back(Say(Msg::kFileTooLong, {Count(Msg::kCountBytes, fileSize)}));
   else if (fileSize < kSettingsFileSize)
-    damage.push_back(Say(Msg::kFileTooShort, {Count(Msg::kCountBytes, fileSize), Count(Msg::kCountBytes, kSettingsFileSize - fileSize)}));
+    damage.push_back(Say(Msg::kFileTooShort,
+                         {Count(Msg::kCountBytes, fileSize), Count(Msg::kCountBytes, kSettingsFileSize - fileSize)}));
   ReminderSettings copy = record;
   for (const TextField& field : TextFields(copy)) {
     const void* nul = std::memchr(field.bytes, '\0', field.width);
@@ -23,7 +24,8 @@ std::vector<std::string> FindDamage(std::uintmax_t fileSize, const ReminderSetti
     const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(nul) - field.bytes);
     std::size_t leftovers = 0;
     for (std::size_t i = end + 1; i < field.width; ++i) leftovers += field.bytes[i] != '\0';
-    if (leftovers != 0) damage.push_back(Say(Msg::kBytesAfterEnd, {field.name, Count(Msg::kCountNonzeroBytes, leftovers)}));
+    if (leftovers != 0)
+      damage.push_back(Say(Msg::kBytesAfterEnd, {field.name, Count(Msg::kCountNonzeroBytes, leftovers)}));
   }
   return damage;
 }

@@ -42,7 +42,8 @@ void RefuseControlBytes(const std::string& what, std::string_view mazovia, std::
   for (char c : mazovia) {
     const auto byte = static_cast<unsigned char>(c);
     if (IsControl(c) && allowed.find(c) == std::string_view::npos)
-      throw InvalidInput(Say(allowed.empty() ? Msg::kControlCharacter : Msg::kControlCharacterInText, {what, Hex(byte)}));
+      throw InvalidInput(
+          Say(allowed.empty() ? Msg::kControlCharacter : Msg::kControlCharacterInText, {what, Hex(byte)}));
   }
 }
 
@@ -57,8 +58,7 @@ void SetTime(char* field, std::size_t width, const std::string& what, std::strin
     return;
   }
   const std::optional<int> second = talvenor::ParseTimeOfDay(time);
-  if (!second)
-    throw InvalidInput(Say(Msg::kNotATimeValue, {what, Quoted(time)}));
+  if (!second) throw InvalidInput(Say(Msg::kNotATimeValue, {what, Quoted(time)}));
   StoreText(field, width, talvenor::FormatTimeOfDay(*second));
 }
 

@@ -47,7 +47,8 @@ void ReadRow(ReminderSettings& record, int row, const json& value) {
     if (!minutes.is_number_integer())
       throw InvalidInput(InRow(row, Say(Msg::kJsonNotAWholeNumber, {KeyName("intervalMinutes")})));
     // A number past the signed range would wrap when read as long long.
-    if (minutes.is_number_unsigned() && minutes.get<unsigned long long>() > static_cast<unsigned long long>(kIntervalLimit))
+    if (minutes.is_number_unsigned() &&
+        minutes.get<unsigned long long>() > static_cast<unsigned long long>(kIntervalLimit))
       throw InvalidInput(Say(Msg::kIntervalOutOfRange, {std::to_string(row), minutes.dump()}));
     SetInterval(record, row, minutes.get<long long>());
   }
