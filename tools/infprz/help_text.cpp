@@ -20,12 +20,13 @@ std::string Table(const Rows& rows) {
   return out;
 }
 
-const std::string kHelpOptions = "-h, --help, /?";
+// -? works as well; the help names the two ways a Windows or Linux user expects.
+constexpr std::string_view kHelpOptions = "-h, --help, /?";
 
 std::string ToolHelp() {
   Rows commands;
   for (const CommandInfo& info : kCommands) commands.emplace_back(info.name, Say(info.summary));
-  const Rows options = {{kHelpOptions, Say(Msg::kHelpHelp)}, {"--version", Say(Msg::kHelpVersion)}};
+  const Rows options = {{std::string(kHelpOptions), Say(Msg::kHelpHelp)}, {"--version", Say(Msg::kHelpVersion)}};
   return Say(Msg::kHelpAbout) + "\n\n" + Say(Msg::kHelpUsage, {Say(Msg::kHelpCommandLine)}) + "\n\n" +
          Say(Msg::kHelpCommands) + "\n" + Table(commands) + "\n" + Say(Msg::kHelpOptions) + "\n" + Table(options) +
          "\n" + Say(Msg::kHelpPerCommand) + "\n" + Say(Msg::kHelpFooter) + "\n";
@@ -55,7 +56,7 @@ std::string CommandHelp(Command command) {
     }
     rows.emplace_back(left, Say(option.help));
   }
-  rows.emplace_back(kHelpOptions, Say(Msg::kHelpHelp));
+  rows.emplace_back(std::string(kHelpOptions), Say(Msg::kHelpHelp));
   if (command == Command::kImport) rows.emplace_back(Say(Msg::kValueJson), Say(Msg::kHelpJsonFile));
   rows.emplace_back(file, Say(Msg::kHelpFile));
 
