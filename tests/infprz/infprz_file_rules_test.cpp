@@ -8,11 +8,15 @@
 #include <vector>
 
 #include "contract/code_page_text.h"
+#include "infprz/file_replace.h"
 #include "infprz/settings_file.h"
+#include "infprz/windows_error_text.h"
 #include "infprz_run.h"
 #include "support/test_host.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -79,7 +83,8 @@ TEST_F(InfprzFileRules, ChangingAMissingFileNeedsCreate) {
        {std::vector<std::string>{"set", "--on", "nonexist.dat"}, {"clear-password", "nonexist.dat"}}) {
     const auto run = Infprz(args);
     EXPECT_EQ(run.status, 1) << args[0];
-    EXPECT_NE(run.err.find("nonexist.dat: no such file; nothing written ('infprz init nonexist.dat'"), std::string::npos)
+    EXPECT_NE(run.err.find("nonexist.dat: no such file; nothing written ('infprz init nonexist.dat'"),
+              std::string::npos)
         << run.err;
     EXPECT_FALSE(fs::exists("nonexist.dat"));
   }
@@ -88,24 +93,50 @@ TEST_F(InfprzFileRules, ChangingAMissingFileNeedsCreate) {
   EXPECT_EQ(Infprz({"import", "-", "imported.dat"}, "{}").status, 0) << "import makes its file";
 }
 
-TEST_F(InfprzFileRules, ImportReadsJsonAsWindowsSavesIt) {
-  ASSERT_EQ(Infprz({"set", "--create", "--text", "Zażółć gęślą jaźń ░", "--password", "tajne"}).status, 0);
-  const std::string utf8 = Infprz({"show", "--json", "--show-password"}).out;
-  const std::u32string text = talvenor::text::DecodeUtf8(utf8);
+// `utf8` as Windows programs save it: UTF-8 with Notepad's mark, UTF-16
+// little- and big-endian with theirs.
+std::vector<std::string> AsWindowsSavesIt(const std::string& utf8) {
   std::string littleEndian = "\xFF\xFE", bigEndian = "\xFE\xFF";
-  for (char32_t cp : text) {
+  for (char32_t cp : talvenor::text::DecodeUtf8(utf8)) {
     littleEndian += {static_cast<char>(cp & 0xFF), static_cast<char>(cp >> 8)};
     bigEndian += {static_cast<char>(cp >> 8), static_cast<char>(cp & 0xFF)};
   }
-  for (const std::string& json : {"\xEF\xBB\xBF" + utf8, littleEndian, bigEndian}) {
+  return {utf8, "\xEF\xBB\xBF" + utf8, littleEndian, bigEndian};
+}
+
+TEST_F(InfprzFileRules, ImportAndTextFileReadTextAsWindowsSavesIt) {
+  ASSERT_EQ(Infprz({"set", "--create", "--text", "Zażółć gęślą jaźń ░\nDział kadr", "--password", "tajne"}).status, 0);
+  const std::string json = Infprz({"show", "--json", "--show-password"}).out;
+  for (const std::string& bytes : AsWindowsSavesIt(json)) {
     fs::remove("copy.dat");
-    const auto run = Infprz({"import", "-", "copy.dat"}, json);
+    const auto run = Infprz({"import", "-", "copy.dat"}, bytes);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadFileBytes("copy.dat"), ReadFileBytes("infprz.dat"));
   }
-  const auto withoutBom = Infprz({"import", "-", "copy.dat"}, littleEndian.substr(2));
-  EXPECT_EQ(withoutBom.status, 2);
-  EXPECT_NE(withoutBom.err.find("UTF-16 without a byte order mark"), std::string::npos);
+  for (const std::string& bytes : AsWindowsSavesIt("Zażółć gęślą jaźń ░\r\nDział kadr\r\n")) {
+    WriteFileBytes("text.txt", bytes);
+    ASSERT_EQ(Infprz({"clear-password", "copy.dat"}).status, 0);
+    const auto run = Infprz({"set", "--text-file", "text.txt", "--password", "tajne", "copy.dat"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFileBytes("copy.dat"), ReadFileBytes("infprz.dat"));
+  }
+
+  const std::string ansi = "Za\xBF\xF3\xB3\xE6";  // "Zażółć" as Windows-1250, Notepad's ANSI here
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {ansi, "not UTF-8 (byte 3); an ANSI file? In Notepad: Save as, Encoding UTF-8; nothing written"},
+      {AsWindowsSavesIt("{}")[2].substr(2), "looks like UTF-16 without a byte order mark; save it as UTF-8"},
+      {std::string("\xFF\xFE\x00\xD8", 4), "broken UTF-16 (a lone surrogate at byte 3)"},
+      {"\xFF\xFE{", "UTF-16 with an odd number of bytes"}};
+  for (const auto& [bytes, message] : refused) {
+    WriteFileBytes("text.txt", bytes);
+    const std::string before = ReadFileBytes("infprz.dat");
+    for (const auto& args : {std::vector<std::string>{"set", "--text-file", "text.txt"}, {"import", "text.txt"}}) {
+      const auto run = Infprz(args);
+      EXPECT_EQ(run.status, 2) << message;
+      EXPECT_NE(run.err.find("infprz: text.txt: " + message), std::string::npos) << run.err;
+      EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
+    }
+  }
 }
 
 TEST_F(InfprzFileRules, ImportSaysWhenThePasswordIsNotInTheJson) {
@@ -125,6 +156,57 @@ TEST_F(InfprzFileRules, AnOptionIsNeverTakenAsAValue) {
   EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
   EXPECT_EQ(Infprz({"set", "--password=--on"}).status, 0);
 }
+
+TEST_F(InfprzFileRules, EveryWayOfNamingAFileReplacesIt) {
+  std::vector<std::string> names = {"infprz.dat", "./infprz.dat", "sub/infprz.dat", "Dokumenty źródłowe/infprz.dat",
+                                    (scratch / "abs.dat").string()};
+#if defined(_WIN32)
+  names.insert(names.end(), {".\\infprz.dat", "sub\\infprz.dat", "Dokumenty źródłowe\\infprz.dat"});
+#endif
+  fs::create_directory("sub");
+  fs::create_directory(infprz::PathFromUtf8("Dokumenty źródłowe"));
+  for (const std::string& name : names) {
+    fs::remove(infprz::PathFromUtf8(name));
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"set", "--create", "--on", name},
+                                                 {"set", "--password", "x", name},
+                                                 {"clear-password", name},
+                                                 {"import", "-", name},
+                                                 {"init", "--force", name}}) {
+      const auto run = Infprz(args, R"({"enabled": true})");
+      EXPECT_EQ(run.status, 0) << args[0] << " " << name << ": " << run.err;
+    }
+    EXPECT_EQ(ReadFileBytes(infprz::PathFromUtf8(name)), std::string(591, '\xFF')) << name;
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(scratch))
+    EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
+}
+
+#if defined(_WIN32)
+TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
+  const std::vector<std::pair<unsigned long, std::string>> own = {
+      {ERROR_ACCESS_DENIED, "no permission"},
+      {ERROR_SHARING_VIOLATION, "it is locked: another program has it open"},
+      {ERROR_DISK_FULL, "the disk is full"},
+      {ERROR_PATH_NOT_FOUND, "the folder does not exist"},
+      {ERROR_WRITE_PROTECT, "the disk is read-only"},
+      {0x2000FFFF, "an error the system does not describe (code 536936447)"}};
+  for (const auto& [code, text] : own) EXPECT_EQ(infprz::WindowsErrorText(code), text) << code;
+  const std::string system = infprz::WindowsErrorText(ERROR_INVALID_FUNCTION);
+  EXPECT_FALSE(system.empty());
+  EXPECT_EQ(system.find("code 1"), std::string::npos) << "the system's own text: " << system;
+
+  ASSERT_EQ(Infprz({"init"}).status, 0);
+  const std::string before = ReadFileBytes("infprz.dat");
+  HANDLE held =
+      CreateFileW(infprz::SystemPath("infprz.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const auto run = Infprz({"set", "--on"});
+  CloseHandle(held);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "infprz: infprz.dat: cannot be read: it is locked: another program has it open\n");
+  EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
+}
+#endif
 
 #if !defined(_WIN32)
 // Runs `command` as user and group nobody in a child when this is root, so

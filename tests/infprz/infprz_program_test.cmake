@@ -1,12 +1,21 @@
 # Runs the infprz program as an administrator would (infprz.exe under Wine
-# in the Windows build): exit status, UTF-8 output, files left untouched.
+# in the Windows build): exit status, UTF-8 output in English and Polish,
+# files left untouched or replaced whole.
 # cmake -DINFPRZ=path -DRUNNER=wine-run-or-empty -DSCRATCH=dir -P this
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 
+# English unless LOCALE says otherwise: Wine takes the user's language from LC_ALL.
+set(LOCALE C.UTF-8)
+
+# The output goes through files, not pipes: the wineserver the first run
+# starts inherits them and stays a few seconds after each run, which a pipe
+# would make every run wait for.
 function(infprz expected_status)
-  execute_process(COMMAND ${RUNNER} ${INFPRZ} ${ARGN} WORKING_DIRECTORY ${SCRATCH}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=${LOCALE} ${RUNNER} ${INFPRZ} ${ARGN} WORKING_DIRECTORY ${SCRATCH}
+                  RESULT_VARIABLE status OUTPUT_FILE ${SCRATCH}.out ERROR_FILE ${SCRATCH}.err)
+  file(READ ${SCRATCH}.out out)
+  file(READ ${SCRATCH}.err err)
   string(REPLACE "\r\n" "\n" out "${out}")
   if(NOT status STREQUAL expected_status)
     message(FATAL_ERROR "infprz ${ARGN}: exit ${status}, expected ${expected_status}\n${out}${err}")
@@ -65,6 +74,31 @@ expect_in("${err}" "'infprz init nonexist.dat'")
 if(EXISTS ${SCRATCH}/nonexist.dat)
   message(FATAL_ERROR "clear-password made a missing file")
 endif()
+
+# Rewriting an existing file, named every way an administrator types it
+# (Wine's ReplaceFileW refuses a name without a folder or with '/').
+file(MAKE_DIRECTORY "${SCRATCH}/sub" "${SCRATCH}/Dokumenty źródłowe")
+foreach(name infprz.dat ./infprz.dat sub/infprz.dat "Dokumenty źródłowe/infprz.dat" ${SCRATCH}/infprz.dat)
+  infprz(0 set --create --on "${name}")
+  infprz(0 clear-password "${name}")
+  infprz(0 init --force "${name}")
+endforeach()
+infprz(0 show ${SCRATCH}/infprz.dat)
+expect_in("${out}" "Reminder:  off\n")
+
+infprz(0 show /?)
+expect_in("${out}" "Usage: infprz show [OPTIONS] [FILE]")
+infprz(2 shwo)
+expect_in("${err}" "unknown command \"shwo\"")
+infprz(1 init sub)
+expect_in("${err}" "sub: this is a folder")
+
+set(LOCALE pl_PL.UTF-8)
+infprz(0 show)
+expect_in("${out}" "Przypomnienie:  wyłączone\nHasło:          brak\n")
+infprz(2 shwo)
+expect_in("${err}" "nieznane polecenie \"shwo\"")
+set(LOCALE C.UTF-8)
 
 infprz(0 --version)
 expect_in("${out}" "infprz ")

@@ -6,10 +6,12 @@
 
 namespace infprz_test {
 
-Run Infprz(const std::vector<std::string>& args, const std::string& standardInput) {
+Run Infprz(const std::vector<std::string>& args, const std::string& standardInput, infprz::Language language) {
+  infprz::UseLanguage(language);
   std::istringstream in(standardInput);
   std::ostringstream out, err;
   const int status = infprz::RunInfprz(args, in, out, err);
+  infprz::UseLanguage(infprz::Language::kEnglish);
   return {status, out.str(), err.str()};
 }
 

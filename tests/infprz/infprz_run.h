@@ -1,7 +1,10 @@
 #pragma once
-// Runs the tool in-process, in the test's scratch directory.
+// Runs the tool in-process, in the test's scratch directory, in English
+// unless a test asks for Polish.
 #include <string>
 #include <vector>
+
+#include "infprz/messages.h"
 
 namespace infprz_test {
 
@@ -11,6 +14,7 @@ struct Run {
   std::string err;
 };
 
-Run Infprz(const std::vector<std::string>& args, const std::string& standardInput = "");
+Run Infprz(const std::vector<std::string>& args, const std::string& standardInput = "",
+           infprz::Language language = infprz::Language::kEnglish);
 
 }  // namespace infprz_test

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "infprz/messages.h"
 #include "infprz/settings_damage.h"
 #include "infprz/settings_file.h"
 #include "support/settings_file_bytes.h"
@@ -25,7 +26,8 @@ TEST(SettingsFileCodec, StoresEveryByteComplementedAndReadsItBack) {
   EXPECT_EQ(file.substr(589, 2), "\xFE\xFF") << "enabled = 1";
   EXPECT_EQ(file.substr(490, 2), std::string(2, '\0')) << "row 1 interval -1";
 
-  for (std::size_t i = 0; i < sizeof record; ++i) reinterpret_cast<unsigned char*>(&record)[i] = static_cast<unsigned char>(i * 7);
+  for (std::size_t i = 0; i < sizeof record; ++i)
+    reinterpret_cast<unsigned char*>(&record)[i] = static_cast<unsigned char>(i * 7);
   EXPECT_EQ(Bytes(DecodeSettingsFile(EncodeSettingsFile(record))), Bytes(record));
 }
 
@@ -42,17 +44,26 @@ TEST(SettingsDamage, NamesEachFaultAndASoundRecordHasNone) {
   std::strcpy(record.password, "abc");
   EXPECT_TRUE(infprz::FindDamage(591, record).empty());
 
-  std::memset(record.text, 'A', sizeof record.text);                  // no NUL at all
-  std::memcpy(record.password, "abc\0old", 7);                         // remnant of an older password
-  std::memcpy(record.schedules[2].toTime, "12:00:00\x01", 9);         // no NUL
+  std::memset(record.text, 'A', sizeof record.text);           // no NUL at all
+  std::memcpy(record.password, "abc\0old", 7);                 // remnant of an older password
+  std::memcpy(record.schedules[2].toTime, "12:00:00\x01", 9);  // no NUL
   const auto damage = infprz::FindDamage(600, record);
   ASSERT_EQ(damage.size(), 4u);
   EXPECT_EQ(damage[0], "the file is 600 bytes, not 591: only the first 591 count");
   EXPECT_EQ(damage[1], "the text has no terminating NUL: only its first 480 bytes count");
-  EXPECT_EQ(damage[2], "row 3 to time has no terminating NUL: only its first 8 bytes count");
+  EXPECT_EQ(damage[2], "row 3: to time has no terminating NUL: only its first 8 bytes count");
   EXPECT_EQ(damage[3], "the password has 3 nonzero bytes after its end");
   EXPECT_EQ(infprz::FindDamage(10, ReminderSettings{}),
-            std::vector<std::string>{"the file is 10 bytes, not 591: the missing 581 read as zeros"});
+            std::vector<std::string>{"the file is 10 bytes, not 591: the missing 581 bytes read as zeros"});
+
+  infprz::UseLanguage(infprz::Language::kPolish);
+  const auto polish = infprz::FindDamage(600, record);
+  infprz::UseLanguage(infprz::Language::kEnglish);
+  EXPECT_EQ(polish, (std::vector<std::string>{"plik ma 600 bajtów, a nie 591: liczy się tylko pierwsze 591",
+                                              "tekst nie ma kończącego bajtu NUL: liczy się tylko pierwsze 480 bajtów",
+                                              "wiersz 3: godzina do nie ma kończącego bajtu NUL: liczy się tylko "
+                                              "pierwsze 8 bajtów",
+                                              "hasło ma za swoim końcem 3 niezerowe bajty"}));
 }
 
 TEST(SettingsDamage, RepairKeepsWhatReadersSeeAndClearsTheRest) {

@@ -4,11 +4,15 @@
 #include <cstring>
 #include <random>
 
+#include "messages.h"
+
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
+
+#include "windows_error_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,21 +47,29 @@ int FlushFile(int fd) { return fsync(fd); }
 int CloseFile(int fd) { return close(fd); }
 #endif
 
+// Forgets the last failure's codes, so that Why() reads this call's.
+void ClearErrors() {
+  errno = 0;
+#if defined(_WIN32)
+  _doserrno = 0;
+#endif
+}
+
 // Why an open, read or write failed, in the tool's words. On Windows the
-// system's own code tells a locked file from a forbidden one.
+// system's own code says more than errno (a locked file, a missing folder).
 std::string Why(int error) {
 #if defined(_WIN32)
-  if (_doserrno == ERROR_SHARING_VIOLATION || _doserrno == ERROR_LOCK_VIOLATION)
-    return "it is locked: another program has it open";
+  if (_doserrno != 0) return WindowsErrorText(_doserrno);
 #endif
   switch (error) {
-    case ENOENT: return "no such file or folder";
-    case EISDIR: return "it is a directory";
+    case ENOENT: return Say(Msg::kNoSuchFile);
+    case EISDIR: return Say(Msg::kIsAFolder);
     case EACCES:
-    case EPERM: return "no permission";
-    case EROFS: return "the disk is read-only";
-    case EBUSY: return "it is locked: another program has it open";
-    case ENOSPC: return "the disk is full";
+    case EPERM: return Say(Msg::kNoPermission);
+    case EROFS: return Say(Msg::kReadOnlyDisk);
+    case EBUSY: return Say(Msg::kLocked);
+    case ENOSPC: return Say(Msg::kDiskFull);
+    case ENAMETOOLONG: return Say(Msg::kNameTooLong);
     default: return std::strerror(error);
   }
 }
@@ -82,10 +94,10 @@ bool WriteAndClose(int fd, std::string_view bytes) {
 
 // Throws unless this user may write the existing file: the rename below
 // would otherwise replace a file its owner made read-only.
-void RefuseUnwritable(const fs::path& path) {
-  errno = 0;
+void RefuseUnwritable(const fs::path& path, const std::string& name) {
+  ClearErrors();
   const int fd = OpenFile(path, kWrite);
-  if (fd < 0) throw FileError(NameOf(path) + ": cannot be written: " + Why(errno) + "; left as it was");
+  if (fd < 0) throw FileError(Say(Msg::kCannotWrite, {name, Why(errno)}));
   CloseFile(fd);
 }
 
@@ -106,31 +118,28 @@ bool CopyOwnerAndPermissions(const fs::path& from, const fs::path& to) {
 #endif
 }
 
-// Returns an error text, empty on success.
+// Returns an error text, empty on success. Both paths are full ones.
 std::string PutInPlace(const fs::path& from, const fs::path& to, bool replacing) {
 #if defined(_WIN32)
   if (replacing && ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return {};
   if (!replacing && MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return {};
-  const DWORD error = GetLastError();
-  if (error == ERROR_ACCESS_DENIED) return "no permission";
-  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return "it is locked: another program has it open";
-  return "Windows error " + std::to_string(error);
+  return WindowsErrorText(GetLastError());
 #else
   (void)replacing;
   std::error_code error;
   fs::rename(from, to, error);
-  return error ? error.message() : std::string();
+  return error ? Why(error.value()) : std::string();
 #endif
 }
 
 // For a file this user may write but not replace (he may not create a file
 // in its folder, or not give a new one its owner): written over in place,
 // as the plug-in itself writes it.
-void WriteInPlace(const fs::path& path, std::string_view bytes) {
-  errno = 0;
+void WriteInPlace(const fs::path& path, const std::string& name, std::string_view bytes) {
+  ClearErrors();
   const int fd = OpenFile(path, kTruncate);
-  if (fd < 0 || !WriteAndClose(fd, bytes)) throw FileError(NameOf(path) + ": writing failed: " + Why(errno));
+  if (fd < 0 || !WriteAndClose(fd, bytes)) throw FileError(Say(Msg::kWriteFailed, {name, Why(errno)}));
 }
 
 }  // namespace
@@ -142,25 +151,53 @@ std::string NameOf(const fs::path& path) {
   return std::string(name.begin(), name.end());
 }
 
-FileStart ReadFileStart(const fs::path& path, std::size_t limit) {
+fs::path SystemPath(const fs::path& path) {
+#if defined(_WIN32)
+  // Under Wine, ReplaceFileW answers ERROR_DIRECTORY for a name without a
+  // folder or with '/' in it; every call gets the same full name instead.
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  return fs::path(full);
+#else
+  return path;
+#endif
+}
+
+FileKind KindOf(const fs::path& path) {
+  std::error_code error;
+  switch (fs::status(SystemPath(path), error).type()) {
+    case fs::file_type::not_found: return FileKind::kMissing;
+    case fs::file_type::directory: return FileKind::kFolder;
+    default: return FileKind::kFile;
+  }
+}
+
+FileStart ReadFileStart(const fs::path& typed, std::size_t limit) {
+  const fs::path path = SystemPath(typed);
+  const std::string name = NameOf(typed);
   FileStart start;
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) return start;
-  if (status.type() == fs::file_type::directory) throw FileError(NameOf(path) + ": cannot be read: it is a directory");
-  errno = 0;
+  if (status.type() == fs::file_type::directory) throw FileError(Say(Msg::kCannotRead, {name, Say(Msg::kIsAFolder)}));
+  ClearErrors();
   const int fd = OpenFile(path, kRead);
-  if (fd < 0) throw FileError(NameOf(path) + ": cannot be read: " + Why(errno));
+  if (fd < 0) throw FileError(Say(Msg::kCannotRead, {name, Why(errno)}));
   start.exists = true;
   start.size = fs::file_size(path, error);
   start.bytes.resize(limit);
   std::size_t got = 0;
   while (got < limit) {
+    ClearErrors();
     const long n = ReadSome(fd, start.bytes.data() + got, limit - got);
     if (n < 0) {
-      const int readError = errno;
+      const std::string why = Why(errno);
       CloseFile(fd);
-      throw FileError(NameOf(path) + ": reading failed: " + Why(readError));
+      throw FileError(Say(Msg::kReadFailed, {name, why}));
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
@@ -170,18 +207,19 @@ FileStart ReadFileStart(const fs::path& path, std::size_t limit) {
   return start;
 }
 
-void ReplaceWholeFile(const fs::path& requested, std::string_view bytes) {
+void ReplaceWholeFile(const fs::path& typed, std::string_view bytes) {
+  const std::string name = NameOf(typed);
   // Through a link the file it points at is replaced, not the link.
   std::error_code error;
-  fs::path path = requested;
-  if (fs::symlink_status(requested, error).type() == fs::file_type::symlink) {
-    path = fs::weakly_canonical(requested, error);
-    if (error) throw FileError(NameOf(requested) + ": " + error.message());
+  fs::path path = SystemPath(typed);
+  if (fs::symlink_status(path, error).type() == fs::file_type::symlink) {
+    path = fs::weakly_canonical(path, error);
+    if (error) throw FileError(Say(Msg::kCannotWrite, {name, error.message()}));
   }
   const fs::file_type type = fs::status(path, error).type();
-  if (type == fs::file_type::directory) throw FileError(NameOf(path) + ": cannot be written: it is a directory");
+  if (type == fs::file_type::directory) throw FileError(Say(Msg::kCannotWrite, {name, Say(Msg::kIsAFolder)}));
   const bool replacing = type != fs::file_type::not_found;
-  if (replacing) RefuseUnwritable(path);
+  if (replacing) RefuseUnwritable(path, name);
 
   fs::path temporary = path;
   int fd = -1;
@@ -189,27 +227,29 @@ void ReplaceWholeFile(const fs::path& requested, std::string_view bytes) {
   for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
     temporary = path;
     temporary += ".infprz-" + std::to_string(random() % 1000000) + ".tmp";
-    errno = 0;
+    ClearErrors();
     fd = OpenFile(temporary, kCreateNew);
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
     const int createError = errno;
-    if (replacing && (createError == EACCES || createError == EPERM)) return WriteInPlace(path, bytes);
-    const fs::path folder = temporary.parent_path().empty() ? fs::path(".") : temporary.parent_path();
-    throw FileError(NameOf(folder) + ": cannot create a file beside " + NameOf(path.filename()) + ": " + Why(createError));
+    if (replacing && (createError == EACCES || createError == EPERM)) return WriteInPlace(path, name, bytes);
+    const std::string why = Why(createError);
+    const fs::path folder = typed.parent_path().empty() ? fs::path(".") : typed.parent_path();
+    throw FileError(Say(Msg::kCannotCreateBeside, {NameOf(folder), NameOf(typed.filename()), why}));
   }
 
   std::string failure;
-  if (!WriteAndClose(fd, bytes)) failure = "writing " + NameOf(temporary) + " failed: " + Why(errno);
+  ClearErrors();
+  if (!WriteAndClose(fd, bytes)) failure = Say(Msg::kWriteFailed, {NameOf(temporary), Why(errno)});
   if (failure.empty()) {
     if (replacing && !CopyOwnerAndPermissions(path, temporary)) {
       fs::remove(temporary, error);
-      return WriteInPlace(path, bytes);
+      return WriteInPlace(path, name, bytes);
     }
     const std::string placeError = PutInPlace(temporary, path, replacing);
     if (placeError.empty()) return;
-    failure = NameOf(path) + ": cannot be replaced: " + placeError + "; left as it was";
+    failure = Say(Msg::kCannotReplace, {name, placeError});
   }
   fs::remove(temporary, error);
   throw FileError(failure);

@@ -22,11 +22,20 @@ struct FileStart {
 
 // A name the user typed (UTF-8) as a path on this system (wide on Windows).
 std::filesystem::path PathFromUtf8(std::string_view utf8);
-// The path as UTF-8, for messages.
+// The path as UTF-8, for messages: as the user typed it.
 std::string NameOf(const std::filesystem::path& path);
 
+// The name every system call is given: on Windows the full path (from the
+// current folder, with backslashes), since some calls refuse a bare name;
+// elsewhere the path itself. The functions below take typed names and
+// call this themselves.
+std::filesystem::path SystemPath(const std::filesystem::path& path);
+
+enum class FileKind { kMissing, kFolder, kFile };  // kFile: anything but a folder
+FileKind KindOf(const std::filesystem::path& path);
+
 // The first `limit` bytes of a file and its size. A missing file is not an
-// error (`exists` false); a directory or an unreadable file throws, saying why.
+// error (`exists` false); a folder or an unreadable file throws, saying why.
 FileStart ReadFileStart(const std::filesystem::path& path, std::size_t limit);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and

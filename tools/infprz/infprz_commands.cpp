@@ -2,10 +2,15 @@
 
 #include <iostream>
 #include <iterator>
+#include <sstream>
+
+#include "contract/host_constants.h"
 
 #include "contract/date_text.h"
 #include "file_replace.h"
 #include "json_input.h"
+#include "messages.h"
+#include "quoted.h"
 #include "schedule_check.h"
 #include "settings_damage.h"
 #include "settings_fields.h"
@@ -13,6 +18,7 @@
 #include "settings_json.h"
 #include "settings_report.h"
 #include "text_fields.h"
+#include "text_input.h"
 
 namespace infprz {
 
@@ -42,13 +48,12 @@ LoadedSettings Load(const fs::path& file) {
 LoadedSettings LoadForChange(const fs::path& file, bool create) {
   LoadedSettings loaded = Load(file);
   if (!loaded.exists && !create)
-    throw FileError(NameOf(file) + ": no such file; nothing written ('infprz init " + NameOf(file) +
-                    "' makes a new one, or give --create)");
+    throw FileError(Say(Msg::kChangeMissingFile, {NameOf(file), CommandLineWord(NameOf(file))}));
   return loaded;
 }
 
 void Warn(std::ostream& err, const std::vector<std::string>& warnings) {
-  for (const std::string& warning : warnings) err << "infprz: warning: " << warning << "\n";
+  for (const std::string& warning : warnings) err << "infprz: " << Say(Msg::kWarning, {warning}) << "\n";
 }
 
 // Repairs, then replaces the file whole; says what was mended and what
@@ -56,7 +61,8 @@ void Warn(std::ostream& err, const std::vector<std::string>& warnings) {
 void Store(const fs::path& file, const LoadedSettings& before, ReminderSettings record, std::ostream& err) {
   RepairSettings(record);
   ReplaceWholeFile(file, EncodeSettingsFile(record));
-  for (const std::string& fault : before.damage) err << "infprz: repaired " << NameOf(file) << ": " << fault << "\n";
+  for (const std::string& fault : before.damage)
+    err << "infprz: " << Say(Msg::kRepaired, {NameOf(file), fault}) << "\n";
   Warn(err, NeverRemindWarnings(record));
 }
 
@@ -64,8 +70,8 @@ void Store(const fs::path& file, const LoadedSettings& before, ReminderSettings 
 std::string ReadInput(const std::string& name, std::istream& in) {
   if (name == "-") return std::string(std::istreambuf_iterator<char>(in), {});
   const FileStart start = ReadFileStart(PathFromUtf8(name), kInputLimit);
-  if (!start.exists) throw FileError(name + ": cannot be read: no such file");
-  if (start.size > kInputLimit) throw FileError(name + ": cannot be read: larger than 1 MB");
+  if (!start.exists) throw FileError(Say(Msg::kCannotRead, {name, Say(Msg::kNoSuchFile)}));
+  if (start.size > kInputLimit) throw FileError(Say(Msg::kCannotRead, {name, Say(Msg::kTooLarge)}));
   return start.bytes;
 }
 
@@ -83,50 +89,46 @@ std::vector<std::string> ControlByteNotes(const ReminderSettings& record, bool j
   std::vector<std::string> notes;
   if (count == 0) return notes;
   if (!json)
-    notes.push_back("the text holds " + std::to_string(count) + " control byte" + (count == 1 ? "" : "s") +
-                    ", shown as '?' ('show --json' writes them as \\u escapes)");
+    notes.push_back(Say(Msg::kControlBytesShown, {Count(Msg::kCountControlBytes, count)}));
   else if (lineFeed != std::string_view::npos)
-    notes.push_back("the text holds a line feed byte at character " + std::to_string(lineFeed + 1) +
-                    ", written as \"\\n\", which 'import' reads as a line break, not as the byte");
+    notes.push_back(Say(Msg::kLineFeedInJson, {std::to_string(lineFeed + 1)}));
   return notes;
 }
+
+// A name for messages: "standard input" for "-".
+std::string SourceName(const std::string& name) { return name == "-" ? Say(Msg::kStandardInput) : name; }
 
 }  // namespace
 
 void ShowSettings(const fs::path& file, const ShowRequest& request, std::ostream& out, std::ostream& err) {
   const LoadedSettings loaded = Load(file);
-  if (!loaded.exists)
-    throw FileError(NameOf(file) + ": no such file (the plug-in reads that as the empty configuration: reminder off, "
-                                   "no password)");
+  if (!loaded.exists) throw FileError(Say(Msg::kShowMissingFile, {NameOf(file)}));
   if (request.json)
     out << SettingsToJson(loaded.record, request.showPassword).dump(2) << "\n";
   else
     out << ReadableReport(loaded.record, request.showPassword, talvenor::TodayHostDate());
   Warn(err, loaded.damage);
-  if (!loaded.damage.empty()) err << "infprz: 'infprz set " << NameOf(file) << "' rewrites the file repaired\n";
+  if (!loaded.damage.empty()) err << "infprz: " << Say(Msg::kRewriteRepaired, {CommandLineWord(NameOf(file))}) << "\n";
   Warn(err, ControlByteNotes(loaded.record, request.json));
   Warn(err, NeverRemindWarnings(loaded.record));
 }
 
 void ImportSettings(const std::string& jsonFile, const fs::path& file, std::istream& in, std::ostream& err) {
-  const nlohmann::json json = ParseJsonInput(ReadInput(jsonFile, in), jsonFile == "-" ? "standard input" : jsonFile);
+  const nlohmann::json json = ParseJsonInput(ReadInput(jsonFile, in), SourceName(jsonFile));
   const LoadedSettings before = Load(file);
   const ReminderSettings record = SettingsFromJson(json, before.record);
   Store(file, before, record, err);
   const bool saysSet = json.is_object() && json.contains("passwordSet") && json.at("passwordSet") == true;
-  if (saysSet && !json.contains("password"))
-    err << "infprz: warning: the JSON says a password is set but does not hold it ('show --json --show-password' "
-           "writes it); "
-        << NameOf(file)
-        << (record.password[0] != '\0' ? " keeps the password it had" : " has no password, as before: anyone may switch the reminder off")
-        << "\n";
+  if (saysSet && !json.contains("password")) {
+    const Msg outcome = record.password[0] != '\0' ? Msg::kKeepsPassword : Msg::kStillNoPassword;
+    Warn(err, {Say(Msg::kPasswordNotInJson, {Say(outcome, {NameOf(file)})})});
+  }
 }
 
-void SetSettings(const fs::path& file, const SetRequest& request, std::ostream& err) {
+void SetSettings(const fs::path& file, const SetRequest& request, std::istream& in, std::ostream& err) {
   if (request.row) CheckRow(*request.row);
   std::optional<std::string> text = request.text;
-  if (request.textFile) text = ReadInput(*request.textFile, std::cin);
-  if (text && text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);  // Notepad's byte order mark
+  if (request.textFile) text = DecodeTextFile(ReadInput(*request.textFile, in), SourceName(*request.textFile));
   const LoadedSettings before = LoadForChange(file, request.create);
   ReminderSettings record = before.record;
   if (text) SetReminderText(record, *text);
@@ -146,13 +148,17 @@ void ClearPassword(const fs::path& file, bool create, std::ostream& err) {
   SetRequest request;
   request.password = "";
   request.create = create;
-  SetSettings(file, request, err);
+  std::istringstream noInput;
+  SetSettings(file, request, noInput, err);
 }
 
 void InitSettings(const fs::path& file, bool force) {
-  std::error_code error;
-  if (!force && fs::exists(file, error))
-    throw FileError(NameOf(file) + ": exists already; 'init --force' replaces it with the empty configuration");
+  const FileKind kind = KindOf(file);
+  if (kind == FileKind::kFolder) {
+    const std::string inside = NameOf(file / talvenor::kSettingsFileName);
+    throw FileError(Say(Msg::kInitFolder, {NameOf(file), CommandLineWord(inside)}));
+  }
+  if (!force && kind != FileKind::kMissing) throw FileError(Say(Msg::kInitExists, {NameOf(file)}));
   ReplaceWholeFile(file, EncodeSettingsFile(ReminderSettings{}));
 }
 

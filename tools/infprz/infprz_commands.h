@@ -21,7 +21,7 @@ struct ShowRequest {
 // four row fields belong to.
 struct SetRequest {
   std::optional<std::string> text;
-  std::optional<std::string> textFile;  // UTF-8 name of a file holding the text
+  std::optional<std::string> textFile;  // UTF-8 name of a file holding the text (text_input.h)
   std::optional<std::string> password;
   std::optional<int> row;
   std::optional<std::string> startDate;
@@ -35,7 +35,8 @@ struct SetRequest {
 void ShowSettings(const fs::path& file, const ShowRequest& request, std::ostream& out, std::ostream& err);
 // `jsonFile` "-" reads standard input.
 void ImportSettings(const std::string& jsonFile, const fs::path& file, std::istream& in, std::ostream& err);
-void SetSettings(const fs::path& file, const SetRequest& request, std::ostream& err);
+// A `textFile` "-" reads `in`.
+void SetSettings(const fs::path& file, const SetRequest& request, std::istream& in, std::ostream& err);
 void ClearPassword(const fs::path& file, bool create, std::ostream& err);
 void InitSettings(const fs::path& file, bool force);
 

@@ -1,61 +1,27 @@
 #include "json_input.h"
 
-#include "contract/code_page_text.h"
+#include "messages.h"
+#include "quoted.h"
 #include "settings_fields.h"
+#include "text_input.h"
 
 namespace infprz {
 
 namespace {
 
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian, const std::string& source) {
-  if (bytes.size() % 2 != 0) throw InvalidInput(source + ": UTF-16 with an odd number of bytes: the file is cut short");
-  std::string out;
-  const auto unit = [&](std::size_t i) {
-    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
-    return static_cast<char32_t>(bigEndian ? first << 8 | second : second << 8 | first);
-  };
-  for (std::size_t i = 0; i < bytes.size(); i += 2) {
-    char32_t cp = unit(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 2 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-      i += 2;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      throw InvalidInput(source + ": broken UTF-16 (a lone surrogate at byte " + std::to_string(i + 1) + ")");
-    }
-    talvenor::text::AppendUtf8(out, cp);
-  }
-  return out;
-}
-
-// nlohmann's "[json.exception.parse_error.101] parse error at line 1,
-// column 2: syntax error while parsing value - invalid literal; last
-// read: 'x'" -> "invalid literal; last read: 'x'".
-std::string Reason(const std::string& what) {
-  std::string reason = what;
-  if (const std::size_t column = reason.find("column "); column != std::string::npos) {
-    if (const std::size_t colon = reason.find(": ", column); colon != std::string::npos) reason.erase(0, colon + 2);
-  }
-  if (const std::size_t dash = reason.find(" - "); reason.rfind("syntax error", 0) == 0 && dash != std::string::npos)
-    reason.erase(0, dash + 3);
-  return reason;
+// What stands at byte `at` of `text`, in the tool's words rather than the
+// parser's: the text ending, or the character found.
+std::string WhatWentWrong(const std::string& text, std::size_t at) {
+  if (at >= text.size()) return Say(Msg::kJsonEndsEarly);
+  std::size_t end = at + 1;
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  return Say(Msg::kJsonUnexpected, {Quoted(text.substr(at, end - at))});
 }
 
 }  // namespace
 
 nlohmann::json ParseJsonInput(std::string_view bytes, const std::string& source) {
-  std::string text;
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    text = bytes.substr(3);
-  } else if (bytes.starts_with("\xFF\xFE")) {
-    text = Utf16ToUtf8(bytes.substr(2), false, source);
-  } else if (bytes.starts_with("\xFE\xFF")) {
-    text = Utf16ToUtf8(bytes.substr(2), true, source);
-  } else if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) {
-    throw InvalidInput(source + ": looks like UTF-16 without a byte order mark; save it as UTF-8 "
-                                "(PowerShell: | Out-File -Encoding utf8)");
-  } else {
-    text = bytes;
-  }
+  const std::string text = DecodeTextFile(bytes, source);
   try {
     return nlohmann::json::parse(text);
   } catch (const nlohmann::json::parse_error& e) {
@@ -70,8 +36,8 @@ nlohmann::json ParseJsonInput(std::string_view bytes, const std::string& source)
         ++column;
       }
     }
-    throw InvalidInput(source + ": not valid JSON: line " + std::to_string(line) + ", column " + std::to_string(column) +
-                       ": " + Reason(e.what()));
+    throw InvalidInput(
+        Say(Msg::kJsonSyntax, {source, std::to_string(line), std::to_string(column), WhatWentWrong(text, at)}));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "infprz_cli.h"
+#include "messages.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -87,6 +88,7 @@ int wmain(int argc, wchar_t** argv) {
   UseConsole(std::cerr, STD_ERROR_HANDLE, errBuffer);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(Utf8(argv[i]));
+  infprz::UseLanguage(infprz::SystemLanguage());
   const int status = infprz::RunInfprz(args, std::cin, std::cout, std::cerr);
   std::cout.flush();
   std::cerr.flush();
@@ -94,6 +96,7 @@ int wmain(int argc, wchar_t** argv) {
 }
 #else
 int main(int argc, char** argv) {
+  infprz::UseLanguage(infprz::SystemLanguage());
   return infprz::RunInfprz({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
 }
 #endif

@@ -9,4 +9,11 @@ namespace infprz {
 
 std::string Quoted(std::string_view utf8);
 
+// `text` between double quotes, nothing escaped.
+std::string InQuotes(std::string_view text);
+
+// A file name as a command the tool suggests shows it, ready to be typed in
+// cmd, PowerShell or sh: in double quotes when it holds a space.
+std::string CommandLineWord(std::string_view name);
+
 }  // namespace infprz

@@ -2,6 +2,7 @@
 
 #include "contract/date_text.h"
 #include "contract/time_of_day.h"
+#include "messages.h"
 #include "text_fields.h"
 
 namespace infprz {
@@ -41,12 +42,10 @@ std::vector<std::string> NeverRemindWarnings(const ReminderSettings& record) {
     const auto from = talvenor::ParseTimeOfDay(Field(row.fromTime, sizeof row.fromTime));
     const auto to = talvenor::ParseTimeOfDay(Field(row.toTime, sizeof row.toTime));
     if (from && to && *from > *to)
-      warnings.push_back("row " + std::to_string(i + 1) + ": its window from " + talvenor::FormatTimeOfDay(*from) +
-                         " lies after its to " + talvenor::FormatTimeOfDay(*to) +
-                         ": on the days it governs the reminder never comes");
+      warnings.push_back(Say(Msg::kWindowNeverOpens, {std::to_string(i + 1), talvenor::FormatTimeOfDay(*from),
+                                                      talvenor::FormatTimeOfDay(*to)}));
   }
-  if (record.enabled != 0 && !anyStart)
-    warnings.push_back("the reminder is on but no row has a start date: it never reminds ('set --row 1 --start-date ...')");
+  if (record.enabled != 0 && !anyStart) warnings.push_back(Say(Msg::kOnWithoutStartDate));
   return warnings;
 }
 

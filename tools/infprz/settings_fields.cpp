@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "contract/code_page_text.h"
+#include "messages.h"
 #include "quoted.h"
 
 #include "contract/date_text.h"
@@ -27,13 +28,11 @@ std::string ToMazovia(const std::string& what, std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     const std::size_t start = i;
     const char32_t cp = talvenor::text::DecodeUtf8(utf8.data(), utf8.size(), i);
-    if (cp == 0xFFFFFFFF) throw InvalidInput(what + " is not valid UTF-8 (byte " + std::to_string(start + 1) + ")");
+    if (cp == talvenor::text::kBadUtf8) throw InvalidInput(Say(Msg::kNotUtf8, {what, std::to_string(start + 1)}));
     if (talvenor::text::MazoviaByte(cp) < 0)
-      throw InvalidInput(what + " holds \"" + std::string(utf8.substr(start, i - start)) + "\" (" + Hex(cp) +
-                         "), which the host's code page (Mazovia) has no byte for; it has the Polish letters, "
-                         "the Western European accented letters, box drawing and a few Greek and mathematical signs");
+      throw InvalidInput(Say(Msg::kNotInCodePage, {what, InQuotes(utf8.substr(start, i - start)), Hex(cp)}));
   }
-  throw InvalidInput(what + " cannot be written in the host's code page (Mazovia)");
+  throw std::logic_error("Utf8ToMazovia refused a text whose every character it has");
 }
 
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
@@ -43,12 +42,10 @@ void RefuseControlBytes(const std::string& what, std::string_view mazovia, std::
   for (char c : mazovia) {
     const auto byte = static_cast<unsigned char>(c);
     if (IsControl(c) && allowed.find(c) == std::string_view::npos)
-      throw InvalidInput(what + " holds the control character " + Hex(byte) +
-                         (allowed.empty() ? std::string() : "; only line breaks are allowed"));
+      throw InvalidInput(
+          Say(allowed.empty() ? Msg::kControlCharacter : Msg::kControlCharacterInText, {what, Hex(byte)}));
   }
 }
-
-std::string RowName(int row) { return "row " + std::to_string(row); }
 
 ReminderSchedule& Row(ReminderSettings& record, int row) {
   CheckRow(row);
@@ -61,8 +58,7 @@ void SetTime(char* field, std::size_t width, const std::string& what, std::strin
     return;
   }
   const std::optional<int> second = talvenor::ParseTimeOfDay(time);
-  if (!second)
-    throw InvalidInput(what + " " + Quoted(time) + " is not a time of day HH:MM or HH:MM:SS (00:00 to 23:59:59)");
+  if (!second) throw InvalidInput(Say(Msg::kNotATimeValue, {what, Quoted(time)}));
   StoreText(field, width, talvenor::FormatTimeOfDay(*second));
 }
 
@@ -86,7 +82,7 @@ std::optional<std::string> FlowKeepingControlBytes(std::string_view mazovia) {
 }  // namespace
 
 void CheckRow(int row) {
-  if (row < 1 || row > kRows) throw InvalidInput("there is no row " + std::to_string(row) + ": rows are 1 to 3");
+  if (row < 1 || row > kRows) throw InvalidInput(Say(Msg::kNoSuchRow, {std::to_string(row)}));
 }
 
 void SetReminderText(ReminderSettings& record, std::string_view utf8, ControlBytes control) {
@@ -94,20 +90,18 @@ void SetReminderText(ReminderSettings& record, std::string_view utf8, ControlByt
   // Windows line ends and the line break that ends a file are no layout.
   if (control == ControlBytes::kRefuse) typed = std::regex_replace(typed, std::regex("\r\n"), "\n");
   while (!typed.empty() && typed.back() == '\n') typed.pop_back();
-  const std::string mazovia = ToMazovia("the text", typed);
-  if (control == ControlBytes::kRefuse) RefuseControlBytes("the text", mazovia, "\n");
+  const std::string mazovia = ToMazovia(Say(Msg::kFieldText), typed);
+  if (control == ControlBytes::kRefuse) RefuseControlBytes(Say(Msg::kFieldText), mazovia, "\n");
   const auto stored = FlowKeepingControlBytes(mazovia);
-  if (!stored)
-    throw InvalidInput("the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills "
-                       "the rest of its line)");
+  if (!stored) throw InvalidInput(Say(Msg::kTextTooLong));
   StoreText(record.text, sizeof record.text, *stored);
 }
 
 void SetPassword(ReminderSettings& record, std::string_view utf8, ControlBytes control) {
-  const std::string mazovia = ToMazovia("the password", utf8);
-  if (control == ControlBytes::kRefuse) RefuseControlBytes("the password", mazovia);
+  const std::string mazovia = ToMazovia(Say(Msg::kFieldPassword), utf8);
+  if (control == ControlBytes::kRefuse) RefuseControlBytes(Say(Msg::kFieldPassword), mazovia);
   if (mazovia.size() >= sizeof record.password)
-    throw InvalidInput("the password is " + std::to_string(mazovia.size()) + " characters: at most 20 fit");
+    throw InvalidInput(Say(Msg::kPasswordTooLong, {Count(Msg::kCountCharacters, mazovia.size())}));
   StoreText(record.password, sizeof record.password, mazovia);
 }
 
@@ -120,7 +114,7 @@ void SetStartDate(ReminderSettings& record, int row, std::string_view date) {
   const std::string text(date);
   const std::optional<talvenor::CivilDate> parsed = talvenor::ParseDateText(text);
   if (!parsed)
-    throw InvalidInput(RowName(row) + ": start date " + Quoted(text) + " is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
+    throw InvalidInput(Say(Msg::kNotADateValue, {Say(Msg::kFieldStartDate, {std::to_string(row)}), Quoted(text)}));
   StoreText(schedule.startDate, sizeof schedule.startDate, talvenor::FormatHostDate(*parsed));
 }
 
@@ -128,25 +122,25 @@ long long ParseInterval(int row, std::string_view text) {
   static const std::regex shape(R"([+-]?\d{1,6})");
   const std::string typed(text);
   if (!std::regex_match(typed, shape))
-    throw InvalidInput(RowName(row) + ": interval " + Quoted(typed) + " is not a whole number of minutes from -32767 to 32767");
+    throw InvalidInput(Say(Msg::kIntervalNotANumber, {std::to_string(row), Quoted(typed)}));
   return std::stoll(typed);
 }
 
 void SetInterval(ReminderSettings& record, int row, long long minutes) {
   ReminderSchedule& schedule = Row(record, row);
   if (minutes < -kIntervalLimit || minutes > kIntervalLimit)
-    throw InvalidInput(RowName(row) + ": interval " + std::to_string(minutes) + " is outside -32767 to 32767 minutes");
+    throw InvalidInput(Say(Msg::kIntervalOutOfRange, {std::to_string(row), std::to_string(minutes)}));
   schedule.intervalMinutes = static_cast<std::int16_t>(minutes);
 }
 
 void SetFromTime(ReminderSettings& record, int row, std::string_view time) {
   ReminderSchedule& schedule = Row(record, row);
-  SetTime(schedule.fromTime, sizeof schedule.fromTime, RowName(row) + ": from time", time);
+  SetTime(schedule.fromTime, sizeof schedule.fromTime, Say(Msg::kFieldFromTime, {std::to_string(row)}), time);
 }
 
 void SetToTime(ReminderSettings& record, int row, std::string_view time) {
   ReminderSchedule& schedule = Row(record, row);
-  SetTime(schedule.toTime, sizeof schedule.toTime, RowName(row) + ": to time", time);
+  SetTime(schedule.toTime, sizeof schedule.toTime, Say(Msg::kFieldToTime, {std::to_string(row)}), time);
 }
 
 bool IsTimeOfDay(std::string_view text) { return text.size() == 8 && talvenor::ParseTimeOfDay(text).has_value(); }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "messages.h"
 #include "quoted.h"
 #include "settings_fields.h"
 
@@ -11,40 +12,48 @@ namespace {
 
 using nlohmann::json;
 
-void RefuseUnknownKeys(const json& object, const std::string& where, std::initializer_list<const char*> known) {
+// A refusal inside row `row` (0: at the top) says which row.
+std::string InRow(int row, const std::string& refusal) {
+  return row == 0 ? refusal : Say(Msg::kJsonInRow, {std::to_string(row), refusal});
+}
+
+std::string KeyName(const char* key) { return std::string("\"") + key + "\""; }
+
+void RefuseUnknownKeys(const json& object, int row, std::initializer_list<const char*> known) {
   for (const auto& item : object.items()) {
     bool isKnown = false;
     for (const char* key : known) isKnown = isKnown || item.key() == key;
     if (isKnown) continue;
     std::string list;
     for (const char* key : known) list += std::string(list.empty() ? "" : ", ") + key;
-    throw InvalidInput(where + "unknown key " + Quoted(item.key()) + " (the keys are " + list + ")");
+    throw InvalidInput(InRow(row, Say(Msg::kJsonUnknownKey, {Quoted(item.key()), list})));
   }
 }
 
 // The string at `key`, or "" when the key is left out.
-std::string StringAt(const json& object, const char* key, const std::string& where) {
+std::string StringAt(const json& object, const char* key, int row) {
   if (!object.contains(key)) return {};
   const json& value = object.at(key);
-  if (!value.is_string()) throw InvalidInput(where + "\"" + key + "\" must be a string");
+  if (!value.is_string()) throw InvalidInput(InRow(row, Say(Msg::kJsonNotAString, {KeyName(key)})));
   return value.get<std::string>();
 }
 
 void ReadRow(ReminderSettings& record, int row, const json& value) {
-  const std::string where = "row " + std::to_string(row) + ": ";
-  if (!value.is_object()) throw InvalidInput(where + "must be an object");
-  RefuseUnknownKeys(value, where, {"startDate", "intervalMinutes", "from", "to"});
-  SetStartDate(record, row, StringAt(value, "startDate", where));
+  if (!value.is_object()) throw InvalidInput(Say(Msg::kJsonRowNotAnObject, {std::to_string(row)}));
+  RefuseUnknownKeys(value, row, {"startDate", "intervalMinutes", "from", "to"});
+  SetStartDate(record, row, StringAt(value, "startDate", row));
   if (value.contains("intervalMinutes")) {
     const json& minutes = value.at("intervalMinutes");
-    if (!minutes.is_number_integer()) throw InvalidInput(where + "\"intervalMinutes\" must be a whole number");
+    if (!minutes.is_number_integer())
+      throw InvalidInput(InRow(row, Say(Msg::kJsonNotAWholeNumber, {KeyName("intervalMinutes")})));
     // A number past the signed range would wrap when read as long long.
-    if (minutes.is_number_unsigned() && minutes.get<unsigned long long>() > static_cast<unsigned long long>(kIntervalLimit))
-      throw InvalidInput(where + "interval " + minutes.dump() + " is outside -32767 to 32767 minutes");
+    if (minutes.is_number_unsigned() &&
+        minutes.get<unsigned long long>() > static_cast<unsigned long long>(kIntervalLimit))
+      throw InvalidInput(Say(Msg::kIntervalOutOfRange, {std::to_string(row), minutes.dump()}));
     SetInterval(record, row, minutes.get<long long>());
   }
-  SetFromTime(record, row, StringAt(value, "from", where));
-  SetToTime(record, row, StringAt(value, "to", where));
+  SetFromTime(record, row, StringAt(value, "from", row));
+  SetToTime(record, row, StringAt(value, "to", row));
 }
 
 }  // namespace
@@ -68,21 +77,21 @@ nlohmann::ordered_json SettingsToJson(const ReminderSettings& record, bool withP
 }
 
 ReminderSettings SettingsFromJson(const json& in, const ReminderSettings& current) {
-  if (!in.is_object()) throw InvalidInput("the JSON must be one object");
-  RefuseUnknownKeys(in, "", {"enabled", "text", "rows", "passwordSet", "password"});
+  if (!in.is_object()) throw InvalidInput(Say(Msg::kJsonNotAnObject));
+  RefuseUnknownKeys(in, 0, {"enabled", "text", "rows", "passwordSet", "password"});
   ReminderSettings record{};
   if (in.contains("enabled")) {
-    if (!in.at("enabled").is_boolean()) throw InvalidInput("\"enabled\" must be true or false");
+    if (!in.at("enabled").is_boolean()) throw InvalidInput(Say(Msg::kJsonNotABoolean, {KeyName("enabled")}));
     record.enabled = in.at("enabled").get<bool>() ? 1 : 0;
   }
-  SetReminderText(record, StringAt(in, "text", ""), ControlBytes::kKeep);
+  SetReminderText(record, StringAt(in, "text", 0), ControlBytes::kKeep);
   if (in.contains("rows")) {
     const json& rows = in.at("rows");
-    if (!rows.is_array() || rows.size() > kRows) throw InvalidInput("\"rows\" must be a list of at most 3 rows");
+    if (!rows.is_array() || rows.size() > kRows) throw InvalidInput(Say(Msg::kJsonTooManyRows));
     for (std::size_t i = 0; i < rows.size(); ++i) ReadRow(record, static_cast<int>(i) + 1, rows[i]);
   }
   if (in.contains("password"))
-    SetPassword(record, StringAt(in, "password", ""), ControlBytes::kKeep);
+    SetPassword(record, StringAt(in, "password", 0), ControlBytes::kKeep);
   else
     std::memcpy(record.password, current.password, sizeof record.password);
   return record;

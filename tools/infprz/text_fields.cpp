@@ -2,18 +2,20 @@
 
 #include <cstring>
 
+#include "messages.h"
+
 namespace infprz {
 
 std::vector<TextField> TextFields(ReminderSettings& record) {
-  std::vector<TextField> fields{{"the text", record.text, sizeof record.text}};
+  std::vector<TextField> fields{{Say(Msg::kFieldText), record.text, sizeof record.text}};
   for (int i = 0; i < 3; ++i) {
     ReminderSchedule& row = record.schedules[i];
-    const std::string prefix = "row " + std::to_string(i + 1) + " ";
-    fields.push_back({prefix + "start date", row.startDate, sizeof row.startDate});
-    fields.push_back({prefix + "from time", row.fromTime, sizeof row.fromTime});
-    fields.push_back({prefix + "to time", row.toTime, sizeof row.toTime});
+    const std::string number = std::to_string(i + 1);
+    fields.push_back({Say(Msg::kFieldStartDate, {number}), row.startDate, sizeof row.startDate});
+    fields.push_back({Say(Msg::kFieldFromTime, {number}), row.fromTime, sizeof row.fromTime});
+    fields.push_back({Say(Msg::kFieldToTime, {number}), row.toTime, sizeof row.toTime});
   }
-  fields.push_back({"the password", record.password, sizeof record.password});
+  fields.push_back({Say(Msg::kFieldPassword), record.password, sizeof record.password});
   return fields;
 }
 

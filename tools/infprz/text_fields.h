@@ -10,7 +10,7 @@
 namespace infprz {
 
 struct TextField {
-  std::string name;   // "the text", "row 2 start date", ...
+  std::string name;   // "the text", "row 2: start date", ... in the user's language
   char* bytes;        // the field inside the record
   std::size_t width;  // bytes, the NUL included
 };

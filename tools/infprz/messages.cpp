@@ -1,0 +1,78 @@
+#include "messages.h"
+
+#include <cstdlib>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace infprz {
+
+namespace {
+
+constexpr CatalogEntry kCatalog[] = {
+#define INFPRZ_MESSAGE(name, english, polish) {#name, english, polish},
+#include "message_catalog.h"
+#undef INFPRZ_MESSAGE
+};
+
+Language current = Language::kEnglish;
+
+std::string_view Text(Msg message) {
+  const CatalogEntry& entry = kCatalog[static_cast<std::size_t>(message)];
+  return current == Language::kPolish ? entry.polish : entry.english;
+}
+
+// The form of a counted text: English one|other, Polish one|few|many.
+std::size_t FormFor(std::uintmax_t count) {
+  if (count == 1) return 0;
+  if (current == Language::kEnglish) return 1;
+  const std::uintmax_t ones = count % 10, tens = count % 100;
+  return ones >= 2 && ones <= 4 && !(tens >= 12 && tens <= 14) ? 1 : 2;
+}
+
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool placeholder =
+        text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' && text[i + 2] == '}';
+    const std::size_t index = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
+    if (!placeholder || index >= values.size()) {
+      out += text[i];
+      continue;
+    }
+    out += values.begin()[index];
+    i += 2;
+  }
+  return out;
+}
+
+}  // namespace
+
+Language SystemLanguage() {
+#if defined(_WIN32)
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_POLISH ? Language::kPolish : Language::kEnglish;
+#else
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value == nullptr || *value == '\0') continue;
+    return std::string_view(value).starts_with("pl") ? Language::kPolish : Language::kEnglish;
+  }
+  return Language::kEnglish;
+#endif
+}
+
+void UseLanguage(Language language) { current = language; }
+
+std::string Say(Msg message, std::initializer_list<std::string_view> values) { return Fill(Text(message), values); }
+
+std::string Count(Msg message, std::uintmax_t count) {
+  std::string_view forms = Text(message);
+  for (std::size_t skip = FormFor(count); skip > 0; --skip) forms.remove_prefix(forms.find('|') + 1);
+  const std::string number = std::to_string(count);
+  return Fill(forms.substr(0, forms.find('|')), {number});
+}
+
+std::span<const CatalogEntry> Catalog() { return kCatalog; }
+
+}  // namespace infprz
