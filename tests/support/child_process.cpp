@@ -24,8 +24,17 @@ std::filesystem::path NewName(const std::filesystem::path& parent, const std::st
 bool Start(std::string& commandLine, const std::filesystem::path& directory, STARTUPINFOA& startup, bool inherit,
            PROCESS_INFORMATION* process) {
   const std::string folder = directory.string();
-  return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, inherit, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, process) != 0;
+  // Wine on a loaded machine has now and then refused a start with
+  // ERROR_INTERNAL_ERROR (1359) that a second try a moment later passes;
+  // a child that truly cannot start fails every try.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, inherit, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, process) != 0)
+      return true;
+    if (GetLastError() != ERROR_INTERNAL_ERROR) return false;
+    Sleep(200);
+  }
+  return false;
 }
 
 }  // namespace
