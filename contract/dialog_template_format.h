@@ -40,7 +40,25 @@ enum FieldType : std::uint16_t {
   kPasswordField = kPasswordText | kHeldAsText,
 };
 
+// An item's flags word. The host reads them so: a read-only field; the
+// dialog's confirming button; a field that shows stars for its letters; a
+// label that is never drawn; a field whose Enter confirms the dialog.
+inline constexpr std::uint16_t kReadOnlyFlag = 0x0002;
+inline constexpr std::uint16_t kConfirmButtonFlag = 0x0004;
+inline constexpr std::uint16_t kMaskedFlag = 0x0400;
+inline constexpr std::uint16_t kHiddenFlag = 0x0800;
+inline constexpr std::uint16_t kEnterConfirmsFlag = 0x8000;
+// The password fields of the dialogs that ask for a password.
+inline constexpr std::uint16_t kAskedPasswordFlags = kEnterConfirmsFlag | kMaskedFlag;
+
 inline constexpr std::uint16_t kNoTag = 0xFFFF;
+// A label that carries this tag is not drawn either (the reminder's empty
+// label over its text).
+inline constexpr std::uint16_t kHiddenTag = kHiddenFlag;
+// The configuration's confirming button: its tag, and the key word it holds
+// in place of a tilde letter.
+inline constexpr std::uint16_t kConfirmButtonTag = 0x5001;
+inline constexpr std::uint16_t kConfirmButtonKey = 0x5500;
 
 inline constexpr std::size_t kSetHeaderSize = 4;
 inline constexpr std::size_t kDialogHeaderSize = 24;

@@ -12,9 +12,13 @@ inline constexpr std::int32_t kHostInterfaceVersion = 112;
 inline constexpr std::uint32_t kShiftF10 = 0x5D00;     // opens the reminder's configuration
 inline constexpr std::uint32_t kConsumedKey = 0xFFFF;  // a hook's answer for a key it ate
 
-// HostMessageBox / HostMessageBoxF styles.
-inline constexpr std::int32_t kNoticeBoxStyle = 1;      // a plain notice
-inline constexpr std::int32_t kAlarmBoxStyle = 0xC001;  // the version-mismatch STOP
+// HostMessageBox / HostMessageBoxF styles, and the bits the host reads in
+// them: a beep as the box opens, and the alarm's colours and frame.
+inline constexpr std::int32_t kBoxSoundBit = 0x4000;
+inline constexpr std::int32_t kBoxAlarmBit = 0x8000;
+inline constexpr std::int32_t kNoticeBoxStyle = 1;  // a plain notice
+inline constexpr std::int32_t kAlarmBoxStyle = kBoxAlarmBit | kBoxSoundBit | kNoticeBoxStyle;  // the version-mismatch STOP
+static_assert(kAlarmBoxStyle == 0xC001);
 
 // The host state flag the plug-in holds set while its own work runs.
 inline constexpr std::int32_t kPluginStateFlag = 0x8000;

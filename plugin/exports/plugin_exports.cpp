@@ -1,6 +1,9 @@
 #include "exports/plugin_exports.h"
 
+#include <type_traits>
+
 #include "contract/host_constants.h"
+#include "contract/plugin_exports.h"
 #include "reminder/first_run_notice.h"
 #include "reminder/key_hook.h"
 #include "text/plugin_description.h"
@@ -8,6 +11,12 @@
 #include "shell/service_slots.h"
 
 namespace talvenor {
+
+// Each export as defined is what the host calls through the table's type.
+#define TALVENOR_CHECK_EXPORT_TYPE(name, ordinal, pops, bytes, result, params) \
+  static_assert(std::is_same_v<decltype(&::name), name##Fn>, #name " differs from the exports table");
+TALVENOR_PLUGIN_EXPORTS(TALVENOR_CHECK_EXPORT_TYPE)
+#undef TALVENOR_CHECK_EXPORT_TYPE
 
 std::int32_t CheckInterfaceVersion() { return HostInterfaceVersion() == kHostInterfaceVersion ? 0 : -1; }
 

@@ -1,7 +1,6 @@
 #pragma once
-// The plug-in's face to the host: three exports, by ordinal only
-// (talvenor.def): 30001 PluginAttach, 30008 PluginStart, 30009
-// PluginOptional. Each removes its own arguments.
+// The plug-in's face to the host: three exports, by ordinal only, as
+// contract/plugin_exports.h lists them. Each removes its own arguments.
 #include <cstdint>
 
 #include "contract/calling_convention.h"

@@ -15,7 +15,7 @@ using namespace dialog_template;
 constexpr Dialog PasswordDialog() {
   Dialog dialog{.number = kPasswordDialog, .title = TALVENOR_TEXT("Proszę podać hasło"), .width = 32, .height = 4};
   //                   type            cap lines   col row  w   h    flags
-  Add(dialog, TextField(kPasswordField, 20, 1,     {3,  2,  25, 1}, 0x8400));
+  Add(dialog, TextField(kPasswordField, 20, 1,     {3,  2,  25, 1}, kAskedPasswordFlags));
   return dialog;
 }
 
@@ -47,12 +47,12 @@ constexpr Dialog ConfigurationDialog() {
   AddScheduleRow(dialog, TALVENOR_TEXT("O~d~ dnia:"), 13);
   AddScheduleRow(dialog, TALVENOR_TEXT("Od d~n~ia:"), 14);
   Add(dialog, Label(TALVENOR_TEXT("~H~asło konfig/wyłączające przypomnienie:"), {2,  16, 39, 1}));
-  Add(dialog, TextField(kPasswordField, 20, 1,                               {42, 16, 20, 1}, 0x0400));
-  Add(dialog, Label(TALVENOR_TEXT(""),                                       {1,  1,  1,  1}, 0x0800));
+  Add(dialog, TextField(kPasswordField, 20, 1,                               {42, 16, 20, 1}, kMaskedFlag));
+  Add(dialog, Label(TALVENOR_TEXT(""),                                       {1,  1,  1,  1}, kHiddenFlag));
   Add(dialog, CheckBox(TALVENOR_TEXT("~P~rzypomnienie włączone"),            {1,  18, 60, 1}));
-  // The caption's control bytes enclose "F12"; the key word is 0x5500.
-  Add(dialog, Button(TALVENOR_TEXT("\x05" "F12" "\x01" " OK"),              {42, 20, 10, 1}, 0x0004,
-                     /*tag=*/0x5001, /*keyCode=*/0x5500));
+  // The caption's control bytes enclose "F12".
+  Add(dialog, Button(TALVENOR_TEXT("\x05" "F12" "\x01" " OK"),              {42, 20, 10, 1}, kConfirmButtonFlag,
+                     kConfirmButtonTag, kConfirmButtonKey));
   return dialog;
 }
 
@@ -61,10 +61,10 @@ constexpr Dialog ConfigurationDialog() {
 constexpr Dialog ReminderDialog() {
   Dialog dialog{.number = kReminderDialog, .title = TALVENOR_TEXT("Przypomnienie"), .width = 64, .height = 13};
   //                   text / field                                          col row  w   h    flags   tag
-  Add(dialog, Label(TALVENOR_TEXT(""),                                       {2,  2,  20, 1}, 0,      0x0800));
-  Add(dialog, TextField(kTextField, 480, 8,                                  {2,  2,  60, 8}, 0x0002));
+  Add(dialog, Label(TALVENOR_TEXT(""),                                       {2,  2,  20, 1}, 0,      kHiddenTag));
+  Add(dialog, TextField(kTextField, 480, 8,                                  {2,  2,  60, 8}, kReadOnlyFlag));
   Add(dialog, Label(TALVENOR_TEXT("~H~asło wyłączające przypomnienie:"),     {2,  11, 38, 1}));
-  Add(dialog, TextField(kPasswordField, 20, 1,                               {41, 11, 21, 1}, 0x8400));
+  Add(dialog, TextField(kPasswordField, 20, 1,                               {41, 11, 21, 1}, kAskedPasswordFlags));
   return dialog;
 }
 

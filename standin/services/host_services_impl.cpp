@@ -26,9 +26,11 @@ std::string Hex(std::uintptr_t value) {
 
 std::string Ptr(const void* p) { return p == nullptr ? "null" : "ptr"; }
 
-void Record(std::uint32_t ordinal, const char* name, std::vector<std::uintptr_t> words, std::string args) {
+// Logs a call to the service in `slot`, under the table's ordinal and name.
+void Record(talvenor::ServiceSlotIndex slot, std::vector<std::uintptr_t> words, std::string args) {
   if (!g_state.record) return;
-  g_state.calls.push_back({ordinal, name, std::move(words), std::string(name) + "(" + args + ")"});
+  const talvenor::HostServiceInfo& service = talvenor::kHostServices[slot];
+  g_state.calls.push_back({service.ordinal, service.name, std::move(words), std::string(service.name) + "(" + args + ")"});
 }
 
 template <typename T> std::uintptr_t W(T value) {
@@ -91,7 +93,7 @@ std::string QuoteText(const char* text) {
 extern "C" {
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostMessageBox(const char* title, const char* text, std::int32_t style) {
-  Record(52028, "HostMessageBox", {W(title), W(text), W(style)},
+  Record(talvenor::HostMessageBoxSlot, {W(title), W(text), W(style)},
          QuoteText(title) + ", " + QuoteText(text) + ", " + I(style));
   if (g_state.frontEnd == nullptr) return 1;
   return g_state.frontEnd->ShowMessage(title ? title : "", text ? text : "", style);
@@ -105,7 +107,7 @@ std::int32_t TALVENOR_CALLER_POPS StandinHostMessageBoxF(const char* title, cons
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
   }
-  Record(52029, "HostMessageBoxF", {W(title), W(format), W(style)},
+  Record(talvenor::HostMessageBoxFSlot, {W(title), W(format), W(style)},
          QuoteText(title) + ", " + QuoteText(format) + ", " + I(style) + " -> " + QuoteText(text));
   if (g_state.frontEnd == nullptr) return 1;
   return g_state.frontEnd->ShowMessage(title ? title : "", text, style);
@@ -113,7 +115,7 @@ std::int32_t TALVENOR_CALLER_POPS StandinHostMessageBoxF(const char* title, cons
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostConvertText(const char* source, char* destination, std::int32_t fromCode,
                                                          std::int32_t toCode) {
-  Record(52158, "HostConvertText", {W(source), W(destination), W(fromCode), W(toCode)},
+  Record(talvenor::HostConvertTextSlot, {W(source), W(destination), W(fromCode), W(toCode)},
          QuoteText(source) + ", " + (source == destination ? std::string("same") : Ptr(destination)) + ", " +
              I(fromCode) + ", " + I(toCode));
   if (source == nullptr || destination == nullptr) return 0;
@@ -123,23 +125,23 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostConvertText(const char* source, cha
 
 // The host's own; the plug-in only needs it to exist. Does nothing.
 std::int32_t TALVENOR_CALLEE_POPS StandinHostService38417() {
-  Record(38417, "HostService38417", {}, "");
+  Record(talvenor::HostService38417Slot, {}, "");
   return 0;
 }
 
 std::int32_t TALVENOR_CALLER_POPS StandinHostSound(std::int32_t frequency, std::int32_t duration, std::int32_t flags) {
-  Record(52171, "HostSound", {W(frequency), W(duration), W(flags)}, I(frequency) + ", " + I(duration) + ", " + I(flags));
+  Record(talvenor::HostSoundSlot, {W(frequency), W(duration), W(flags)}, I(frequency) + ", " + I(duration) + ", " + I(flags));
   if (g_state.frontEnd != nullptr) g_state.frontEnd->Sound(frequency, duration, flags);
   return 0;
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostGetStateFlags() {
-  Record(32300, "HostGetStateFlags", {}, "");
+  Record(talvenor::HostGetStateFlagsSlot, {}, "");
   return g_state.stateFlags;
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostSetStateFlag(std::int32_t mask, std::int32_t on) {
-  Record(32408, "HostSetStateFlag", {W(mask), W(on)}, Hex(static_cast<std::uint32_t>(mask)) + ", " + I(on));
+  Record(talvenor::HostSetStateFlagSlot, {W(mask), W(on)}, Hex(static_cast<std::uint32_t>(mask)) + ", " + I(on));
   if (on != 0)
     g_state.stateFlags = static_cast<std::uint16_t>(g_state.stateFlags | mask);
   else
@@ -148,20 +150,20 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostSetStateFlag(std::int32_t mask, std
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostInterfaceVersion() {
-  Record(51594, "HostInterfaceVersion", {}, "");
+  Record(talvenor::HostInterfaceVersionSlot, {}, "");
   return g_state.interfaceVersion;
 }
 
 std::int32_t TALVENOR_CALLER_POPS StandinHostRunDialog(void* templateSet, std::int32_t dialogNumber, void* buffer,
                                                        std::int32_t reserved1, std::int32_t reserved2) {
-  Record(52026, "HostRunDialog", {W(templateSet), W(dialogNumber), W(buffer), W(reserved1), W(reserved2)},
+  Record(talvenor::HostRunDialogSlot, {W(templateSet), W(dialogNumber), W(buffer), W(reserved1), W(reserved2)},
          Ptr(templateSet) + ", " + I(dialogNumber) + ", " + Ptr(buffer) + ", " + I(reserved1) + ", " + I(reserved2));
   if (g_state.frontEnd == nullptr || templateSet == nullptr || buffer == nullptr) return 0;
   return g_state.frontEnd->RunDialog(templateSet, dialogNumber, buffer);
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostTodayText(char* buffer) {
-  Record(30204, "HostTodayText", {W(buffer)}, Ptr(buffer));
+  Record(talvenor::HostTodayTextSlot, {W(buffer)}, Ptr(buffer));
   if (buffer == nullptr) return 0;
   const std::string today = g_state.frontEnd != nullptr ? g_state.frontEnd->TodayText() : talvenor::TodayHostDate();
   std::snprintf(buffer, 12, "%s", today.c_str());  // the plug-in's buffer holds 12 bytes
@@ -169,7 +171,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostTodayText(char* buffer) {
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostNowText(char* buffer, std::int32_t reserved) {
-  Record(30308, "HostNowText", {W(buffer), W(reserved)}, Ptr(buffer) + ", " + I(reserved));
+  Record(talvenor::HostNowTextSlot, {W(buffer), W(reserved)}, Ptr(buffer) + ", " + I(reserved));
   if (buffer == nullptr) return 0;
   const std::string now = g_state.frontEnd != nullptr ? g_state.frontEnd->NowText() : talvenor::NowTimeText();
   std::snprintf(buffer, 9, "%s", now.c_str());
@@ -177,7 +179,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostNowText(char* buffer, std::int32_t 
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostDaysBetween(const char* date1, const char* date2) {
-  Record(30908, "HostDaysBetween", {W(date1), W(date2)}, QuoteText(date1) + ", " + QuoteText(date2));
+  Record(talvenor::HostDaysBetweenSlot, {W(date1), W(date2)}, QuoteText(date1) + ", " + QuoteText(date2));
   return talvenor::DaysBetween(date1, date2);
 }
 
@@ -186,7 +188,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostDaysBetween(const char* date1, cons
 // share shows when the close flushes it.
 talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, const char* mode, std::int32_t share,
                                                             std::int32_t reserved1, std::int32_t reserved2) {
-  Record(52534, "HostFileOpen", {W(name), W(mode), W(share), W(reserved1), W(reserved2)},
+  Record(talvenor::HostFileOpenSlot, {W(name), W(mode), W(share), W(reserved1), W(reserved2)},
          QuoteText(name) + ", " + QuoteText(mode) + ", " + I(share) + ", " + I(reserved1) + ", " + I(reserved2));
   if (name == nullptr || mode == nullptr || *name == '\0') return nullptr;
 #if defined(_WIN32)
@@ -198,7 +200,7 @@ talvenor::HostFile TALVENOR_CALLEE_POPS StandinHostFileOpen(const char* name, co
 }
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostFileClose(talvenor::HostFile file) {
-  Record(52305, "HostFileClose", {W(file)}, Ptr(file));
+  Record(talvenor::HostFileCloseSlot, {W(file)}, Ptr(file));
   if (file == nullptr) return -1;
   const int closed = std::fclose(static_cast<std::FILE*>(file));
   auto& failing = g_state.closesThatFail;
@@ -210,7 +212,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostFileClose(talvenor::HostFile file) 
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostFileRead(void* buffer, std::int32_t size, std::int32_t count,
                                                       talvenor::HostFile file) {
-  Record(52307, "HostFileRead", {W(buffer), W(size), W(count), W(file)},
+  Record(talvenor::HostFileReadSlot, {W(buffer), W(size), W(count), W(file)},
          Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
   if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
   return static_cast<std::int32_t>(std::fread(buffer, size, count, static_cast<std::FILE*>(file)));
@@ -218,7 +220,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostFileRead(void* buffer, std::int32_t
 
 std::int32_t TALVENOR_CALLEE_POPS StandinHostFileWrite(const void* buffer, std::int32_t size, std::int32_t count,
                                                        talvenor::HostFile file) {
-  Record(52308, "HostFileWrite", {W(buffer), W(size), W(count), W(file)},
+  Record(talvenor::HostFileWriteSlot, {W(buffer), W(size), W(count), W(file)},
          Ptr(buffer) + ", " + I(size) + ", " + I(count) + ", " + Ptr(file));
   if (buffer == nullptr || file == nullptr || size <= 0 || count <= 0) return 0;
   const std::int32_t items = StoreWithinRoom(buffer, size, count, static_cast<std::FILE*>(file));
@@ -226,7 +228,7 @@ std::int32_t TALVENOR_CALLEE_POPS StandinHostFileWrite(const void* buffer, std::
 }
 
 talvenor::KeyHookFn TALVENOR_CALLEE_POPS StandinHostSetKeyHook(talvenor::KeyHookFn hook) {
-  Record(52249, "HostSetKeyHook", {W(hook)}, Ptr(reinterpret_cast<const void*>(hook)));
+  Record(talvenor::HostSetKeyHookSlot, {W(hook)}, Ptr(reinterpret_cast<const void*>(hook)));
   talvenor::KeyHookFn previous = g_state.keyHook;
   g_state.keyHook = hook;
   return previous;

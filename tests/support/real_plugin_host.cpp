@@ -59,29 +59,29 @@ std::uintptr_t RealPluginHost::Call(const void* function, const StackWord* words
   return measured.result;
 }
 
-std::int32_t RealPluginHost::CallExport(unsigned ordinal, const char* name, const StackWord* words,
-                                        std::uint32_t count, std::uint32_t poppedBytes, std::int32_t whenMissing) {
-  const void* function = reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(ordinal)));
+std::int32_t RealPluginHost::CallExport(const talvenor::PluginExportInfo& entry, const StackWord* words,
+                                        std::uint32_t count, std::int32_t whenMissing) {
+  const void* function = reinterpret_cast<const void*>(GetProcAddress(plugin, MAKEINTRESOURCEA(entry.ordinal)));
   if (function == nullptr) {
-    ADD_FAILURE() << "no export " << ordinal << " (" << name << ")";
+    ADD_FAILURE() << "no export " << entry.ordinal << " (" << entry.name << ")";
     return whenMissing;
   }
-  return static_cast<std::int32_t>(Call(function, words, count, poppedBytes, name));
+  return static_cast<std::int32_t>(Call(function, words, count, entry.argumentBytes, entry.name));
 }
 
 std::int32_t RealPluginHost::Attach(const void* hostContext, char* descriptionBuffer) {
   const StackWord words[] = {reinterpret_cast<StackWord>(hostContext), reinterpret_cast<StackWord>(descriptionBuffer)};
-  return CallExport(30001, "PluginAttach", words, 2, 8, 0);
+  return CallExport(talvenor::kPluginAttachExport, words, 2, 0);
 }
 
 std::int32_t RealPluginHost::Start(std::int32_t versionMismatch) {
   const StackWord words[] = {static_cast<std::uint32_t>(versionMismatch)};
-  return CallExport(30008, "PluginStart", words, 1, 4, -1);
+  return CallExport(talvenor::kPluginStartExport, words, 1, -1);
 }
 
 std::int32_t RealPluginHost::Optional(std::uint32_t extraWords) {
   const std::vector<StackWord> words(extraWords, 0xA5A5A5A5u);
-  return CallExport(30009, "PluginOptional", words.data(), extraWords, 0, -1);
+  return CallExport(talvenor::kPluginOptionalExport, words.data(), extraWords, -1);
 }
 
 std::uint32_t RealPluginHost::Press(std::uint32_t key) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "contract/plugin_exports.h"
 #include "services/host_services_impl.h"
 #include "support/scripted_front_end.h"
 #include "support/stack_measure.h"
@@ -55,9 +56,10 @@ class RealPluginHost {
   // `words` on the stack; the callee must remove `poppedBytes` of them.
   std::uintptr_t Call(const void* function, const StackWord* words, std::uint32_t count, std::uint32_t poppedBytes,
                       const char* what);
-  // The export of `ordinal` called so; `whenMissing` (with a failure) if none.
-  std::int32_t CallExport(unsigned ordinal, const char* name, const StackWord* words, std::uint32_t count,
-                          std::uint32_t poppedBytes, std::int32_t whenMissing);
+  // The export called with `words`; it must remove the table's argument
+  // bytes. `whenMissing` (with a failure) if there is none.
+  std::int32_t CallExport(const talvenor::PluginExportInfo& entry, const StackWord* words, std::uint32_t count,
+                          std::int32_t whenMissing);
 };
 
 bool FileExists(const char* name);

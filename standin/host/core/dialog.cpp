@@ -8,6 +8,7 @@
 
 #include "bios_keys.h"
 #include "colours.h"
+#include "contract/dialog_template_format.h"
 #include "flow_text_editor.h"
 #include "line_editor.h"
 #include "contract/date_text.h"
@@ -23,10 +24,11 @@ using talvenor::FormatHostDate;
 using talvenor::ParseDateText;
 using talvenor::ParseHostDate;
 
-constexpr std::uint16_t kFlagReadOnly = 0x0002;
-constexpr std::uint16_t kFlagMasked = 0x0400;
-constexpr std::uint16_t kFlagEnterConfirms = 0x8000;
-constexpr std::uint16_t kFlagHidden = 0x0800;
+using talvenor::dialog_template::kEnterConfirmsFlag;
+using talvenor::dialog_template::kHiddenFlag;
+using talvenor::dialog_template::kHiddenTag;
+using talvenor::dialog_template::kMaskedFlag;
+using talvenor::dialog_template::kReadOnlyFlag;
 constexpr char32_t kEmptyCell = U'·';
 constexpr unsigned char kCaptionKeyStart = 0x05, kCaptionKeyEnd = 0x01;
 
@@ -145,9 +147,9 @@ Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)),
     auto field = std::make_unique<Field>();
     field->item = item;
     field->kind = KindOf(item);
-    field->readOnly = (item.flags & kFlagReadOnly) != 0;
-    field->masked = (item.flags & kFlagMasked) != 0 || (item.fieldType & kFieldPasswordText) != 0;
-    field->enterConfirms = (item.flags & kFlagEnterConfirms) != 0;
+    field->readOnly = (item.flags & kReadOnlyFlag) != 0;
+    field->masked = (item.flags & kMaskedFlag) != 0 || (item.fieldType & kFieldPasswordText) != 0;
+    field->enterConfirms = (item.flags & kEnterConfirmsFlag) != 0;
     const unsigned char* bound = buffer_ + item.boundOffset;
     field->saved.assign(bound, bound + item.boundSize);
     field->drawnWidth = FieldCells(item, field->kind);
@@ -418,7 +420,7 @@ void Dialog::DrawField(Screen& screen, const Field& field, int column, int row, 
   };
   switch (field.kind) {
     case FieldKind::Label:
-      if ((item.flags & kFlagHidden) == 0 && item.tag != kFlagHidden)
+      if ((item.flags & kHiddenFlag) == 0 && item.tag != kHiddenTag)
         DrawMarkedText(screen, column, row, item.text, colour::kDialog, screen.Width());
       break;
     case FieldKind::Text: {

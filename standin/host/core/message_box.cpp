@@ -16,7 +16,7 @@ struct Look {
 
 Look LookOf(std::int32_t style) {
   if (style == kHostStyle) return {colour::kHostBox, colour::kHostBoxFrame, FrameStyle::Single};
-  if ((style & 0x8000) != 0) return {colour::kAlarm, colour::kAlarmFrame, FrameStyle::Double};
+  if ((style & talvenor::kBoxAlarmBit) != 0) return {colour::kAlarm, colour::kAlarmFrame, FrameStyle::Double};
   return {colour::kNotice, colour::kNoticeFrame, FrameStyle::Single};
 }
 

@@ -3,7 +3,7 @@
 // The style word chooses the look:
 //   1       a notice: black on grey, single frame ("uwaga" boxes)
 //   0xC001  an alarm: white on red, double frame, and the host beeps once
-//           as it opens (bit 0x4000 sound, bit 0x8000 alarm colours)
+//           as it opens (kBoxSoundBit, kBoxAlarmBit)
 //   any other style is drawn as a notice.
 // The host's own boxes (kHostStyle) are white on cyan. Enter answers 1,
 // Esc answers 0; both close the box. A question has two buttons, Tak and
@@ -33,7 +33,7 @@ class MessageBox {
   // The answer when the key closes the box (1 OK or Tak, 0 Esc or Nie),
   // nothing for any other key.
   std::optional<std::int32_t> HandleKey(std::uint16_t code);
-  bool Beeps() const { return (style_ & 0x4000) != 0 && style_ != kHostStyle; }
+  bool Beeps() const { return (style_ & talvenor::kBoxSoundBit) != 0 && style_ != kHostStyle; }
   std::int32_t Style() const { return style_; }
 
  private:

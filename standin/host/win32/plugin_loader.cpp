@@ -1,16 +1,18 @@
 #include "plugin_loader.h"
 
+#include "contract/plugin_exports.h"
 #include "import_patch.h"
 
 namespace standin::host {
 
 namespace {
 
-constexpr WORD kPluginAttach = 30001, kPluginStart = 30008;
-constexpr std::size_t kDescriptionBuffer = 256;  // the plug-in writes 125 bytes
+using talvenor::kPluginAttachOrdinal;
+using talvenor::kPluginStartOrdinal;
+using talvenor::PluginAttachFn;
+using talvenor::PluginStartFn;
 
-using PluginAttachFn = std::int32_t(__stdcall*)(void* hostContext, char* descriptionBuffer);
-using PluginStartFn = std::int32_t(__stdcall*)(std::int32_t versionMismatch);
+constexpr std::size_t kDescriptionBuffer = 256;  // the plug-in writes 125 bytes
 
 // What the host hands over as its context; the plug-in only checks that it
 // is there.
@@ -36,9 +38,10 @@ LoadedPlugin LoadPlugin(const std::string& path) {
     plugin.problem = "Windows nie załadował modułu (" + LastError() + ")";
     return plugin;
   }
-  const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttach))));
-  if (attach == nullptr || GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStart)) == nullptr) {
-    plugin.problem = "moduł nie eksportuje 30001 i 30008: to nie jest wtyczka programu";
+  const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttachOrdinal))));
+  if (attach == nullptr || GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStartOrdinal)) == nullptr) {
+    plugin.problem = "moduł nie eksportuje " + std::to_string(kPluginAttachOrdinal) + " i " +
+                     std::to_string(kPluginStartOrdinal) + ": to nie jest wtyczka programu";
     FreeLibrary(plugin.module);
     plugin.module = nullptr;
   }
@@ -47,7 +50,7 @@ LoadedPlugin LoadPlugin(const std::string& path) {
 
 void AttachPlugin(LoadedPlugin& plugin) {
   if (plugin.module == nullptr) return;
-  const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttach))));
+  const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttachOrdinal))));
   char description[kDescriptionBuffer] = {};
   plugin.attachResult = attach(&g_context, description);
   description[kDescriptionBuffer - 1] = 0;
@@ -56,7 +59,7 @@ void AttachPlugin(LoadedPlugin& plugin) {
 
 void StartPlugin(const LoadedPlugin& plugin) {
   if (plugin.module == nullptr) return;
-  const auto start = reinterpret_cast<PluginStartFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStart))));
+  const auto start = reinterpret_cast<PluginStartFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStartOrdinal))));
   start(plugin.attachResult == 0 ? 0 : 1);
 }
 

@@ -1,0 +1,20 @@
+# Writes talvenor.def: the plug-in's exports of contract/plugin_exports.h by
+# ordinal only, under their i686 callee-pops symbols (name@bytes).
+# cmake -DTABLE=plugin_exports.h -DOUTPUT=talvenor.def -P talvenor_def.cmake
+file(READ ${TABLE} table)
+string(REGEX MATCHALL "X\\(Plugin[A-Za-z0-9]+, *[0-9]+, *(Callee|Caller), *[0-9]+," rows "${table}")
+set(def "; Generated from contract/plugin_exports.h: by ordinal only, no names.\n")
+string(APPEND def "LIBRARY talvenor.dll\nEXPORTS\n")
+set(count 0)
+foreach(row IN LISTS rows)
+  string(REGEX MATCH "X\\((Plugin[A-Za-z0-9]+), *([0-9]+), *(Callee|Caller), *([0-9]+)," _ "${row}")
+  if(NOT CMAKE_MATCH_3 STREQUAL "Callee")
+    message(FATAL_ERROR "${CMAKE_MATCH_1}: every export removes its own arguments")
+  endif()
+  string(APPEND def "  ${CMAKE_MATCH_1}@${CMAKE_MATCH_4} @${CMAKE_MATCH_2} NONAME\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+if(NOT count EQUAL 3)
+  message(FATAL_ERROR "expected 3 exports in ${TABLE}, found ${count}")
+endif()
+file(WRITE ${OUTPUT} "${def}")
