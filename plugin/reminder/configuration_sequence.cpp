@@ -9,7 +9,7 @@
 #include "dialog_templates.h"
 #include "reminder_prompt.h"
 #include "reminder_settings.h"
-#include "settings_text.h"
+#include "contract/field_text.h"
 
 namespace talvenor {
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "contract/field_text.h"
+#include "contract/governing_row.h"
 #include "contract/host_constants.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
@@ -9,36 +11,14 @@
 #include "dialog_templates.h"
 #include "reminder_prompt.h"
 #include "reminder_settings.h"
-#include "settings_text.h"
 #include "time_text.h"
 
 namespace talvenor {
 
 namespace {
 
-constexpr int kNoSchedule = -1;
-constexpr std::int32_t kFarthestStartDays = 99999;  // a row started longer ago never governs
 constexpr std::size_t kTodayTextSize = 12;
 constexpr std::size_t kNowTextSize = 256;
-
-// Of the rows whose start date has been reached, the one nearest behind
-// today; a tie goes to the later row. Returns kNoSchedule when none.
-int GoverningSchedule(const ReminderSettings& settings, const char* today) {
-  int choice = kNoSchedule;
-  std::int32_t bestDays = kFarthestStartDays;
-  for (int i = 0; i < 3; ++i) {
-    const ReminderSchedule& row = settings.schedules[i];
-    if (row.startDate[0] == '\0') continue;
-    char startDate[sizeof row.startDate] = {};
-    CopyFieldText(startDate, row.startDate);
-    const std::int32_t days = HostDaysBetween(today, startDate);
-    if (days >= 0 && days <= bestDays) {
-      choice = i;
-      bestDays = days;
-    }
-  }
-  return choice;
-}
 
 // Whether the time of day lies inside the row's window, both bounds
 // inclusive. A window whose from-time lies after its to-time admits nothing.
@@ -71,8 +51,9 @@ void RemindIfDue(ReminderSettings* settings, std::int64_t* lastReminderTime) {
   std::memset(today, 0, sizeof today);  // a host that writes nothing leaves an empty text
   HostTodayText(today);
   today[sizeof today - 1] = '\0';
-  const int row = GoverningSchedule(*settings, today);
-  if (row == kNoSchedule) return;
+  const int row = GoverningRow(*settings, today,
+                               [](const char* date1, const char* date2) { return HostDaysBetween(date1, date2); });
+  if (row == kNoGoverningRow) return;
   const ReminderSchedule& schedule = settings->schedules[row];
 
   // The first reminder comes one full interval after the first check that

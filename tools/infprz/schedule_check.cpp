@@ -1,6 +1,7 @@
 #include "schedule_check.h"
 
 #include "contract/date_text.h"
+#include "contract/governing_row.h"
 #include "contract/time_of_day.h"
 #include "messages.h"
 #include "text_fields.h"
@@ -9,27 +10,14 @@ namespace infprz {
 
 namespace {
 
-// The most days back a start date may lie and still govern.
-constexpr std::int32_t kFarthestStart = 99999;
-
 std::string Field(const char* field, std::size_t width) { return std::string(StoredText(field, width)); }
 
 }  // namespace
 
 std::optional<int> GoverningRow(const ReminderSettings& record, const std::string& today) {
-  std::optional<int> governing;
-  std::int32_t nearest = kFarthestStart;
-  for (int i = 0; i < 3; ++i) {
-    const ReminderSchedule& row = record.schedules[i];
-    if (row.startDate[0] == '\0') continue;
-    const std::string start = Field(row.startDate, sizeof row.startDate);
-    const std::int32_t days = talvenor::DaysBetween(today.c_str(), start.c_str());
-    if (days >= 0 && days <= nearest) {
-      nearest = days;
-      governing = i + 1;
-    }
-  }
-  return governing;
+  const int row = talvenor::GoverningRow(record, today.c_str(), talvenor::DaysBetween);
+  if (row == talvenor::kNoGoverningRow) return std::nullopt;
+  return row + 1;
 }
 
 std::vector<std::string> NeverRemindWarnings(const ReminderSettings& record) {

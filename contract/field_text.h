@@ -1,7 +1,8 @@
 #pragma once
-// Reading the text fields of a loaded ReminderSettings. A damaged file can
-// leave a field without its NUL; its text then ends at the field's last
-// byte, which is read as the terminator.
+// Reading the text fields of a loaded ReminderSettings, as the plug-in
+// reads them. A damaged file can leave a field without its NUL; its text
+// then ends at the field's last byte, which is read as the terminator.
+// Heap-free: the plug-in uses it.
 #include <cstddef>
 
 namespace talvenor {
