@@ -7,14 +7,21 @@
 
 namespace talvenor {
 
+// The length of a field's text: up to its NUL, at most `width` - 1 bytes.
+inline std::size_t FieldTextLength(const char* field, std::size_t width) {
+  std::size_t length = 0;
+  while (length + 1 < width && field[length] != '\0') ++length;
+  return length;
+}
+
 // Copies the text of `source` into `destination`, a field of the same
 // width: up to the NUL, at most N - 1 characters, and always terminated.
 // Bytes of `destination` after the terminator are left as they were.
 template <std::size_t N>
 void CopyFieldText(char (&destination)[N], const char (&source)[N]) {
-  std::size_t i = 0;
-  for (; i + 1 < N && source[i] != '\0'; ++i) destination[i] = source[i];
-  destination[i] = '\0';
+  const std::size_t length = FieldTextLength(source, N);
+  for (std::size_t i = 0; i < length; ++i) destination[i] = source[i];
+  destination[length] = '\0';
   destination[N - 1] = '\0';
 }
 

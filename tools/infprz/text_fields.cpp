@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "contract/field_text.h"
 #include "messages.h"
 
 namespace infprz {
@@ -20,8 +21,7 @@ std::vector<TextField> TextFields(ReminderSettings& record) {
 }
 
 std::string_view StoredText(const char* field, std::size_t width) {
-  const void* nul = std::memchr(field, '\0', width - 1);
-  return {field, nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : width - 1};
+  return {field, talvenor::FieldTextLength(field, width)};
 }
 
 void StoreText(char* field, std::size_t width, std::string_view mazovia) {
