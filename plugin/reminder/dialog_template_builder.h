@@ -142,6 +142,21 @@ constexpr std::size_t SetSize(const Dialog (&dialogs)[DialogCount]) {
   return size;
 }
 
+// Bytes of the caller's buffer an item's value takes: the items, in order,
+// own consecutive bytes from offset 0; labels and buttons own none.
+constexpr std::size_t BoundSize(const Item& item) {
+  if (item.kind == kCheckBox || (item.kind == kEditField && item.fieldType == kNumberField)) return 2;
+  if (item.kind == kEditField) return std::size_t{item.capacity} + 1;
+  return 0;
+}
+
+// Where item `index` of `dialog` starts in the buffer the dialog runs over.
+constexpr std::size_t BoundOffset(const Dialog& dialog, std::size_t index) {
+  std::size_t offset = 0;
+  for (std::size_t i = 0; i < index; ++i) offset += BoundSize(dialog.items[i]);
+  return offset;
+}
+
 namespace detail {
 
 constexpr void PutWord(unsigned char*& out, std::uint16_t value) {

@@ -1,7 +1,11 @@
 #include "dialog_templates.h"
 
+#include <cstddef>
+
 #include "contract/mazovia.h"
+#include "contract/settings_record.h"
 #include "dialog_template_builder.h"
+#include "reminder_prompt.h"
 
 namespace talvenor {
 
@@ -72,6 +76,65 @@ constexpr Dialog ReminderDialog() {
 
 constexpr Dialog kDialogs[] = {PasswordDialog(), ConfigurationDialog(), ReminderDialog()};
 constexpr std::size_t kBuiltSize = SetSize(kDialogs);
+
+// A record field a dialog binds: where it lies, its size, and the fieldType
+// of the item that edits it (0 for the check box).
+struct BoundField {
+  std::size_t offset;
+  std::size_t size;
+  std::uint16_t fieldType;
+};
+
+// Whether the dialog's items bind exactly `fields`, in order, and nothing
+// beyond a record of `recordSize` bytes.
+template <std::size_t N>
+constexpr bool BindsExactly(const Dialog& dialog, const BoundField (&fields)[N], std::size_t recordSize) {
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < dialog.itemCount; ++i) {
+    const Item& item = dialog.items[i];
+    if (BoundSize(item) == 0) continue;
+    if (next == N) return false;
+    const BoundField& field = fields[next++];
+    if (BoundOffset(dialog, i) != field.offset || BoundSize(item) != field.size || item.fieldType != field.fieldType)
+      return false;
+  }
+  return next == N && BoundOffset(dialog, dialog.itemCount) == recordSize;
+}
+
+#define TALVENOR_FIELD(record, member, type) {offsetof(record, member), sizeof(record::member), (type)}
+#define TALVENOR_SCHEDULE_FIELD(row, member, type)                                                      \
+  {offsetof(ReminderSettings, schedules) + (row) * sizeof(ReminderSchedule) + offsetof(ReminderSchedule, member), \
+   sizeof(ReminderSchedule::member), (type)}
+#define TALVENOR_SCHEDULE_ROW(row)                                                                        \
+  TALVENOR_SCHEDULE_FIELD(row, startDate, kDateField), TALVENOR_SCHEDULE_FIELD(row, intervalMinutes, kNumberField), \
+      TALVENOR_SCHEDULE_FIELD(row, fromTime, kTimeField), TALVENOR_SCHEDULE_FIELD(row, toTime, kTimeField)
+
+constexpr BoundField kSettingsFields[] = {
+    TALVENOR_FIELD(ReminderSettings, text, kTextField),
+    TALVENOR_SCHEDULE_ROW(0),
+    TALVENOR_SCHEDULE_ROW(1),
+    TALVENOR_SCHEDULE_ROW(2),
+    TALVENOR_FIELD(ReminderSettings, password, kPasswordField),
+    TALVENOR_FIELD(ReminderSettings, enabled, 0),
+};
+constexpr BoundField kPromptFields[] = {
+    TALVENOR_FIELD(ReminderPrompt, text, kTextField),
+    TALVENOR_FIELD(ReminderPrompt, enteredPassword, kPasswordField),
+};
+constexpr BoundField kPasswordFields[] = {{0, sizeof(ReminderPrompt::enteredPassword), kPasswordField}};
+
+#undef TALVENOR_SCHEDULE_ROW
+#undef TALVENOR_SCHEDULE_FIELD
+#undef TALVENOR_FIELD
+
+static_assert(BindsExactly(kDialogs[1], kSettingsFields, sizeof(ReminderSettings)),
+              "the configuration dialog's items no longer bind ReminderSettings field by field");
+static_assert(BindsExactly(kDialogs[2], kPromptFields, sizeof(ReminderPrompt)),
+              "the reminder dialog's items no longer bind ReminderPrompt field by field");
+static_assert(BindsExactly(kDialogs[0], kPasswordFields, sizeof(ReminderPrompt::enteredPassword)),
+              "the password dialog's field no longer binds ReminderPrompt::enteredPassword");
+
+
 static_assert(kBuiltSize == kDialogTemplateSetSize, "the dialogs no longer make up the host's 1588 bytes");
 constexpr std::array<unsigned char, kBuiltSize> kBuiltSet = BuildSet<kBuiltSize>(kDialogs);
 

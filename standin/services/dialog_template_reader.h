@@ -10,6 +10,7 @@
 // Binding: the items, in order, own consecutive bytes of the buffer from
 // offset 0: a text field capacity + 1, a number field 2 (signed 16-bit), a
 // check box 2; labels and buttons none.
+// What those bytes hold, and writing them back, is dialog_binding.h.
 #include <cstddef>
 #include <cstdint>
 #include <optional>

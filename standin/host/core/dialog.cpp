@@ -1,8 +1,6 @@
 #include "dialog.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -11,18 +9,11 @@
 #include "contract/dialog_template_format.h"
 #include "flow_text_editor.h"
 #include "line_editor.h"
-#include "contract/date_text.h"
-#include "contract/time_of_day.h"
 #include "masked_editor.h"
 
 namespace standin::host {
 
 namespace {
-
-using talvenor::DisplayDate;
-using talvenor::FormatHostDate;
-using talvenor::ParseDateText;
-using talvenor::ParseHostDate;
 
 using talvenor::dialog_template::kEnterConfirmsFlag;
 using talvenor::dialog_template::kHiddenFlag;
@@ -47,47 +38,11 @@ FieldKind KindOf(const DialogItemView& item) {
   }
 }
 
-// The text a field's bound bytes hold: up to the NUL, at most `capacity`.
-std::string ReadText(const unsigned char* bytes, std::size_t capacity) {
-  std::size_t n = 0;
-  while (n < capacity && bytes[n] != 0) ++n;
-  return std::string(reinterpret_cast<const char*>(bytes), n);
-}
-
-std::uint16_t ReadWord(const unsigned char* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
-void WriteWord(unsigned char* bytes, std::uint16_t value) {
-  bytes[0] = static_cast<unsigned char>(value & 0xFF);
-  bytes[1] = static_cast<unsigned char>(value >> 8);
-}
-
 // Digits, and one minus in front.
 bool NumberAccepts(unsigned char ch, std::size_t at, const std::string& text) {
   const bool minusInFront = !text.empty() && text[0] == '-';
   if (ch == '-') return at == 0 && !minusInFront;
   return ch >= '0' && ch <= '9' && !(at == 0 && minusInFront);
-}
-
-// The whole text as a number, nothing when it is none.
-std::optional<long long> NumberOf(const std::string& text) {
-  long long value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
-
-// A mask as its field shows it, the empty slots dotted.
-std::string Dotted(std::string shown) {
-  std::string out;
-  for (char c : shown) out += c == ' ' ? std::string("·") : std::string(1, c);
-  return out;
-}
-
-std::string DigitsOf(const std::string& text) {
-  std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9') digits += c;
-  return digits;
 }
 
 // Draws a label's text with its hot-key letter picked out; returns the
@@ -116,7 +71,6 @@ struct Dialog::Field {
   DialogItemView item;
   FieldKind kind = FieldKind::Label;
   bool readOnly = false, masked = false, enterConfirms = false;
-  std::vector<unsigned char> saved;  // the bound bytes when the dialog opened
   std::string loadedText;            // what the text field showed at first
   std::optional<LineEditor> line;
   std::optional<MaskedEditor> mask;
@@ -142,7 +96,7 @@ struct Dialog::Field {
   }
 };
 
-Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)), buffer_(buffer) {
+Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)), bound_(view_, buffer) {
   for (const DialogItemView& item : view_.items) {
     auto field = std::make_unique<Field>();
     field->item = item;
@@ -150,44 +104,41 @@ Dialog::Dialog(DialogView view, unsigned char* buffer) : view_(std::move(view)),
     field->readOnly = (item.flags & kReadOnlyFlag) != 0;
     field->masked = (item.flags & kMaskedFlag) != 0 || (item.fieldType & kFieldPasswordText) != 0;
     field->enterConfirms = (item.flags & kEnterConfirmsFlag) != 0;
-    const unsigned char* bound = buffer_ + item.boundOffset;
-    field->saved.assign(bound, bound + item.boundSize);
     field->drawnWidth = FieldCells(item, field->kind);
     const int width = field->drawnWidth;
     switch (field->kind) {
       case FieldKind::Text:
-        field->loadedText = ReadText(bound, item.capacity);
+        field->loadedText = bound_.Text(item);
         field->line.emplace(item.capacity, width);
         field->line->SetText(field->loadedText);
         break;
       case FieldKind::MultiLine:
-        field->loadedText = ReadText(bound, item.capacity);
+        field->loadedText = bound_.Text(item);
         field->flow.emplace(item.capacity, width, std::max<int>(item.lines, 1));
         field->flow->SetText(field->loadedText);
         break;
       case FieldKind::Date: {
-        field->loadedText = ReadText(bound, item.capacity);
+        field->loadedText = bound_.Text(item);
         field->mask.emplace("99.99.9999");
-        if (const auto date = ParseHostDate(field->loadedText.c_str()); date && field->loadedText.size() == 8)
-          field->mask->SetDigits(DigitsOf(DisplayDate(*date)));
+        field->mask->SetDigits(ShownDateDigits(field->loadedText));
         field->loadedShown = field->mask->Shown();
         break;
       }
       case FieldKind::Time:
-        field->loadedText = ReadText(bound, item.capacity);
+        field->loadedText = bound_.Text(item);
         field->mask.emplace("99:99:99");
-        field->mask->SetDigits(DigitsOf(field->loadedText));
+        field->mask->SetDigits(ShownTimeDigits(field->loadedText));
         field->loadedShown = field->mask->Shown();
         break;
       case FieldKind::Number: {
-        const std::int16_t value = static_cast<std::int16_t>(ReadWord(bound));
+        const std::int16_t value = static_cast<std::int16_t>(bound_.Word(item));
         field->line.emplace(std::max<std::size_t>(item.capacity, 1), width, NumberAccepts);
         field->loadedText = std::to_string(value);
         field->line->SetText(field->loadedText);
         break;
       }
       case FieldKind::CheckBox:
-        field->loadedValue = ReadWord(bound);
+        field->loadedValue = bound_.Word(item);
         field->checked = field->loadedValue != 0;
         break;
       default:
@@ -309,34 +260,17 @@ DialogOutcome Dialog::HandleKey(std::uint16_t code) {
   return DialogOutcome::Open;
 }
 
-void Dialog::Leave() {
-  for (const auto& field : fields_)
-    if (!field->saved.empty()) std::memcpy(buffer_ + field->item.boundOffset, field->saved.data(), field->saved.size());
-}
+void Dialog::Leave() { bound_.PutBack(); }
 
 DialogOutcome Dialog::TryConfirm() {
-  // First every field must be able to take its text; nothing is written
+  // First every field must be able to take its entry; nothing is written
   // while one cannot.
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const Field& field = *fields_[i];
     std::string problem;
-    if (field.kind == FieldKind::Date && !field.mask->Empty() && field.mask->Shown() != field.loadedShown &&
-        (!field.mask->Complete() || !ParseDateText(field.mask->Shown())))
-      problem = "Niepoprawna data: " + Dotted(field.mask->Shown()) + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
-    if (field.kind == FieldKind::Time && !field.mask->Empty() && field.mask->Shown() != field.loadedShown) {
-      const bool valid = field.mask->Complete() && talvenor::ParseTimeOfDay(field.mask->Shown()).has_value();
-      if (!valid) problem = "Niepoprawna godzina: " + Dotted(field.mask->Shown()) + "\nPodaj godzinę w postaci GG:MM:SS albo zostaw pole puste.";
-    }
-    if (field.kind == FieldKind::Number && field.line->Text() != field.loadedText) {
-      // An untouched number is the plug-in's own and goes back as it came.
-      const std::string& text = field.line->Text();
-      const auto value = text.empty() ? std::optional<long long>(0) : NumberOf(text);
-      const std::string range =
-          "Podaj liczbę od " + std::to_string(field.item.minValue) + " do " + std::to_string(field.item.maxValue) + ".";
-      if (!value) problem = "„" + text + "” nie jest liczbą.\n" + range;
-      else if (*value < field.item.minValue || *value > field.item.maxValue)
-        problem = "Liczba " + text + " jest poza zakresem.\n" + range;
-    }
+    if (field.kind == FieldKind::Date) problem = DateProblem(field.mask->Shown(), field.loadedShown);
+    if (field.kind == FieldKind::Time) problem = TimeProblem(field.mask->Shown(), field.loadedShown);
+    if (field.kind == FieldKind::Number) problem = NumberProblem(field.item, field.line->Text(), field.loadedText);
     if (!problem.empty()) {
       SetFocus(static_cast<int>(i));
       problem_ = problem;
@@ -345,42 +279,18 @@ DialogOutcome Dialog::TryConfirm() {
   }
   for (const auto& fieldPointer : fields_) {
     const Field& field = *fieldPointer;
-    unsigned char* bound = buffer_ + field.item.boundOffset;
-    const std::size_t size = field.item.boundSize;
-    auto writeText = [&](const std::string& text) {
-      std::memset(bound, 0, size);
-      std::memcpy(bound, text.data(), std::min(text.size(), size - 1));
-    };
-    auto terminate = [&] {
-      if (std::memchr(bound, 0, size) == nullptr) bound[size - 1] = 0;
-    };
     switch (field.kind) {
       case FieldKind::Text:
-        if (field.line->Text() != field.loadedText) writeText(field.line->Text());
-        else terminate();
+        bound_.StoreText(field.item, field.line->Text() != field.loadedText, field.line->Text());
         break;
       case FieldKind::MultiLine:
-        if (field.flow->Text() != field.loadedText) writeText(field.flow->StoredText());
-        else terminate();
+        bound_.StoreText(field.item, field.flow->Text() != field.loadedText, field.flow->StoredText());
         break;
-      case FieldKind::Date:
-        if (field.mask->Shown() == field.loadedShown) terminate();
-        else if (field.mask->Empty()) writeText("");
-        else writeText(FormatHostDate(*ParseDateText(field.mask->Shown())));
-        break;
-      case FieldKind::Time:
-        if (field.mask->Shown() == field.loadedShown) terminate();
-        else writeText(field.mask->Empty() ? std::string() : field.mask->Shown());
-        break;
-      case FieldKind::Number:
-        if (field.line->Text() != field.loadedText)
-          WriteWord(bound, static_cast<std::uint16_t>(NumberOf(field.line->Text()).value_or(0)));
-        break;
-      case FieldKind::CheckBox:
-        if (field.checked != (field.loadedValue != 0)) WriteWord(bound, field.checked ? 1 : 0);
-        break;
-      default:
-        break;
+      case FieldKind::Date: bound_.StoreDate(field.item, field.mask->Shown(), field.loadedShown); break;
+      case FieldKind::Time: bound_.StoreTime(field.item, field.mask->Shown(), field.loadedShown); break;
+      case FieldKind::Number: bound_.StoreNumber(field.item, field.line->Text(), field.loadedText); break;
+      case FieldKind::CheckBox: bound_.StoreCheck(field.item, field.checked, field.loadedValue); break;
+      default: break;
     }
   }
   return DialogOutcome::Confirmed;

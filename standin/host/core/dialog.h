@@ -2,8 +2,9 @@
 // One running dialog of a plug-in's template set, over the plug-in's
 // buffer: the fields show what the buffer holds when it opens, the user
 // edits them, and only then are the bound bytes written (on confirm) or
-// put back as they were (on leave). No byte outside the fields' bound
-// bytes is ever written.
+// put back as they were (on leave). Here are the focus, the keys and the
+// drawing; what the bound bytes hold, which entries may be written and the
+// writing are services/dialog_binding.h.
 //
 // What the template's flag words mean to this host:
 //   0x0002 on an edit field   the text is shown, not edited (the reminder)
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "screen.h"
+#include "services/dialog_binding.h"
 #include "services/dialog_template_reader.h"
 
 namespace standin::host {
@@ -67,7 +69,7 @@ class Dialog {
   void DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const;
 
   DialogView view_;
-  unsigned char* buffer_;
+  BoundBuffer bound_;
   std::vector<std::unique_ptr<Field>> fields_;  // one per item, in item order
   int focus_ = -1;
   std::string problem_, hint_;
