@@ -12,7 +12,7 @@
 #include "text/plugin_description.h"
 #include "services/code_pages.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
+#include "harness/scripted_front_end.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"
 #include "exports/module_entry.h"

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "services/host_services_impl.h"
-#include "support/message_box_answerer.h"
-#include "support/plugin_service_slots.h"
-#include "support/program_directory.h"
+#include "harness/win32/message_box_answerer.h"
+#include "harness/win32/plugin_service_slots.h"
+#include "harness/win32/program_directory.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "text/plugin_description.h"
 #include "contract/host_constants.h"
 #include "services/code_pages.h"
-#include "support/child_process.h"
-#include "support/program_directory.h"
+#include "harness/win32/child_process.h"
+#include "harness/win32/program_directory.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "reminder/reminder_settings.h"
-#include "support/file_bytes.h"
-#include "support/real_plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "harness/file_bytes.h"
+#include "support/win32/real_plugin_host.h"
+#include "harness/settings_file_bytes.h"
 
 namespace e2e {
 

@@ -5,7 +5,7 @@
 
 #include "shell/platform.h"
 #include "shell/service_slots.h"
-#include "support/stack_measure.h"
+#include "harness/stack_measure.h"
 #include "support/test_host.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "infprz/messages.h"
 #include "infprz/settings_damage.h"
 #include "infprz/settings_file.h"
-#include "support/settings_file_bytes.h"
+#include "harness/settings_file_bytes.h"
 
 namespace {
 

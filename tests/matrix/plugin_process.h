@@ -9,10 +9,10 @@
 
 #include "reminder/dialog_templates.h"
 #include "reminder/reminder_settings.h"
-#include "support/file_bytes.h"
-#include "support/program_directory.h"
-#include "support/real_plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "harness/file_bytes.h"
+#include "harness/win32/program_directory.h"
+#include "support/win32/real_plugin_host.h"
+#include "harness/settings_file_bytes.h"
 
 namespace matrix {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "allocation_counter.h"
-#include "keyhook/key_hook_fixture.h"
+#include "support/key_hook_fixture.h"
 #include "paused_services.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"

@@ -6,7 +6,7 @@
 
 #include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
-#include "support/settings_file_bytes.h"
+#include "harness/settings_file_bytes.h"
 
 namespace soak {
 

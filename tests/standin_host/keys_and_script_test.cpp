@@ -5,7 +5,7 @@
 
 #include "core/script.h"
 #include "host_test_keys.h"
-#include "support/file_bytes.h"
+#include "harness/file_bytes.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/script.h"
 #include "reminder/key_hook.h"
 #include "exports/plugin_exports.h"
-#include "support/file_bytes.h"
+#include "harness/file_bytes.h"
 #include "support/test_host.h"
 
 namespace {

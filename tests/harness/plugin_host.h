@@ -12,7 +12,7 @@
 
 #include "contract/settings_record.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
+#include "harness/scripted_front_end.h"
 
 namespace testing_support {
 
