@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/key_hook_fixture.h"
 #include "harness/refused_open.h"
+#include "support/key_hook_fixture.h"
 #include "text/texts.h"
 
 namespace keyhook_test {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "import_patch.h"
 #include "harness/stack_measure.h"
+#include "import_patch.h"
 
 namespace testing_support {
 
