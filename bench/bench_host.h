@@ -1,12 +1,12 @@
 #pragma once
-// The stand-in host around the plug-in (support/plugin_host.h), for
+// The stand-in host around the plug-in (harness/plugin_host.h), for
 // benchmarks and the instruction-count driver, with the key hook installed
 // behind a hook that hands every key straight back. No test framework: a
 // benchmark only needs the host to answer.
 #include <cstdint>
 
-#include "support/plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "harness/plugin_host.h"
+#include "harness/settings_file_bytes.h"
 
 namespace bench {
 

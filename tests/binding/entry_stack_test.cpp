@@ -3,13 +3,13 @@
 // the host's stack off after the call.
 #include <cstring>
 
+#include "harness/stack_measure.h"
 #include "shell/binding_error.h"
 #include "shell/fallback_stubs.h"
 #include "shell/first_call_entries.h"
 #include "shell/platform.h"
 #include "shell/service_binding.h"
 #include "shell/service_slots.h"
-#include "support/stack_measure.h"
 #include "support/test_host.h"
 
 namespace {

@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "text/plugin_description.h"
+#include "exports/module_entry.h"
+#include "harness/scripted_front_end.h"
 #include "services/code_pages.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"
-#include "exports/module_entry.h"
 #include "shell/platform.h"
 #include "shell/service_binding.h"
 #include "shell/service_slots.h"
+#include "text/plugin_description.h"
 
 namespace {
 

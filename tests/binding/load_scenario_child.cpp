@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "harness/win32/message_box_answerer.h"
+#include "harness/win32/plugin_service_slots.h"
+#include "harness/win32/program_directory.h"
 #include "services/host_services_impl.h"
-#include "support/message_box_answerer.h"
-#include "support/plugin_service_slots.h"
-#include "support/program_directory.h"
 
 namespace {
 

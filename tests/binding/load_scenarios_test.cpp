@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "text/plugin_description.h"
 #include "contract/host_constants.h"
+#include "harness/win32/child_process.h"
+#include "harness/win32/program_directory.h"
 #include "services/code_pages.h"
-#include "support/child_process.h"
-#include "support/program_directory.h"
+#include "text/plugin_description.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <string>
 
-#include "support/child_process.h"
+#include "support/win32/child_tests.h"
 
 namespace e2e {
 namespace {

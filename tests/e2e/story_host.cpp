@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "support/program_directory.h"
+#include "harness/win32/program_directory.h"
 
 extern "C" __declspec(dllimport) standin::HostState* StandinControls();
 

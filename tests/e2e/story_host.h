@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "harness/file_bytes.h"
+#include "harness/settings_file_bytes.h"
 #include "reminder/reminder_settings.h"
-#include "support/file_bytes.h"
-#include "support/real_plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "support/win32/real_plugin_host.h"
 
 namespace e2e {
 

@@ -3,9 +3,9 @@
 // plug-in's call expects corrupts the host's stack at a customer's desk.
 #include <gtest/gtest.h>
 
+#include "harness/stack_measure.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
-#include "support/stack_measure.h"
 #include "support/test_host.h"
 
 namespace {

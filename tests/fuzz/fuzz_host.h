@@ -1,10 +1,10 @@
 #pragma once
-// What the fuzz targets share: the stand-in host of support/plugin_host.h,
+// What the fuzz targets share: the stand-in host of harness/plugin_host.h,
 // started once for the whole run in a scratch directory, and a check that
 // stops the run with the input that broke it.
-#include "support/file_bytes.h"
-#include "support/plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "harness/file_bytes.h"
+#include "harness/plugin_host.h"
+#include "harness/settings_file_bytes.h"
 
 namespace fuzz_support {
 

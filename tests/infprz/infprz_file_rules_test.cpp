@@ -17,10 +17,10 @@
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "harness/run_as_user.h"
 #endif
 
 namespace {
@@ -209,17 +209,11 @@ TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
 #endif
 
 #if !defined(_WIN32)
-// Runs `command` as user and group nobody in a child when this is root, so
-// that permissions bind; returns the child's exit status.
+// Runs `command` as user and group nobody when this is root, so that
+// permissions bind; returns the tool's exit status, -1 when it did not run.
 int AsNobody(const std::vector<std::string>& command) {
-  const pid_t child = fork();
-  if (child == 0) {
-    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
-    _exit(Infprz(command).status);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+  const auto run = testing_support::RunAsUser([&](std::string&) { return Infprz(command).status; });
+  return run.becameUser && run.exited ? run.status : -1;
 }
 
 class InfprzPermissions : public InfprzFileRules {

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "harness/settings_file_bytes.h"
 #include "infprz/messages.h"
 #include "infprz/settings_damage.h"
 #include "infprz/settings_file.h"
-#include "support/settings_file_bytes.h"
 
 namespace {
 

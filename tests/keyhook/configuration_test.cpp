@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "key_hook_fixture.h"
+#include "support/key_hook_fixture.h"
 #include "text/texts.h"
 
 namespace keyhook_test {

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "key_hook_fixture.h"
+#include "harness/refused_open.h"
 #include "reminder/time_text.h"
 #include "shell/service_slots.h"
-#include "support/refused_open.h"
+#include "support/key_hook_fixture.h"
 #include "text/texts.h"
 
 #if defined(_WIN32)

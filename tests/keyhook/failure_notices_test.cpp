@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "key_hook_fixture.h"
-#include "support/refused_open.h"
+#include "harness/refused_open.h"
+#include "support/key_hook_fixture.h"
 #include "text/texts.h"
 
 namespace keyhook_test {

@@ -3,8 +3,8 @@
 // installed before it.
 #include <vector>
 
-#include "support/stack_measure.h"
-#include "key_hook_fixture.h"
+#include "harness/stack_measure.h"
+#include "support/key_hook_fixture.h"
 
 namespace keyhook_test {
 namespace {

@@ -3,12 +3,10 @@
 // scratch folder that nobody may enter and read but not write, and drives
 // the plug-in there (natively the host's file services are the real
 // fopen). The child reports what the user saw through a pipe.
-#include "key_hook_fixture.h"
+#include "support/key_hook_fixture.h"
 
 #if !defined(_WIN32)
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,12 +15,12 @@
 #include <sstream>
 #include <vector>
 
+#include "harness/run_as_user.h"
 #include "text/texts.h"
 
 namespace keyhook_test {
 namespace {
 
-constexpr uid_t kNobody = 65534;
 constexpr char kSkip[] = "skip";
 
 class PermissionStory : public KeyHookTest {
@@ -45,34 +43,19 @@ class PermissionStory : public KeyHookTest {
   // Runs `story` as nobody in a child; returns its lines, or {kSkip} when
   // the permissions do not bind there.
   std::vector<std::string> AsNobody(const std::function<void()>& story) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) return {"no pipe"};
-    const pid_t child = fork();
-    if (child == 0) {
-      close(pipeEnds[0]);
-      std::string report;
-      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-        report = "could not become nobody\n";
-      } else if (access(".", W_OK) == 0 || access("infprz.dat", W_OK) == 0) {
+    const auto run = testing_support::RunAsUser([&](std::string& report) {
+      if (access(".", W_OK) == 0 || access("infprz.dat", W_OK) == 0) {
         report = std::string(kSkip) + "\n";
       } else {
         story();
         for (const std::string& line : Seen()) report += line + "\n";
       }
-      const ssize_t ignored = write(pipeEnds[1], report.data(), report.size());
-      (void)ignored;
-      _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string report;
-    char buffer[512];
-    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) report.append(buffer, n);
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child ended badly";
+      return 0;
+    });
+    if (!run.becameUser) return {"could not become nobody"};
+    EXPECT_TRUE(run.exited && run.status == 0) << "the child ended badly";
     std::vector<std::string> lines;
-    std::istringstream in(report);
+    std::istringstream in(run.report);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }

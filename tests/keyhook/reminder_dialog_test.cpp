@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "key_hook_fixture.h"
 #include "reminder/dialog_templates.h"
+#include "support/key_hook_fixture.h"
 #include "text/texts.h"
 
 namespace keyhook_test {

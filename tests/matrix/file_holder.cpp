@@ -1,7 +1,7 @@
 #include "file_holder.h"
 
+#include "harness/win32/child_process.h"
 #include "matrix_roles.h"
-#include "support/child_process.h"
 
 namespace matrix {
 

@@ -4,7 +4,7 @@
 // one child test (suites ending in Child), to run that test as the host of
 // the real plug-in; with --matrix-hold, to keep files open as another
 // program would.
-#include "support/child_process.h"
+#include "support/win32/child_tests.h"
 
 namespace matrix {
 

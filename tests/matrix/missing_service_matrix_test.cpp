@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "support/stack_measure.h"
-#include "matrix_roles.h"
 #include "contract/host_services.h"
+#include "harness/stack_measure.h"
+#include "harness/win32/message_box_answerer.h"
+#include "harness/win32/plugin_service_slots.h"
+#include "matrix_roles.h"
 #include "plugin_process.h"
 #include "services/code_pages.h"
-#include "support/message_box_answerer.h"
-#include "support/plugin_service_slots.h"
 #include "text/texts.h"
 
 namespace matrix {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "harness/file_bytes.h"
+#include "harness/settings_file_bytes.h"
+#include "harness/win32/program_directory.h"
 #include "reminder/dialog_templates.h"
 #include "reminder/reminder_settings.h"
-#include "support/file_bytes.h"
-#include "support/program_directory.h"
-#include "support/real_plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "support/win32/real_plugin_host.h"
 
 namespace matrix {
 

@@ -8,15 +8,15 @@
 #include <cstring>
 
 #include "allocation_counter.h"
-#include "keyhook/key_hook_fixture.h"
+#include "exports/module_entry.h"
+#include "exports/plugin_exports.h"
 #include "paused_services.h"
 #include "shell/binding_error.h"
 #include "shell/first_call_entries.h"
-#include "exports/module_entry.h"
 #include "shell/platform.h"
-#include "exports/plugin_exports.h"
 #include "shell/service_binding.h"
 #include "shell/service_slots.h"
+#include "support/key_hook_fixture.h"
 
 // The platform's message box, kept out of the count like a host service.
 extern "C" int __real_MessageBoxA(HWND owner, const char* text, const char* caption, UINT style);

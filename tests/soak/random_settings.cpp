@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
-#include "support/settings_file_bytes.h"
+#include "harness/settings_file_bytes.h"
+#include "reminder/reminder_settings.h"
 
 namespace soak {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "core/script.h"
+#include "harness/file_bytes.h"
 #include "host_test_keys.h"
-#include "support/file_bytes.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "core/host_app.h"
 #include "core/script.h"
-#include "reminder/key_hook.h"
 #include "exports/plugin_exports.h"
-#include "support/file_bytes.h"
+#include "harness/file_bytes.h"
+#include "reminder/key_hook.h"
 #include "support/test_host.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "support/file_bytes.h"
-#include "support/plugin_host.h"
-#include "support/settings_file_bytes.h"
+#include "harness/file_bytes.h"
+#include "harness/plugin_host.h"
+#include "harness/settings_file_bytes.h"
 
 namespace testing_support {
 

@@ -1,6 +1,4 @@
-#include "support/child_process.h"
-
-#include <gtest/gtest.h>
+#include "harness/win32/child_process.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,10 +8,6 @@
 namespace testing_support {
 
 namespace {
-
-constexpr unsigned long kChildTestTimeoutMs = 120000;
-
-std::vector<std::string> g_arguments;
 
 int g_made = 0;  // scratch directories and logs made by this process
 
@@ -106,37 +100,6 @@ bool StartChild(std::string commandLine, const std::filesystem::path& directory,
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   return Start(commandLine, directory, startup, false, process);
-}
-
-ChildRun RunChildTest(const std::string& filter, const char* childFlag, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& directory) {
-  std::string command = Quoted(ProgramPath()) + " --gtest_filter=" + filter + " " + childFlag;
-  for (const std::string& argument : arguments) command.append(" ").append(Quoted(argument));
-  return RunChild(command, directory, kChildTestTimeoutMs);
-}
-
-int RunTestsWithChildren(int argc, char** argv, const char* childFlag, const char* childSuites) {
-  testing::InitGoogleTest(&argc, argv);
-  bool child = false;
-  for (int i = 1; i < argc; ++i) {
-    child = child || std::strcmp(argv[i], childFlag) == 0;
-    g_arguments.emplace_back(argv[i]);
-  }
-  if (!child) {
-    // The child tests run only in processes of their own.
-    const std::string children = std::string("*") + childSuites + ".*";
-    std::string filter = GTEST_FLAG_GET(filter);
-    filter += (filter.find('-') == std::string::npos ? "-" : ":") + children;
-    GTEST_FLAG_SET(filter, filter);
-  }
-  return RUN_ALL_TESTS();
-}
-
-std::string ChildArgument(const std::string& name) {
-  const std::string prefix = "--" + name + "=";
-  for (const std::string& argument : g_arguments)
-    if (argument.rfind(prefix, 0) == 0) return argument.substr(prefix.size());
-  return "";
 }
 
 std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base) {

@@ -1,4 +1,4 @@
-#include "key_hook_fixture.h"
+#include "support/key_hook_fixture.h"
 
 #include "contract/date_text.h"
 

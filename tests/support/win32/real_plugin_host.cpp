@@ -1,10 +1,10 @@
-#include "support/real_plugin_host.h"
+#include "support/win32/real_plugin_host.h"
 
 #include <cstdio>
 #include <vector>
 
+#include "harness/stack_measure.h"
 #include "import_patch.h"
-#include "support/stack_measure.h"
 
 namespace testing_support {
 

@@ -1,4 +1,4 @@
-#include "support/stack_measure.h"
+#include "harness/stack_measure.h"
 
 #if defined(__i386__)
 static_assert(sizeof(MeasuredResult) == 8);

@@ -9,7 +9,7 @@
 
 #include "contract/host_constants.h"
 #include "contract/settings_record.h"
-#include "support/file_bytes.h"
+#include "harness/file_bytes.h"
 
 namespace testing_support {
 

@@ -1,9 +1,8 @@
 #pragma once
-// Child processes of the Windows tests. The real plug-in's module-wide state
-// and the stand-in's hook chain outlive a FreeLibrary, so only a fresh
-// process is a fresh host: a test program starts itself again to run one
-// child test (its suites end in a name of their own, e.g. Child), or starts
-// another program and reads what it printed.
+// Child processes of the Windows tests: started, waited for, and what they
+// printed read back. The real plug-in's module-wide state and the stand-in's
+// hook chain outlive a FreeLibrary, so only a fresh process is a fresh host.
+// Running a program's own tests in a child is support/win32/child_tests.h.
 #include <windows.h>
 
 #include <filesystem>
@@ -33,17 +32,6 @@ ChildRun RunChild(std::string commandLine, const std::filesystem::path& director
 // Starts `commandLine` in `directory`, its output the parent's; the caller
 // waits for it and closes its handles.
 bool StartChild(std::string commandLine, const std::filesystem::path& directory, PROCESS_INFORMATION* process);
-
-// Runs the child tests matching `filter` of this program in `directory`,
-// with `childFlag` and `arguments` (each in quotes).
-ChildRun RunChildTest(const std::string& filter, const char* childFlag, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& directory);
-
-// The gtest main of a program with child tests: the suites ending in
-// `childSuites` run only when `childFlag` is on the command line.
-int RunTestsWithChildren(int argc, char** argv, const char* childFlag, const char* childSuites);
-// The value of --<name>=<value> on a child's command line; empty if none.
-std::string ChildArgument(const std::string& name);
 
 // A fresh, empty directory under `base` (default: the temporary folder).
 std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base = {});

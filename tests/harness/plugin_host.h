@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "contract/settings_record.h"
+#include "harness/scripted_front_end.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
 
 namespace testing_support {
 

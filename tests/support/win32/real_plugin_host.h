@@ -12,9 +12,9 @@
 #include <string>
 
 #include "contract/plugin_exports.h"
+#include "harness/scripted_front_end.h"
+#include "harness/stack_measure.h"
 #include "services/host_services_impl.h"
-#include "support/scripted_front_end.h"
-#include "support/stack_measure.h"
 
 namespace testing_support {
 
