@@ -14,3 +14,15 @@
 #define TALVENOR_POPS_Callee TALVENOR_CALLEE_POPS
 #define TALVENOR_POPS_Caller TALVENOR_CALLER_POPS
 #define TALVENOR_POPS(who) TALVENOR_POPS_##who
+
+namespace talvenor::detail {
+// How many fixed parameters a signature has: every one is a 32-bit stack
+// word on i686, so the host's tables can check their byte counts with it.
+template <typename Fn> struct FixedParamCount;
+template <typename R, typename... A> struct FixedParamCount<R (*)(A...)> {
+  static constexpr unsigned value = sizeof...(A);
+};
+template <typename R, typename... A> struct FixedParamCount<R (*)(A..., ...)> {
+  static constexpr unsigned value = sizeof...(A);
+};
+}  // namespace talvenor::detail

@@ -80,14 +80,6 @@ inline constexpr HostServiceInfo kHostServices[kServiceCount] = {
 // The table's byte counts must match its own signatures: every argument is
 // one 32-bit stack word on i686 (the fixed ones, for the variadic service).
 namespace detail {
-template <typename Fn> struct FixedParamCount;
-template <typename R, typename... A> struct FixedParamCount<R (*)(A...)> {
-  static constexpr unsigned value = sizeof...(A);
-};
-template <typename R, typename... A> struct FixedParamCount<R (*)(A..., ...)> {
-  static constexpr unsigned value = sizeof...(A);
-};
-
 // Declared only for decltype: the signature without its convention.
 #define TALVENOR_SHAPE(name, ordinal, pops, bytes, result, params) result name##Shape params;
 TALVENOR_HOST_SERVICES(TALVENOR_SHAPE)

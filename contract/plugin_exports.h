@@ -40,17 +40,13 @@ TALVENOR_PLUGIN_EXPORTS(TALVENOR_EXPORT_FN_TYPE)
 
 // The byte counts must match the signatures: one 32-bit stack word each.
 namespace detail {
-template <typename Fn> struct ExportParamCount;
-template <typename R, typename... A> struct ExportParamCount<R (*)(A...)> {
-  static constexpr unsigned value = sizeof...(A);
-};
 #define TALVENOR_EXPORT_SHAPE(name, ordinal, pops, bytes, result, params) result name##ExportShape params;
 TALVENOR_PLUGIN_EXPORTS(TALVENOR_EXPORT_SHAPE)
 #undef TALVENOR_EXPORT_SHAPE
 }  // namespace detail
 
 #define TALVENOR_CHECK_EXPORT_BYTES(name, ordinal, pops, bytes, result, params)                       \
-  static_assert(detail::ExportParamCount<decltype(&detail::name##ExportShape)>::value * 4 == bytes, \
+  static_assert(detail::FixedParamCount<decltype(&detail::name##ExportShape)>::value * 4 == bytes, \
                 #name ": argument bytes disagree with its parameters");
 TALVENOR_PLUGIN_EXPORTS(TALVENOR_CHECK_EXPORT_BYTES)
 #undef TALVENOR_CHECK_EXPORT_BYTES
