@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/fuzz_host.h"
+#include "harness/fuzz_host.h"
 #include "services/host_services_impl.h"
 #include "shell/binding_error.h"
 #include "shell/platform.h"

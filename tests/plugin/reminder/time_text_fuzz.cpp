@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "fuzz/fuzz_host.h"
+#include "harness/fuzz_host.h"
 #include "reminder/key_hook.h"
 #include "reminder/reminder_settings.h"
 #include "reminder/time_text.h"

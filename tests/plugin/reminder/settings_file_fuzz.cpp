@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <string>
 
-#include "fuzz/fuzz_host.h"
+#include "harness/fuzz_host.h"
 #include "reminder/key_hook.h"
 #include "reminder/reminder_prompt.h"
 #include "reminder/reminder_settings.h"

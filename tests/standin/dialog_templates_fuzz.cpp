@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "fuzz/fuzz_host.h"
+#include "harness/fuzz_host.h"
 #include "services/dialog_template_reader.h"
 
 namespace {

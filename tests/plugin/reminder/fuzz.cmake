@@ -1,0 +1,2 @@
+talvenor_add_fuzz(settings_file settings_file_fuzz.cpp)
+talvenor_add_fuzz(time_text time_text_fuzz.cpp)

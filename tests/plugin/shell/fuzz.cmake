@@ -1,0 +1,1 @@
+talvenor_add_fuzz(binding_error binding_error_fuzz.cpp)

@@ -1,0 +1,1 @@
+talvenor_add_fuzz(dialog_templates dialog_templates_fuzz.cpp)
