@@ -145,7 +145,7 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
   using namespace std::string_literals;
   const std::string a470(470, 'a'), spaces(10, ' ');
   const std::vector<std::tuple<std::vector<std::string>, std::size_t, std::string>> stored = {
-      {{"set", "--text", "Zapłać\nteraz"}, 0, "Zap\x92\x61\x8D" + std::string(54, ' ') + "teraz\0"s},  // Mazovia, flowed
+      {{"set", "--text", "Zapłać\nteraz"}, 0, "Zap\x92\x61\x8D" + std::string(54, ' ') + "teraz\0"s},  // flowed
       {{"set", "--text", "a\n\n\n"}, 0, "a\0"s},  // the line breaks that end a text are no layout
       {{"set", "--text", a470 + spaces}, 0, a470 + spaces + '\0'},
       {{"set", "--row", "1", "--start-date", "29.02.2000"}, 481, "20000229\0"s},
@@ -241,6 +241,7 @@ TEST_F(InfprzCommands, FileProblemsExitWithOneAndWriteNothing) {
       ": no such file (the plug-in reads that as the empty configuration: reminder off, no password)\n";
   const std::string folder = "infprz: folder.dat: this is a folder; give the settings file in it: 'infprz init ";
   const std::string toChange = ": no such file; nothing written ('infprz init ";
+  const std::string orCreate = " makes a new one, or give --create)\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"show", "nowhere.dat"}, "infprz: nowhere.dat" + missing},
       {{"show", "/nowhere/infprz.dat"}, "infprz: /nowhere/infprz.dat" + missing},  // a path, not an option
@@ -251,9 +252,9 @@ TEST_F(InfprzCommands, FileProblemsExitWithOneAndWriteNothing) {
       {{"show", "folder.dat"}, "infprz: folder.dat: cannot be read: it is a folder\n"},
       {{"init", "folder.dat"}, folder + inside + "'\n"},
       {{"init", "--force", "folder.dat"}, folder + inside + "'\n"},
-      {{"set", "--on", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat' makes a new one, or give --create)\n"},
-      {{"clear-password", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat' makes a new one, or give --create)\n"},
-      {{"set", "--off", "Nowy plik.dat"}, "infprz: Nowy plik.dat" + toChange + "\"Nowy plik.dat\"' makes a new one, or give --create)\n"},
+      {{"set", "--on", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat'" + orCreate},
+      {{"clear-password", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat'" + orCreate},
+      {{"set", "--off", "Nowy plik.dat"}, "infprz: Nowy plik.dat" + toChange + "\"Nowy plik.dat\"'" + orCreate},
   };
   const std::string before = ReadFileBytes("infprz.dat");
   for (const auto& [args, err] : refused) {
