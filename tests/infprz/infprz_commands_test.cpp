@@ -158,7 +158,9 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
       {{"set", "--password=--on"}, 568, "--on\0"s},
       {{"set", "--password", "/?"}, 568, "/?\0"s},  // a value, not a request for help
       {{"set", "--off"}, 589, "\0\0"s},
+      {{"import", "crlf.json"}, 0, "a\r" + std::string(58, ' ') + "b\0"s},  // a damaged file's CR before a break kept
   };
+  WriteFileBytes("crlf.json", R"({"text": "a\r\nb"})" + std::string(2000, ' '));  // not only small files
   for (const auto& [args, offset, bytes] : stored) {
     const auto run = Infprz(args);
     EXPECT_EQ(run.status, 0) << run.err;
@@ -248,6 +250,7 @@ TEST_F(InfprzCommands, FileProblemsExitWithOneAndWriteNothing) {
       {{"show", "--", "-odd.dat"}, "infprz: -odd.dat" + missing},
       {{"init"}, "infprz: infprz.dat: exists already; 'init --force' replaces it with the empty configuration\n"},
       {{"import", "missing.json"}, "infprz: missing.json: cannot be read: no such file or folder\n"},
+      {{"import", "big.json"}, "infprz: big.json: cannot be read: larger than 1 MB\n"},
       {{"set", "--on", "folder.dat"}, "infprz: folder.dat: cannot be read: it is a folder\n"},
       {{"show", "folder.dat"}, "infprz: folder.dat: cannot be read: it is a folder\n"},
       {{"init", "folder.dat"}, folder + inside + "'\n"},
@@ -256,6 +259,7 @@ TEST_F(InfprzCommands, FileProblemsExitWithOneAndWriteNothing) {
       {{"clear-password", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat'" + orCreate},
       {{"set", "--off", "Nowy plik.dat"}, "infprz: Nowy plik.dat" + toChange + "\"Nowy plik.dat\"'" + orCreate},
   };
+  WriteFileBytes("big.json", std::string((1 << 20) + 1, ' '));
   const std::string before = ReadFileBytes("infprz.dat");
   for (const auto& [args, err] : refused) {
     const auto run = Infprz(args);
