@@ -137,17 +137,19 @@ TEST(DialogEngine, EscPutsBackEveryBoundByte) {
 
 TEST(DialogEngine, UntouchedFieldsKeepTheirBytesButEndInANul) {
   ReminderSettings settings = SomeSettings();
-  std::memset(settings.text, 'A', sizeof settings.text);            // no NUL in all 481 bytes
+  std::memset(settings.text, 'A', sizeof settings.text);  // no NUL in all 481 bytes
   std::memset(settings.password, 'p', sizeof settings.password);
-  std::memcpy(settings.schedules[2].startDate, "not-date", 9);      // unreadable: kept as it is
-  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
-  EXPECT_EQ(run.Press("F2"), DialogOutcome::Confirmed) << "F2 confirms as F12 does";
-  const auto s = run.As<ReminderSettings>();
-  EXPECT_EQ(std::string(s.text), std::string(480, 'A'));
-  EXPECT_EQ(std::string(s.password), std::string(20, 'p'));
-  EXPECT_STREQ(s.schedules[2].startDate, "not-date");
-  EXPECT_EQ(static_cast<int>(s.enabled), 7) << "an untouched check box keeps its value";
-  EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), 30);
+  std::memcpy(settings.schedules[2].startDate, "not-date", 9);  // unreadable: kept as it is
+  for (const char* confirm : {"F12", "F2", "0x5500", "Ctrl-Enter"}) {  // 0x5500: the button's own key code
+    DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
+    EXPECT_EQ(run.Press(confirm), DialogOutcome::Confirmed) << confirm;
+    const auto s = run.As<ReminderSettings>();
+    EXPECT_EQ(std::string(s.text), std::string(480, 'A'));
+    EXPECT_EQ(std::string(s.password), std::string(20, 'p'));
+    EXPECT_STREQ(s.schedules[2].startDate, "not-date");
+    EXPECT_EQ(static_cast<int>(s.enabled), 7) << "an untouched check box keeps its value";
+    EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), 30);
+  }
 }
 
 TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
@@ -179,18 +181,30 @@ TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
   EXPECT_STREQ(run.As<ReminderSettings>().schedules[2].fromTime, "23:59:59");
 }
 
-TEST(DialogEngine, NumberFieldKeepsToTheBlocksRange) {
+TEST(DialogEngine, ANumberKeepsToTheBlocksRangeStaysInSightAndItsRefusalSaysWhatWasTyped) {
   DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
   run.Press("Alt-O");
   run.Press("Tab");
   run.Press("Backspace");
   run.Type("-4x0000");  // the letter is refused; six characters fit
+  EXPECT_NE(run.ScreenText().find("-40000 minut"), std::string::npos) << "no digit scrolled away";
+  EXPECT_EQ(run.Press("7"), DialogOutcome::Open);
+  EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 6)");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
-  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba -40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.")
-      << "the box shows what was typed and the range";
+  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba -40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
+  run.Press("Home");
+  run.Press("Del");
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba 40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
+  run.Press("Home");
+  run.Press("-");
+  EXPECT_EQ(run.dialog().TakeHint(), "") << "a minus in front is a number's";
+  run.Press("Right");
+  run.Press("-");
+  EXPECT_EQ(run.dialog().TakeHint(), "W tym polu tylko cyfry i minus na początku");
   run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
-  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -4000);
+  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), 0) << "-0000";
 }
 
 TEST(DialogEngine, ReminderShowsItsTextAndEnterInThePasswordConfirms) {
@@ -209,47 +223,19 @@ TEST(DialogEngine, ReminderShowsItsTextAndEnterInThePasswordConfirms) {
   EXPECT_TRUE(run.GuardIntact(sizeof prompt));
 }
 
-TEST(DialogEngine, PasswordDialogOwnsOnly21Bytes) {
-  DialogRun run(talvenor::kPasswordDialog, 21);
-  run.Type("123456789012345678901234");  // 24 typed, 20 kept
-  EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data())), "12345678901234567890");
-  EXPECT_TRUE(run.GuardIntact(21));
-}
-
 TEST(DialogEngine, HotKeysAndArrowsMoveTheFocus) {
   DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
   EXPECT_EQ(run.dialog().FocusedItem(), 1) << "the text field comes first";
-  run.Press("Alt-O");
-  EXPECT_EQ(run.dialog().FocusedItem(), 3);
-  run.Press("Alt-D");
-  EXPECT_EQ(run.dialog().FocusedItem(), 12);
-  run.Press("Alt-N");
-  EXPECT_EQ(run.dialog().FocusedItem(), 21);
-  run.Press("Alt-H");
-  EXPECT_EQ(run.dialog().FocusedItem(), 30);
-  run.Press("Down");
-  EXPECT_EQ(run.dialog().FocusedItem(), 32) << "the check box";
-  run.Press("Space");
-  run.Press("Tab");
-  EXPECT_EQ(run.dialog().FocusedItem(), 33) << "the button";
-  run.Press("Tab");
-  EXPECT_EQ(run.dialog().FocusedItem(), 1) << "round to the first field";
+  const std::pair<const char*, int> moves[] = {{"Alt-O", 3},  {"Alt-D", 12}, {"Alt-N", 21}, {"Alt-H", 30},
+                                               {"Down", 32},  {"Space", 32}, {"Tab", 33},   {"Tab", 1}};
+  for (const auto& [key, focus] : moves) {  // 32 the check box, 33 the button, then round to the first field
+    run.Press(key);
+    EXPECT_EQ(run.dialog().FocusedItem(), focus) << key;
+  }
   run.Press("Shift-Tab");
   EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed) << "Enter on the button";
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().enabled), 1);
 }
-
-TEST(DialogEngine, ButtonKeyCodeAndCtrlEnterConfirm) {
-  for (const char* key : {"0x5500", "Ctrl-Enter"}) {
-    DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
-    EXPECT_EQ(run.Press(key), DialogOutcome::Confirmed) << key;
-  }
-}
-
-}  // namespace
-
-namespace {
 
 TEST(DialogEngine, EnteringAFieldMarksItSoThatTypingReplacesWhatItHeld) {
   const ReminderSettings settings = SomeSettings();  // password "tajne", 01.12.2026, every 30 minutes
@@ -281,50 +267,30 @@ TEST(DialogEngine, ADateIsClearedDigitByDigitWithBackspace) {
   EXPECT_STREQ(run.As<ReminderSettings>().schedules[0].startDate, "");
 }
 
-TEST(DialogEngine, ANumberStaysInSightAndItsRefusalSaysWhatWasTyped) {
-  DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
-  run.Press("Alt-O");
-  run.Press("Tab");
-  run.Type("400000");
-  EXPECT_NE(run.ScreenText().find("400000 minut"), std::string::npos) << "no digit scrolled away";
-  EXPECT_EQ(run.Press("7"), DialogOutcome::Open);
-  EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 6)");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
-  EXPECT_EQ(run.dialog().TakeProblem(), "Liczba 400000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
-  run.Press("Home");
-  run.Press("Del");
-  run.Press("-");
-  EXPECT_EQ(run.dialog().TakeHint(), "") << "a minus in front is a number's";
-  run.Press("Right");
-  run.Press("-");
-  EXPECT_EQ(run.dialog().TakeHint(), "W tym polu tylko cyfry i minus na początku");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
-  EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), -0);
-}
-
-TEST(DialogEngine, APasswordFieldIsDrawnAsWideAsItsCapacity) {
+TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
   // The templates give the three password fields 25, 20 and 21 cells for
   // their 20 characters; each is drawn in exactly 20.
   struct Row {
     int dialog;
     std::size_t bound, passwordAt;
     const char* reach;  // the key that brings the focus there, if it does not start there
+    const char* confirm;
   };
-  for (const Row& row : {Row{talvenor::kPasswordDialog, 21, 0, nullptr},
-                         Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H"},
-                         Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr}}) {
+  for (const Row& row : {Row{talvenor::kPasswordDialog, 21, 0, nullptr, "Enter"},
+                         Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H", "F12"},
+                         Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr, "F12"}}) {
     SCOPED_TRACE("dialog " + std::to_string(row.dialog));
     DialogRun run(row.dialog, row.bound);
     if (row.reach != nullptr) run.Press(row.reach);
-    run.Type(std::string(20, 'q'));
+    run.Type("12345678901234567890");
     const std::string screen = run.ScreenText();
     EXPECT_NE(screen.find(std::string(20, '*')), std::string::npos) << screen;
     EXPECT_EQ(screen.find(std::string(20, '*') + "·"), std::string::npos) << "an empty cell behind a full field\n" << screen;
     run.Press("q");
     EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
-    EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt)), std::string(20, 'q'));
-    EXPECT_TRUE(run.GuardIntact(row.bound));
+    EXPECT_EQ(run.Press(row.confirm), DialogOutcome::Confirmed);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt)), "12345678901234567890");
+    EXPECT_TRUE(run.GuardIntact(row.bound)) << "a byte behind the dialog's bound bytes was written";
   }
 }
 
