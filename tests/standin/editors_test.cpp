@@ -21,18 +21,8 @@ template <typename Editor> void TypeInto(Editor& editor, const std::string& text
 // Types a text with line breaks as a user would: Enter for each '\n'.
 std::string Edit(const std::string& withBreaks) {
   FlowTextEditor editor(480, 60, 8);
-  std::string part;
-  for (char c : withBreaks + '\0') {
-    if (c == '\n' || c == '\0') {
-      TypeInto(editor, part);
-      part.clear();
-      if (c == '\n') {
-        EXPECT_TRUE(editor.HandleKey(Key("Enter")));
-      }
-    } else {
-      part += c;
-    }
-  }
+  for (char c : withBreaks)
+    EXPECT_TRUE(editor.HandleKey(c == '\n' ? Key("Enter") : Typed(std::string(1, c)).at(0)));
   return editor.StoredText();
 }
 
@@ -44,8 +34,9 @@ std::string Flowed(const std::string& withBreaks) {
 }
 
 TEST(FlowTextEditor, TypingAgreesWithTheStoredFormOfLineBreaks) {
-  for (const std::string& text : std::vector<std::string>{"abc\ndef", std::string(60, 'x') + "\nnext", std::string(60, 'x') + "\n\nafter a blank line",
-                                 std::string("\n\nthird line"), std::string("end\n")})
+  const std::string line(60, 'x');
+  for (const std::string& text : {std::string("abc\ndef"), line + "\nnext", line + "\n\nafter a blank line",
+                                  std::string("\n\nthird line"), std::string("end\n")})
     EXPECT_EQ(Edit(text), Flowed(text)) << text;
 }
 
@@ -73,8 +64,12 @@ TEST(FlowTextEditor, KeepsToItsCapacityAndLetsTheDialogHaveTheEdges) {
   EXPECT_EQ(editor.CursorLine(), 1);
 }
 
-TEST(FlowTextEditor, EnterThatWouldOverflowIsRefusedButTrailingBlanksGiveWay) {
+TEST(FlowTextEditor, AFullTextRefusesMoreButTrailingBlanksGiveWayToEnter) {
   FlowTextEditor editor(120, 60, 2);
+  TypeInto(editor, std::string(120, 'z'));
+  EXPECT_EQ(editor.HandleKey(Key("z")), kFull);
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
   editor.SetText("abcd" + std::string(116, ' '));  // full, but mostly blanks
   editor.HandleKey(Key("Right"));
   editor.HandleKey(Key("Enter"));  // the trailing blanks make room
@@ -122,10 +117,6 @@ TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
   EXPECT_EQ(line.Text().size(), 20u);
 }
 
-}  // namespace
-
-namespace {
-
 // Entering a field marks what it holds: the first character typed replaces
 // it, Backspace and Del clear it, the moving keys drop the mark and move.
 TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
@@ -162,23 +153,17 @@ TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
 TEST(LineEditor, EditingKeysWorkInPlace) {
   LineEditor line(20, 20);
   TypeInto(line, "abcd");
-  line.HandleKey(Key("Home"));
-  line.HandleKey(Key("Del"));
-  EXPECT_EQ(line.Text(), "bcd");
-  line.HandleKey(Key("End"));
-  line.HandleKey(Key("Backspace"));
-  EXPECT_EQ(line.Text(), "bc");
-  line.HandleKey(Key("Left"));
-  TypeInto(line, "X");
-  EXPECT_EQ(line.Text(), "bXc");
-  line.HandleKey(Key("Home"));
-  line.HandleKey(Key("Backspace"));
-  EXPECT_EQ(line.Text(), "bXc") << "nothing before the cursor";
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Del"));
-  EXPECT_EQ(line.Text(), "bXc") << "nothing behind it";
+  const std::pair<std::vector<const char*>, const char*> steps[] = {
+      {{"Home", "Del"}, "bcd"},
+      {{"End", "Backspace"}, "bc"},
+      {{"Left", "X"}, "bXc"},
+      {{"Home", "Backspace"}, "bXc"},               // nothing before the cursor
+      {{"Right", "Right", "Right", "Del"}, "bXc"},  // nothing behind it
+  };
+  for (const auto& [keys, text] : steps) {
+    for (const char* key : keys) line.HandleKey(Key(key));
+    EXPECT_EQ(line.Text(), text) << "after " << keys.back();
+  }
 }
 
 TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
@@ -199,24 +184,20 @@ TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
 
 TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
   MaskedEditor date("99.99.9999");
-  date.SetDigits("09122026");
-  date.Mark();
-  TypeInto(date, "1");
-  EXPECT_EQ(date.Shown(), "1 .  .    ") << "the first digit starts the date afresh";
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("Backspace"));
-  EXPECT_TRUE(date.Empty()) << "Backspace on the marked date clears it";
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("End"));
-  for (int i = 0; i < 8; ++i) date.HandleKey(Key("Backspace"));
-  EXPECT_TRUE(date.Empty()) << "Backspace from behind the last slot clears every digit: " << date.Shown();
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("Home"));
-  TypeInto(date, "1");
-  EXPECT_EQ(date.Shown(), "19.12.2026") << "Home drops the mark: the digit goes over the first slot";
+  const std::pair<std::vector<const char*>, const char*> marked[] = {
+      {{"1"}, "1 .  .    "},  // the first digit starts the date afresh
+      {{"Backspace"}, "  .  .    "},
+      {{"End", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace"},
+       "  .  .    "},  // from behind the last slot every digit goes
+      {{"Home", "1"}, "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
+  };
+  for (const auto& [keys, shown] : marked) {
+    date.SetDigits("09122026");
+    date.Mark();
+    for (const char* key : keys) date.HandleKey(Key(key));
+    EXPECT_EQ(date.Shown(), shown) << keys.front();
+    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys.front();
+  }
   date.HandleKey(Key("Ctrl-End"));
   EXPECT_EQ(date.CursorCell(), 10) << "Ctrl-End as End";
   date.HandleKey(Key("Ctrl-Home"));
@@ -231,14 +212,6 @@ TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
   date.HandleKey(Key("Del"));
   EXPECT_EQ(date.Shown(), "19.1 .2026");
   EXPECT_EQ(date.HandleKey(Key("a")), kNotAllowed);
-}
-
-TEST(FlowTextEditor, TellsWhenTheTextIsFull) {
-  FlowTextEditor editor(120, 60, 2);
-  TypeInto(editor, std::string(120, 'z'));
-  EXPECT_EQ(editor.HandleKey(Key("z")), kFull);
-  EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
-  EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
 }
 
 }  // namespace
