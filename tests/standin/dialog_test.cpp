@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <sstream>
 
 #include "core/dialog.h"
 #include "host_test_keys.h"
@@ -35,7 +36,13 @@ class DialogRun {
     EXPECT_EQ(view->boundBytes, bound);
     dialog_ = std::make_unique<Dialog>(std::move(*view), buffer_.data());
   }
-  DialogOutcome Press(const std::string& key) { return dialog_->HandleKey(Key(key)); }
+  // Keys by name, separated by blanks; what the dialog made of the last.
+  DialogOutcome Press(const std::string& keys) {
+    std::istringstream names(keys);
+    DialogOutcome outcome = DialogOutcome::Open;
+    for (std::string name; names >> name;) outcome = dialog_->HandleKey(Key(name));
+    return outcome;
+  }
   void Type(const std::string& text) {
     for (std::uint16_t code : Typed(text)) EXPECT_EQ(dialog_->HandleKey(code), DialogOutcome::Open);
   }
@@ -73,7 +80,7 @@ ReminderSettings SomeSettings() {
   return s;
 }
 
-TEST(DialogEngine, ConfigurationShowsTheRecordAsAPolishUserReadsIt) {
+TEST(DialogEngine, ConfigurationShowsTheRecordAsAPolishUserReadsItAndTypingReplacesAFieldsText) {
   const ReminderSettings settings = SomeSettings();
   DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
   const std::string screen = run.ScreenText();
@@ -87,6 +94,21 @@ TEST(DialogEngine, ConfigurationShowsTheRecordAsAPolishUserReadsIt) {
   EXPECT_NE(screen.find("[X] Przypomnienie włączone"), std::string::npos);
   EXPECT_NE(screen.find("[ F12 OK ]"), std::string::npos) << "0x05 and 0x01 take no room";
   EXPECT_EQ(screen.find('~'), std::string::npos);
+  // Entering a field marks it: typing replaces what it held.
+  run.Press("Alt-H");
+  run.Type("xyz");
+  EXPECT_NE(run.ScreenText().find("przypomnienie: ***·"), std::string::npos) << "one star a character";
+  run.Press("Alt-O Backspace");
+  EXPECT_NE(run.ScreenText().find("Od dnia: ··.··.····"), std::string::npos);
+  run.Press("Tab");
+  run.Type("-5");
+  EXPECT_NE(run.ScreenText().find("-5···· minut"), std::string::npos) << run.ScreenText();
+  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  const auto s = run.As<ReminderSettings>();
+  EXPECT_STREQ(s.password, "xyz");
+  EXPECT_STREQ(s.schedules[0].startDate, "");
+  EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), -5);
+  EXPECT_STREQ(s.schedules[0].fromTime, "08:00:00") << "a field passed over keeps its value";
 }
 
 TEST(DialogEngine, ConfirmWritesEveryEditedFieldInItsStoredForm) {
@@ -96,15 +118,13 @@ TEST(DialogEngine, ConfirmWritesEveryEditedFieldInItsStoredForm) {
   run.Type("w piątek");
   run.Press("Alt-D");  // second row's date
   run.Type("24122026");
-  run.Press("Tab");
-  run.Press("Backspace");  // the 0 shown
+  run.Press("Tab Backspace");  // the 0 shown
   run.Type("-15");
   run.Press("Tab");
   run.Type("073000");
   run.Press("Alt-H");
   run.Type("hasło");
-  run.Press("Alt-P");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
+  EXPECT_EQ(run.Press("Alt-P F12"), DialogOutcome::Confirmed);
 
   const auto s = run.As<ReminderSettings>();
   EXPECT_EQ(std::string(s.text), std::string("Kopia zapasowa") + std::string(46, ' ') + "w pi\x86tek");
@@ -124,9 +144,7 @@ TEST(DialogEngine, EscPutsBackEveryBoundByte) {
   DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
   const std::vector<unsigned char> before = run.buffer();
   run.Type("zmiana");
-  run.Press("Alt-O");
-  run.Press("Del");
-  run.Press("Alt-P");
+  run.Press("Alt-O Del Alt-P");
   // The plug-in's buffer may have been touched meanwhile (a hook, say);
   // leaving puts back what the dialog found.
   run.buffer()[589] = 0;
@@ -164,16 +182,12 @@ TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
 
   run.Press("Home");
   run.Type("28");
-  run.Press("Tab");
-  run.Press("Tab");
+  run.Press("Tab Tab");
   run.Type("25");  // time 25:..
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
   EXPECT_NE(run.dialog().TakeProblem().find("Niepoprawna godzina"), std::string::npos);
   EXPECT_GT(run.dialog().FocusedItem(), dateField);
-  run.Press("Home");
-  run.Press("Del");
-  run.Press("Del");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open) << "a half-filled time is no time";
+  EXPECT_EQ(run.Press("Home Del Del F12"), DialogOutcome::Open) << "a half-filled time is no time";
   EXPECT_EQ(run.dialog().TakeProblem().empty(), false);
   run.Type("235959");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
@@ -183,24 +197,18 @@ TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
 
 TEST(DialogEngine, ANumberKeepsToTheBlocksRangeStaysInSightAndItsRefusalSaysWhatWasTyped) {
   DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
-  run.Press("Alt-O");
-  run.Press("Tab");
-  run.Press("Backspace");
+  run.Press("Alt-O Tab Backspace");
   run.Type("-4x0000");  // the letter is refused; six characters fit
   EXPECT_NE(run.ScreenText().find("-40000 minut"), std::string::npos) << "no digit scrolled away";
   EXPECT_EQ(run.Press("7"), DialogOutcome::Open);
   EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 6)");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
   EXPECT_EQ(run.dialog().TakeProblem(), "Liczba -40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
-  run.Press("Home");
-  run.Press("Del");
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Open);
+  EXPECT_EQ(run.Press("Home Del F12"), DialogOutcome::Open);
   EXPECT_EQ(run.dialog().TakeProblem(), "Liczba 40000 jest poza zakresem.\nPodaj liczbę od -32767 do 32767.");
-  run.Press("Home");
-  run.Press("-");
+  run.Press("Home -");
   EXPECT_EQ(run.dialog().TakeHint(), "") << "a minus in front is a number's";
-  run.Press("Right");
-  run.Press("-");
+  run.Press("Right -");
   EXPECT_EQ(run.dialog().TakeHint(), "W tym polu tylko cyfry i minus na początku");
   run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
@@ -232,36 +240,14 @@ TEST(DialogEngine, HotKeysAndArrowsMoveTheFocus) {
     run.Press(key);
     EXPECT_EQ(run.dialog().FocusedItem(), focus) << key;
   }
-  run.Press("Shift-Tab");
-  EXPECT_EQ(run.Press("Enter"), DialogOutcome::Confirmed) << "Enter on the button";
+  EXPECT_EQ(run.Press("Shift-Tab Enter"), DialogOutcome::Confirmed) << "Enter on the button";
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().enabled), 1);
-}
-
-TEST(DialogEngine, EnteringAFieldMarksItSoThatTypingReplacesWhatItHeld) {
-  const ReminderSettings settings = SomeSettings();  // password "tajne", 01.12.2026, every 30 minutes
-  DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
-  run.Press("Alt-H");
-  run.Type("xyz");
-  EXPECT_NE(run.ScreenText().find("przypomnienie: ***·"), std::string::npos) << "one star a character";
-  run.Press("Alt-O");
-  run.Press("Backspace");
-  EXPECT_NE(run.ScreenText().find("Od dnia: ··.··.····"), std::string::npos);
-  run.Press("Tab");
-  run.Type("-5");
-  EXPECT_NE(run.ScreenText().find("-5···· minut"), std::string::npos) << run.ScreenText();
-  EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
-  const auto s = run.As<ReminderSettings>();
-  EXPECT_STREQ(s.password, "xyz");
-  EXPECT_STREQ(s.schedules[0].startDate, "");
-  EXPECT_EQ(static_cast<int>(s.schedules[0].intervalMinutes), -5);
-  EXPECT_STREQ(s.schedules[0].fromTime, "08:00:00") << "a field passed over keeps its value";
 }
 
 TEST(DialogEngine, ADateIsClearedDigitByDigitWithBackspace) {
   const ReminderSettings settings = SomeSettings();
   DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
-  run.Press("Alt-O");
-  run.Press("End");
+  run.Press("Alt-O End");
   for (int i = 0; i < 8; ++i) run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed) << run.dialog().TakeProblem();
   EXPECT_STREQ(run.As<ReminderSettings>().schedules[0].startDate, "");
@@ -297,8 +283,7 @@ TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
 TEST(DialogEngine, OnANarrowScreenTheDialogSlidesToTheFocusedField) {
   DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
   EXPECT_EQ(run.ScreenText(80, 25).find("do:··"), std::string::npos) << "95 cells do not fit in 80";
-  run.Press("Alt-O");
-  for (int i = 0; i < 3; ++i) run.Press("Tab");
+  run.Press("Alt-O Tab Tab Tab");
   EXPECT_NE(run.ScreenText(80, 25).find("do:··:··:··"), std::string::npos) << run.ScreenText(80, 25);
   EXPECT_NE(run.ScreenText(100, 30).find("Od dnia: ··.··.····"), std::string::npos) << "where it fits, nothing slides";
 }
