@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <memory>
-#include <sstream>
 
 #include "core/dialog.h"
 #include "host_test_keys.h"
@@ -16,7 +15,7 @@
 namespace {
 
 using namespace standin::host;
-using host_test::Key;
+using host_test::Keys;
 using host_test::Typed;
 using talvenor::ReminderPrompt;
 using talvenor::ReminderSettings;
@@ -38,9 +37,8 @@ class DialogRun {
   }
   // Keys by name, separated by blanks; what the dialog made of the last.
   DialogOutcome Press(const std::string& keys) {
-    std::istringstream names(keys);
     DialogOutcome outcome = DialogOutcome::Open;
-    for (std::string name; names >> name;) outcome = dialog_->HandleKey(Key(name));
+    for (std::uint16_t code : Keys(keys)) outcome = dialog_->HandleKey(code);
     return outcome;
   }
   void Type(const std::string& text) {

@@ -18,6 +18,13 @@ template <typename Editor> void TypeInto(Editor& editor, const std::string& text
   for (std::uint16_t code : Typed(text)) EXPECT_TRUE(editor.HandleKey(code));
 }
 
+// Presses the keys named, separated by blanks; what the editor made of the last.
+template <typename Editor> EditResult Press(Editor& editor, const std::string& names) {
+  EditResult result = kNotMine;
+  for (std::uint16_t code : host_test::Keys(names)) result = editor.HandleKey(code);
+  return result;
+}
+
 // Types a text with line breaks as a user would: Enter for each '\n'.
 std::string Edit(const std::string& withBreaks) {
   FlowTextEditor editor(480, 60, 8);
@@ -43,8 +50,7 @@ TEST(FlowTextEditor, TypingAgreesWithTheStoredFormOfLineBreaks) {
 TEST(FlowTextEditor, EnterInsideTheTextPushesTheRestToTheNextLine) {
   FlowTextEditor editor(480, 60, 8);
   TypeInto(editor, "first second");
-  for (int i = 0; i < 7; ++i) editor.HandleKey(Key("Left"));
-  editor.HandleKey(Key("Enter"));
+  Press(editor, "Left Left Left Left Left Left Left Enter");
   EXPECT_EQ(editor.Text(), "first" + std::string(55, ' ') + " second");
   EXPECT_EQ(editor.CursorLine(), 1);
   EXPECT_EQ(editor.CursorColumn(), 0);
@@ -71,12 +77,10 @@ TEST(FlowTextEditor, AFullTextRefusesMoreButTrailingBlanksGiveWayToEnter) {
   EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
   EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
   editor.SetText("abcd" + std::string(116, ' '));  // full, but mostly blanks
-  editor.HandleKey(Key("Right"));
-  editor.HandleKey(Key("Enter"));  // the trailing blanks make room
+  Press(editor, "Right Enter");  // the trailing blanks make room
   EXPECT_EQ(editor.StoredText(), "a" + std::string(59, ' ') + "bcd");
   editor.SetText(std::string(70, 'q'));
-  editor.HandleKey(Key("Right"));
-  editor.HandleKey(Key("Enter"));  // 59 blanks would not fit
+  Press(editor, "Right Enter");  // 59 blanks would not fit
   EXPECT_EQ(editor.Text(), std::string(70, 'q'));
 }
 
@@ -91,11 +95,9 @@ TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
   EXPECT_EQ(date.CursorCell(), 10) << "behind the last slot";
   TypeInto(date, "7");
   EXPECT_EQ(date.Shown(), "09.12.2026") << "a full mask takes no more";
-  date.HandleKey(Key("Backspace"));
-  date.HandleKey(Key("Backspace"));
+  Press(date, "Backspace Backspace");
   EXPECT_EQ(date.Shown(), "09.12.20  ") << "Backspace takes back what was typed last";
-  date.HandleKey(Key("Home"));
-  date.HandleKey(Key("Del"));
+  Press(date, "Home Del");
   EXPECT_EQ(date.Shown(), " 9.12.20  ");
   TypeInto(date, "a/");  // no place for letters
   EXPECT_EQ(date.Shown(), " 9.12.20  ");
@@ -129,7 +131,7 @@ TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
   for (const char* clear : {"Backspace", "Del"}) {
     line.SetText("abc");
     line.Mark();
-    EXPECT_EQ(line.HandleKey(Key(clear)), kEdited);
+    EXPECT_EQ(Press(line, clear), kEdited);
     EXPECT_EQ(line.Text(), "") << clear;
   }
   const std::pair<const char*, std::size_t> moves[] = {{"Home", 0},      {"End", 3},      {"Left", 2},
@@ -137,7 +139,7 @@ TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
   for (const auto& [move, cursor] : moves) {
     line.SetText("abc");
     line.Mark();
-    line.HandleKey(Key(move));
+    Press(line, move);
     EXPECT_FALSE(line.Marked()) << move;
     EXPECT_EQ(line.Cursor(), cursor) << move;
   }
@@ -153,16 +155,16 @@ TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
 TEST(LineEditor, EditingKeysWorkInPlace) {
   LineEditor line(20, 20);
   TypeInto(line, "abcd");
-  const std::pair<std::vector<const char*>, const char*> steps[] = {
-      {{"Home", "Del"}, "bcd"},
-      {{"End", "Backspace"}, "bc"},
-      {{"Left", "X"}, "bXc"},
-      {{"Home", "Backspace"}, "bXc"},               // nothing before the cursor
-      {{"Right", "Right", "Right", "Del"}, "bXc"},  // nothing behind it
+  const std::pair<const char*, const char*> steps[] = {
+      {"Home Del", "bcd"},
+      {"End Backspace", "bc"},
+      {"Left X", "bXc"},
+      {"Home Backspace", "bXc"},         // nothing before the cursor
+      {"Right Right Right Del", "bXc"},  // nothing behind it
   };
   for (const auto& [keys, text] : steps) {
-    for (const char* key : keys) line.HandleKey(Key(key));
-    EXPECT_EQ(line.Text(), text) << "after " << keys.back();
+    Press(line, keys);
+    EXPECT_EQ(line.Text(), text) << "after " << keys;
   }
 }
 
@@ -184,34 +186,30 @@ TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
 
 TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
   MaskedEditor date("99.99.9999");
-  const std::pair<std::vector<const char*>, const char*> marked[] = {
-      {{"1"}, "1 .  .    "},  // the first digit starts the date afresh
-      {{"Backspace"}, "  .  .    "},
-      {{"End", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace", "Backspace"},
-       "  .  .    "},  // from behind the last slot every digit goes
-      {{"Home", "1"}, "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
+  const std::pair<const char*, const char*> marked[] = {
+      {"1", "1 .  .    "},  // the first digit starts the date afresh
+      {"Backspace", "  .  .    "},
+      {"End Backspace Backspace Backspace Backspace Backspace Backspace Backspace Backspace", "  .  .    "},
+      {"Home 1", "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
   };
   for (const auto& [keys, shown] : marked) {
     date.SetDigits("09122026");
     date.Mark();
-    for (const char* key : keys) date.HandleKey(Key(key));
-    EXPECT_EQ(date.Shown(), shown) << keys.front();
-    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys.front();
+    Press(date, keys);
+    EXPECT_EQ(date.Shown(), shown) << keys;
+    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys;
   }
-  date.HandleKey(Key("Ctrl-End"));
-  EXPECT_EQ(date.CursorCell(), 10) << "Ctrl-End as End";
-  date.HandleKey(Key("Ctrl-Home"));
-  EXPECT_EQ(date.CursorCell(), 0) << "Ctrl-Home as Home";
-  date.HandleKey(Key("End"));
-  EXPECT_EQ(date.CursorCell(), 10);
-  EXPECT_EQ(date.HandleKey(Key("5")), kFull);
-  date.HandleKey(Key("Left"));
-  EXPECT_EQ(date.CursorCell(), 9);
-  for (int i = 0; i < 4; ++i) date.HandleKey(Key("Left"));
-  EXPECT_EQ(date.CursorCell(), 4) << "Left skips the separator";
-  date.HandleKey(Key("Del"));
+  EXPECT_EQ(Press(date, "End 5"), kFull);
+  // Ctrl-End as End, Ctrl-Home as Home; Left skips the separator.
+  const std::pair<const char*, int> moves[] = {
+      {"Ctrl-Home", 0}, {"Ctrl-End", 10}, {"Home", 0}, {"End", 10}, {"Left", 9}, {"Left Left Left Left", 4}};
+  for (const auto& [keys, cell] : moves) {
+    Press(date, keys);
+    EXPECT_EQ(date.CursorCell(), cell) << keys;
+  }
+  Press(date, "Del");
   EXPECT_EQ(date.Shown(), "19.1 .2026");
-  EXPECT_EQ(date.HandleKey(Key("a")), kNotAllowed);
+  EXPECT_EQ(Press(date, "a"), kNotAllowed);
 }
 
 }  // namespace
