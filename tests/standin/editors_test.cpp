@@ -84,7 +84,7 @@ TEST(FlowTextEditor, AFullTextRefusesMoreButTrailingBlanksGiveWayToEnter) {
   EXPECT_EQ(editor.Text(), std::string(70, 'q'));
 }
 
-TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
+TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparatorsAndEnteringMarksTheDate) {
   MaskedEditor date("99.99.9999");
   EXPECT_TRUE(date.Empty());
   TypeInto(date, "0912");
@@ -102,9 +102,34 @@ TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
   TypeInto(date, "a/");  // no place for letters
   EXPECT_EQ(date.Shown(), " 9.12.20  ");
   EXPECT_FALSE(date.HandleKey(Key("Enter")));
+  // Entering marks the date; the editing keys then work in place.
+  const std::pair<const char*, const char*> marked[] = {
+      {"1", "1 .  .    "},  // the first digit starts the date afresh
+      {"Backspace", "  .  .    "},
+      {"End Backspace Backspace Backspace Backspace Backspace Backspace Backspace Backspace", "  .  .    "},
+      {"Home 1", "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
+  };
+  for (const auto& [keys, shown] : marked) {
+    date.SetDigits("09122026");
+    date.Mark();
+    Press(date, keys);
+    EXPECT_EQ(date.Shown(), shown) << keys;
+    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys;
+  }
+  EXPECT_EQ(Press(date, "End 5"), kFull);
+  // Ctrl-End as End, Ctrl-Home as Home; Left skips the separator.
+  const std::pair<const char*, int> moves[] = {
+      {"Ctrl-Home", 0}, {"Ctrl-End", 10}, {"Home", 0}, {"End", 10}, {"Left", 9}, {"Left Left Left Left", 4}};
+  for (const auto& [keys, cell] : moves) {
+    Press(date, keys);
+    EXPECT_EQ(date.CursorCell(), cell) << keys;
+  }
+  Press(date, "Del");
+  EXPECT_EQ(date.Shown(), "19.1 .2026");
+  EXPECT_EQ(Press(date, "a"), kNotAllowed);
 }
 
-TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
+TEST(LineEditor, ScrollsKeepsToItsCapacityAndRefusesWhatHasNoPlace) {
   LineEditor line(20, 8);
   TypeInto(line, "abcdefghijkl");
   EXPECT_EQ(line.Scroll(), 5u);
@@ -117,6 +142,19 @@ TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
   line.HandleKey(Key("Ins"));
   TypeInto(line, std::string(30, '-'));
   EXPECT_EQ(line.Text().size(), 20u);
+  LineEditor password(20, 20);
+  TypeInto(password, std::string(20, 'p'));
+  EXPECT_EQ(password.HandleKey(Key("q")), kFull);
+  EXPECT_EQ(password.Text(), std::string(20, 'p'));
+  EXPECT_EQ(password.Scroll(), 0u) << "20 characters in 20 cells: none scrolled away";
+  EXPECT_EQ(password.CursorCell(), 19);
+  LineEditor digits(6, 6, [](unsigned char ch, std::size_t, const std::string&) { return ch >= '0' && ch <= '9'; });
+  digits.SetText("12");
+  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
+  digits.Mark();
+  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
+  EXPECT_TRUE(digits.Marked()) << "a refused character changes nothing";
+  EXPECT_EQ(digits.Text(), "12");
 }
 
 // Entering a field marks what it holds: the first character typed replaces
@@ -166,50 +204,6 @@ TEST(LineEditor, EditingKeysWorkInPlace) {
     Press(line, keys);
     EXPECT_EQ(line.Text(), text) << "after " << keys;
   }
-}
-
-TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
-  LineEditor password(20, 20);
-  TypeInto(password, std::string(20, 'p'));
-  EXPECT_EQ(password.HandleKey(Key("q")), kFull);
-  EXPECT_EQ(password.Text(), std::string(20, 'p'));
-  EXPECT_EQ(password.Scroll(), 0u) << "20 characters in 20 cells: none scrolled away";
-  EXPECT_EQ(password.CursorCell(), 19);
-  LineEditor digits(6, 6, [](unsigned char ch, std::size_t, const std::string&) { return ch >= '0' && ch <= '9'; });
-  digits.SetText("12");
-  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
-  digits.Mark();
-  EXPECT_EQ(digits.HandleKey(Key("x")), kNotAllowed);
-  EXPECT_TRUE(digits.Marked()) << "a refused character changes nothing";
-  EXPECT_EQ(digits.Text(), "12");
-}
-
-TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
-  MaskedEditor date("99.99.9999");
-  const std::pair<const char*, const char*> marked[] = {
-      {"1", "1 .  .    "},  // the first digit starts the date afresh
-      {"Backspace", "  .  .    "},
-      {"End Backspace Backspace Backspace Backspace Backspace Backspace Backspace Backspace", "  .  .    "},
-      {"Home 1", "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
-  };
-  for (const auto& [keys, shown] : marked) {
-    date.SetDigits("09122026");
-    date.Mark();
-    Press(date, keys);
-    EXPECT_EQ(date.Shown(), shown) << keys;
-    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys;
-  }
-  EXPECT_EQ(Press(date, "End 5"), kFull);
-  // Ctrl-End as End, Ctrl-Home as Home; Left skips the separator.
-  const std::pair<const char*, int> moves[] = {
-      {"Ctrl-Home", 0}, {"Ctrl-End", 10}, {"Home", 0}, {"End", 10}, {"Left", 9}, {"Left Left Left Left", 4}};
-  for (const auto& [keys, cell] : moves) {
-    Press(date, keys);
-    EXPECT_EQ(date.CursorCell(), cell) << keys;
-  }
-  Press(date, "Del");
-  EXPECT_EQ(date.Shown(), "19.1 .2026");
-  EXPECT_EQ(Press(date, "a"), kNotAllowed);
 }
 
 }  // namespace
