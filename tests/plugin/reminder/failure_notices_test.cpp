@@ -26,30 +26,13 @@ const std::string kMayBeIncomplete = talvenor::text::kSettingsMayBeIncomplete.da
 const std::string kSwitchedOff = talvenor::text::kReminderSwitchedOff.data();
 const std::string kWrong = talvenor::text::kWrongPassword.data();
 
-class FailureNotices : public KeyHookTest {
- protected:
-  std::vector<std::string> Notices() const {
-    std::vector<std::string> texts;
-    for (const auto& message : frontEnd.messages) {
-      EXPECT_EQ(message.title, "uwaga");
-      EXPECT_EQ(message.style, 1);
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
-  // The configuration dialog changes the reminder's text.
-  void EditTheText() {
-    frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
-      std::memcpy(static_cast<ReminderSettings*>(buffer)->text, "Nowy tekst", 11);
-      return 1;
-    });
-  }
-};
+class FailureNotices : public KeyHookTest {};
 
 TEST_F(FailureNotices, TheTextsAreOnePolishLineInMazovia) {
   EXPECT_EQ(kNotSaved, "Nie zapisano ustawie\xA4 przypomnienia (infprz.dat)");
   EXPECT_EQ(kStaysOn, "Nie zapisano infprz.dat - przypomnienie pozostaje w\x92\x86" "czone");
   EXPECT_EQ(std::string(talvenor::text::kSettingsUnreadable.data()), "Nie mo\xA7na odczyta\x8D pliku infprz.dat");
+  EXPECT_EQ(kWrong, "Niepoprawne has\x92o");
   EXPECT_EQ(kMayBeIncomplete, "B\x92\x86" "d zapisu: infprz.dat mo\xA7" "e by\x8D niepe\x92ny, sprawd\xA6 Shift-F10");
 }
 
