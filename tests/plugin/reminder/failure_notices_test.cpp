@@ -1,8 +1,8 @@
 // A save that fails is told in one notice, and only then: a save is judged
 // by reading the file back, never by what the host's write or close
 // answers. Calls and files stay as without the notice. (The unreadable
-// file at Shift-F10 and the refused switch-off are in
-// damaged_settings_test.cpp, with the other unreadable settings.)
+// file at Shift-F10 is in damaged_settings_test.cpp, with the other
+// unreadable settings.)
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -91,6 +91,7 @@ const SaveFault kSaveFaults[] = {
     {"a disk full found at the close", Step::Configure, Fault::FullAtClose, 100, {kNotSaved}, 100},
     {"a switch-off lost inside the write", Step::SwitchOff, Fault::FullAtWrite, 0, {kMayBeIncomplete}, 0},
     {"a switch-off lost at the close", Step::SwitchOff, Fault::FullAtClose, 300, {kMayBeIncomplete}, 300},
+    {"a switch-off that cannot open", Step::SwitchOff, Fault::OpenRefused, 0, {kStaysOn}, -1},
     {"a rewrite that cannot open", Step::WrongPassword, Fault::OpenRefused, 0, {kWrong}, -1},
     {"a rewrite cut short", Step::WrongPassword, Fault::FullAtWrite, 10, {kWrong, kNotSaved}, 10},
     {"a rewrite emptied at the close", Step::WrongPassword, Fault::FullAtClose, 0, {kWrong, kNotSaved}, 0},
