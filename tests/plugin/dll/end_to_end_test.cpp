@@ -2,7 +2,7 @@
 // stand-in's hook chain and the plug-in's module-wide state outlive a
 // FreeLibrary, so only a fresh process is a fresh host. Started by ctest
 // this program runs the EndToEnd tests, each of which starts it again with
-// --e2e-story and a filter naming one story (suites ending in Story).
+// --child and a filter naming one story (suites ending in Story).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,8 +15,6 @@
 namespace e2e {
 namespace {
 
-constexpr char kStoryFlag[] = "--e2e-story";
-
 // Runs the stories one after the other, all in one fresh scratch directory
 // (so a later story finds the files an earlier one left). Fails the calling
 // test when a story fails, hangs, or runs no test.
@@ -24,7 +22,7 @@ void RunStories(std::initializer_list<std::string> stories) {
   const std::filesystem::path scratch = testing_support::NewScratchDirectory("e2e");
   bool passed = true;
   for (const std::string& story : stories) {
-    const testing_support::ChildRun run = testing_support::RunChildTest("*Story." + story, kStoryFlag, {}, scratch);
+    const testing_support::ChildRun run = testing_support::RunChildTest("*Story." + story, {}, scratch);
     passed = run.passed;
     EXPECT_TRUE(passed) << "story " << story << ":\n" << run.output;
     if (!passed) break;  // later stories build on this one
@@ -64,5 +62,5 @@ TEST(EndToEnd, ShiftF10WithAWrongPassword) { RunStories({"WrongPasswordSaysSoAnd
 }  // namespace e2e
 
 int main(int argc, char** argv) {
-  return testing_support::RunTestsWithChildren(argc, argv, e2e::kStoryFlag, "Story");
+  return testing_support::RunTestsWithChildren(argc, argv, "Story");
 }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "file_holder.h"
-#include "matrix_roles.h"
 #include "plugin_process.h"
 #include "read_only_directory.h"
 
@@ -33,12 +32,9 @@ class FileFaultChild : public ::testing::Test {
     ASSERT_EQ(process.Start(), 0);
   }
 
-  int Opens(const char* mode) const {
-    std::string quoted = "\"";
-    quoted.append(mode).append("\"");
+  int Opens(const std::string& mode) const {
     int opens = 0;
-    for (const auto& call : process.host->calls)
-      opens += call.name == "HostFileOpen" && call.text.find(quoted) != std::string::npos;
+    for (const auto& open : process.CallTexts("HostFileOpen")) opens += open.find('"' + mode + '"') != std::string::npos;
     return opens;
   }
 
@@ -123,8 +119,6 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
   EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
 }
 
-std::string Bytes(const std::filesystem::path& file) { return ReadFileBytes(file.string().c_str()); }
-
 constexpr char kCannotMakeReadOnly[] =
     "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
 
@@ -145,13 +139,13 @@ bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
 TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
   const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  WriteFileBytes(directory / kSettingsFile, stored);
   if (!WhileReadOnly(directory, [&] {
         StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});
         StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});  // the next start: the notice again
       }))
     GTEST_SKIP() << kCannotMakeReadOnly;
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   std::filesystem::remove_all(directory);
 }
 
@@ -177,14 +171,14 @@ TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
 TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
   const std::filesystem::path directory = NewScratchDirectory("locked");
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
-  WriteFileBytes((directory / kMarkerFile).string().c_str(), "");
+  WriteFileBytes(directory / kSettingsFile, stored);
+  WriteFileBytes(directory / kMarkerFile, "");
   {
     FileHolder holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeRead", directory);
   }
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   StartHost("EverythingWorksAgain", directory);
   std::filesystem::remove_all(directory);
 }
@@ -192,13 +186,13 @@ TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
 TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
   const std::filesystem::path directory = NewScratchDirectory("held");
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  WriteFileBytes(directory / kSettingsFile, stored);
   {
     FileHolder holder(directory, {kSettingsFile}, Sharing::ReadOnly);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeWritten", directory, {"--marker=can-be-made"});
   }
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   std::filesystem::remove_all(directory);
 }
 

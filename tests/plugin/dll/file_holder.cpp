@@ -1,7 +1,6 @@
 #include "file_holder.h"
 
 #include "harness/win32/child_process.h"
-#include "matrix_roles.h"
 
 namespace matrix {
 

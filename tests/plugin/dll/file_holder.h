@@ -1,6 +1,6 @@
 #pragma once
 // Another process of this program that holds files open, as another
-// program would (see matrix_roles.h).
+// program would: the matrix program started again with --matrix-hold.
 #include <windows.h>
 
 #include <filesystem>
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace matrix {
+
+inline constexpr char kHoldFlag[] = "--matrix-hold";
 
 // How another program keeps a file open.
 enum class Sharing {

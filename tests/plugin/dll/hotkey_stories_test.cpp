@@ -8,9 +8,6 @@ namespace {
 
 using talvenor::ReminderSettings;
 
-constexpr std::uint32_t kShiftF10 = 0x5D00;
-constexpr std::uint32_t kConsumed = 0xFFFF;
-
 ReminderSettings Protected() {
   ReminderSettings settings{};
   SetField(settings.text, "Backup!");

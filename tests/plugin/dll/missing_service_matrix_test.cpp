@@ -15,7 +15,6 @@
 #include "harness/stack_measure.h"
 #include "harness/win32/message_box_answerer.h"
 #include "harness/win32/plugin_service_slots.h"
-#include "matrix_roles.h"
 #include "plugin_process.h"
 #include "services/code_pages.h"
 #include "text/texts.h"

@@ -7,8 +7,6 @@
 
 namespace matrix {
 
-using testing_support::SetField;
-
 PluginProcess::PluginProcess() {
   for (int i = 0; i < 4; ++i)
     frontEnd.dialogActions.push_back([this](void*, std::int32_t number, void* buffer) {
@@ -26,11 +24,7 @@ PluginProcess::PluginProcess() {
 }
 
 bool PluginProcess::LoadHost(const std::string& path) {
-  molrav = LoadLibraryA(path.c_str());
-  if (molrav == nullptr) return false;
-  auto controls =
-      reinterpret_cast<standin::HostState* (*)()>(reinterpret_cast<void*>(GetProcAddress(molrav, "StandinControls")));
-  if (controls == nullptr || !UseHost(controls())) return false;
+  if (!RealPluginHost::LoadHost(path)) return false;
   host->stateFlags = kHostFlags;
   return true;
 }
@@ -77,27 +71,10 @@ std::vector<std::string> PluginProcess::Messages() const {
   return names;
 }
 
-talvenor::ReminderSettings DueEveryMinute() {
-  talvenor::ReminderSettings settings{};
-  SetField(settings.text, TALVENOR_MAZOVIA("Zadzwoń do klienta").data());
-  SetField(settings.schedules[0].startDate, standin::ScriptedFrontEnd{}.today);
-  settings.schedules[0].intervalMinutes = 1;
-  SetField(settings.schedules[0].fromTime, "08:00:00");
-  SetField(settings.schedules[0].toTime, "16:00:00");
-  SetField(settings.password, kPassword);
-  settings.enabled = 1;
-  return settings;
-}
-
 talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings) {
   SetField(settings.text, kEditedText);
   settings.enabled = 1;
   return settings;
-}
-
-bool IsDirectory(const char* name) {
-  const DWORD attributes = GetFileAttributesA(name);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace matrix
