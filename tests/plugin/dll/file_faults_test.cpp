@@ -5,10 +5,10 @@
 // and nothing that was stored may be lost; what the user sees is checked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "file_holder.h"
 #include "plugin_process.h"
 #include "read_only_directory.h"
 
@@ -119,6 +119,35 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
   EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
 }
 
+// How another program keeps a file open.
+enum class Sharing {
+  None,      // read and write access, no sharing: nobody else opens it
+  ReadOnly,  // read access, others may only read: nobody else writes it
+};
+
+// `files` of `directory` held open by this process, to the child host
+// another program, until it goes out of scope.
+class HeldFiles {
+ public:
+  HeldFiles(const std::filesystem::path& directory, const std::vector<std::string>& files, Sharing sharing) {
+    const bool readOnly = sharing == Sharing::ReadOnly;
+    for (const std::string& file : files)
+      handles_.push_back(CreateFileA((directory / file).string().c_str(), readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+                                     readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+  ~HeldFiles() {
+    for (HANDLE file : handles_)
+      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  }
+  HeldFiles(const HeldFiles&) = delete;
+  HeldFiles& operator=(const HeldFiles&) = delete;
+
+  bool Holding() const { return std::count(handles_.begin(), handles_.end(), INVALID_HANDLE_VALUE) == 0; }
+
+ private:
+  std::vector<HANDLE> handles_;
+};
+
 constexpr char kCannotMakeReadOnly[] =
     "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
 
@@ -174,7 +203,7 @@ TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
   WriteFileBytes(directory / kSettingsFile, stored);
   WriteFileBytes(directory / kMarkerFile, "");
   {
-    FileHolder holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
+    HeldFiles holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeRead", directory);
   }
@@ -188,7 +217,7 @@ TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
   const std::string stored = SettingsFileBytes(DueEveryMinute());
   WriteFileBytes(directory / kSettingsFile, stored);
   {
-    FileHolder holder(directory, {kSettingsFile}, Sharing::ReadOnly);
+    HeldFiles holder(directory, {kSettingsFile}, Sharing::ReadOnly);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeWritten", directory, {"--marker=can-be-made"});
   }

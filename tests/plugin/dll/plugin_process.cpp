@@ -14,9 +14,13 @@ PluginProcess::PluginProcess() {
         flagHeldInReminder = host != nullptr && (host->stateFlags & 0x8000) != 0;
         SetField(static_cast<talvenor::ReminderPrompt*>(buffer)->enteredPassword, kPassword);
       } else if (number == talvenor::kPasswordDialog) {
-        SetField(*static_cast<char(*)[21]>(buffer), kPassword);
+        auto& entry = *static_cast<char(*)[21]>(buffer);
+        EXPECT_EQ(std::string(entry, sizeof entry), std::string(sizeof entry, '\0')) << "the entry starts empty";
+        SetField(entry, kPassword);
       } else if (number == talvenor::kConfigurationDialog) {
         auto* settings = static_cast<talvenor::ReminderSettings*>(buffer);
+        EXPECT_EQ(SettingsFileBytes(*settings), SettingsFileBytes(SettingsFromFileBytes(ReadFileBytes(kSettingsFile))))
+            << "the configuration opens over the stored record (all zeros without one)";
         *settings = Configured(*settings);
       }
       return 1;
