@@ -132,8 +132,8 @@ class HeldFiles {
   HeldFiles(const std::filesystem::path& directory, const std::vector<std::string>& files, Sharing sharing) {
     const bool readOnly = sharing == Sharing::ReadOnly;
     for (const std::string& file : files)
-      handles_.push_back(CreateFileA((directory / file).string().c_str(), readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
-                                     readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      handles_.push_back(CreateFileA((directory / file).string().c_str(), GENERIC_READ | (readOnly ? 0 : GENERIC_WRITE),
+                                     readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr));
   }
   ~HeldFiles() {
     for (HANDLE file : handles_)

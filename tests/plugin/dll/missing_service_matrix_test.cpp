@@ -85,27 +85,23 @@ Ordinals Split(const std::string& text) {
 
 // --- The child: one cell -----------------------------------------------
 
-// The box's message as the user reads it: Windows-1250 bytes, or the
-// Mazovia bytes themselves when HostConvertText is what is missing.
-std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
-  std::string message = std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
-                        TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
-                        TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() + talvenor::text::kPluginDescription.data() +
-                        TALVENOR_MAZOVIA(
-                            " .\n\nBłąd ten można zignorować lecz dalsza praca\n"
-                            "programu w tych warunkach może być niebezpieczna.\n\n"
-                            "Konieczna jest aktualizacja programu!")
-                            .data();
+// What the user reads: Windows-1250 bytes, or the Mazovia bytes themselves
+// when HostConvertText is what is missing.
+std::string AsShown(std::string mazovia, std::uint32_t ordinal) {
   if (ordinal != 52158)
-    standin::ConvertText(message.data(), message.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
-  return message;
+    standin::ConvertText(mazovia.data(), mazovia.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
+  return mazovia;
 }
 
-std::string ExpectedTitle(std::uint32_t ordinal) {
-  std::string title = talvenor::text::kBindingErrorTitle.data();
-  if (ordinal != 52158)
-    standin::ConvertText(title.data(), title.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
-  return title;
+std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
+  return AsShown(std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
+                     TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
+                     TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() + talvenor::text::kPluginDescription.data() +
+                     TALVENOR_MAZOVIA(" .\n\nBłąd ten można zignorować lecz dalsza praca\n"
+                                      "programu w tych warunkach może być niebezpieczna.\n\n"
+                                      "Konieczna jest aktualizacja programu!")
+                         .data(),
+                 ordinal);
 }
 
 // The services the plug-in now calls through a stub: each must remove what
@@ -192,7 +188,7 @@ TEST(MissingServiceCellChild, Run) {
   ASSERT_EQ(boxes.size(), answers.size());
   for (const auto& box : boxes) {
     EXPECT_TRUE(box.scripted);
-    EXPECT_EQ(box.caption, ExpectedTitle(first));
+    EXPECT_EQ(box.caption, AsShown(talvenor::text::kBindingErrorTitle.data(), first));
     EXPECT_EQ(box.text, ExpectedMessage(ProgramDirectory() + "talvenor.dll", first));
     EXPECT_EQ(box.buttons, "ARI");
   }
@@ -209,8 +205,9 @@ TEST(MissingServiceCellChild, Run) {
 std::string RunCell(const std::string& label, const std::string& variant, const Ordinals& missing,
                     const std::string& answers) {
   const std::filesystem::path directory = NewScratchDirectory("matrix");
-  const ChildRun run = RunChildTest("MissingServiceCellChild.Run",
-                                    {"--variant=" + variant, "--missing=" + Join(missing), "--answers=" + answers}, directory);
+  const std::vector<std::string> arguments = {"--variant=" + variant, "--missing=" + Join(missing),
+                                              "--answers=" + answers};
+  const ChildRun run = RunChildTest("MissingServiceCellChild.Run", arguments, directory);
   std::error_code ignored;
   std::filesystem::remove_all(directory, ignored);
   EXPECT_TRUE(run.passed) << label << ", answers " << answers << ":\n" << run.output;
@@ -234,8 +231,8 @@ TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
   for (const auto& service : talvenor::kHostServices)
     addRow(std::to_string(service.ordinal) + " " + service.name, "matrix-molrav-" + std::to_string(service.ordinal),
            {service.ordinal}, "RA");
-  addRow("all " + std::to_string(WithFallbacks().size()) + " with fallbacks", "matrix-molrav-fallbacks", WithFallbacks(),
-         "RI");
+  const Ordinals all = WithFallbacks();
+  addRow("all " + std::to_string(all.size()) + " with fallbacks", "matrix-molrav-fallbacks", all, "RI");
   std::printf("%s", table.c_str());
   std::fflush(stdout);
 }

@@ -52,25 +52,18 @@ void PluginProcess::PressUntilDue() {
 }
 
 std::vector<std::string> PluginProcess::Messages() const {
-  const std::string notice = std::string(talvenor::text::kPluginDescription.data()) + "\n";
+  using namespace talvenor::text;
+  const std::pair<std::string, const char*> known[] = {
+      {std::string(kPluginDescription.data()) + "\n", "notice"}, {kReminderSwitchedOff.data(), "switched-off"},
+      {kWrongPassword.data(), "wrong-password"},                 {kSettingsNotSaved.data(), "not-saved"},
+      {kReminderStaysOn.data(), "stays-on"},                     {kSettingsUnreadable.data(), "unreadable"},
+      {kSettingsMayBeIncomplete.data(), "may-be-incomplete"},
+  };
   std::vector<std::string> names;
   for (const auto& message : frontEnd.messages) {
-    if (message.text == notice)
-      names.push_back("notice");
-    else if (message.text == talvenor::text::kReminderSwitchedOff.data())
-      names.push_back("switched-off");
-    else if (message.text == talvenor::text::kWrongPassword.data())
-      names.push_back("wrong-password");
-    else if (message.text == talvenor::text::kSettingsNotSaved.data())
-      names.push_back("not-saved");
-    else if (message.text == talvenor::text::kReminderStaysOn.data())
-      names.push_back("stays-on");
-    else if (message.text == talvenor::text::kSettingsUnreadable.data())
-      names.push_back("unreadable");
-    else if (message.text == talvenor::text::kSettingsMayBeIncomplete.data())
-      names.push_back("may-be-incomplete");
-    else
-      names.push_back(message.text);
+    names.push_back(message.text);
+    for (const auto& [text, name] : known)
+      if (message.text == text) names.back() = name;
   }
   return names;
 }

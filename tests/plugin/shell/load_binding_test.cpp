@@ -148,7 +148,7 @@ TEST_F(LoadBinding, IgnoreGivesAMissingServiceTheStubOfWhatItsCallersPassOrFails
   } cases[] = {
       {38417, HostService38417Slot, nullptr, 0, "digits 17 give no fallback"},
       {52028, HostMessageBoxSlot, FallbackStub[3], 1, "HostMessageBox: 12 bytes, not the 28 its digits suggest"},
-      {52308, HostFileWriteSlot, nullptr, 0, "HostFileWrite: a do-nothing write would empty the settings at every save"},
+      {52308, HostFileWriteSlot, nullptr, 0, "HostFileWrite: a do-nothing write would empty the settings file"},
   };
   for (const auto& c : cases) {
     SetUp();

@@ -27,8 +27,7 @@ struct LoadReport {
 // Runs one load in a child process; fails the test if it hangs or breaks.
 LoadReport RunLoad(const std::string& molrav) {
   const std::string command = Quoted(ProgramDirectory() + "load_scenario_child.exe") + " " + Quoted(molrav);
-  const testing_support::ChildRun run =
-      testing_support::RunChild(command, {}, 60000, testing_support::ErrorOutput::Parents);
+  const testing_support::ChildRun run = testing_support::RunChild(command, {}, 60000);
   EXPECT_TRUE(run.ended) << "the load did not end: " << command << "\n" << run.output;
   EXPECT_EQ(run.exitCode, 0u) << command << "\n" << run.output;
 
