@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "plugin_process.h"
-#include "read_only_directory.h"
 
 namespace matrix {
 namespace {
@@ -119,6 +118,85 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
   EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
 }
 
+std::string UnixPath(const std::filesystem::path& windowsPath) {
+  std::string path = windowsPath.string();
+  if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+// Runs a shell script on the Linux side and waits for it. Wine starts an
+// ELF file named in a command line as it is, but detached: no process
+// handle comes back, so the script says it has finished by creating a file.
+bool RunUnixScript(const std::string& script, const std::filesystem::path& doneFile) {
+  std::error_code error;
+  std::filesystem::remove(doneFile, error);
+  std::string command = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  for (int waited = 0; waited < 200 && !std::filesystem::exists(doneFile); ++waited) Sleep(50);
+  return std::filesystem::remove(doneFile, error);
+}
+
+bool CanWriteIn(const std::filesystem::path& directory) {
+  const std::string probe = (directory / "probe.tmp").string();
+  HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  DeleteFileA(probe.c_str());
+  return true;
+}
+
+bool CanOverwriteAny(const std::filesystem::path& directory) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    if (!entry.is_regular_file()) continue;
+    HANDLE file = CreateFileA(entry.path().string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return true;
+    }
+  }
+  return false;
+}
+
+// A working directory where nothing can be created or written, as on a
+// read-only share, made with the Linux tools under Wine. Neither Wine's
+// read-only attribute nor, for root, the Unix permission bits keep a
+// program from writing: the immutable flag (chattr +i, root) does, the
+// permission bits do for anyone else. Both are set on the directory (under
+// Z:\tmp, the Unix /tmp) and everything in it; the destructor takes them
+// off again.
+class ReadOnlyDirectory {
+ public:
+  explicit ReadOnlyDirectory(const std::filesystem::path& directory) : directory_(directory) {
+    const std::string path = UnixPath(directory);
+    // Either may fail: chattr without root, chmod stopping nobody as root.
+    RunUnixScript("chmod -R a-w " + path + "; chattr -R +i " + path + " 2>/dev/null", directory.string() + ".done");
+    holds_ = !CanWriteIn(directory) && !CanOverwriteAny(directory);
+  }
+  ~ReadOnlyDirectory() {
+    const std::string path = UnixPath(directory_);
+    RunUnixScript("chattr -R -i " + path + " 2>/dev/null; chmod -R u+w " + path, directory_.string() + ".done");
+  }
+  ReadOnlyDirectory(const ReadOnlyDirectory&) = delete;
+  ReadOnlyDirectory& operator=(const ReadOnlyDirectory&) = delete;
+
+  // Whether a file can really no longer be created or written there.
+  bool Holds() const { return holds_; }
+
+ private:
+  std::filesystem::path directory_;
+  bool holds_ = false;
+};
+
+const std::filesystem::path kUnixTemporaryFolder = "Z:\\tmp";
+
 // How another program keeps a file open.
 enum class Sharing {
   None,      // read and write access, no sharing: nobody else opens it
@@ -166,7 +244,7 @@ bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
 }
 
 TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
   const std::string stored = SettingsFileBytes(DueEveryMinute());
   WriteFileBytes(directory / kSettingsFile, stored);
   if (!WhileReadOnly(directory, [&] {
@@ -179,7 +257,7 @@ TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEverySt
 }
 
 TEST(FileFaults, AnEmptyReadOnlyWorkingDirectoryStaysEmpty) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
   if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); }))
     GTEST_SKIP() << kCannotMakeReadOnly;
   EXPECT_TRUE(std::filesystem::is_empty(directory));
