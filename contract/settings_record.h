@@ -39,10 +39,19 @@ static_assert(offsetof(ReminderSettings, enabled) == 589);
 
 inline constexpr std::size_t kSettingsFileSize = sizeof(ReminderSettings);
 
-// The file's encoding: every byte complemented. Its own inverse, so the
-// same call reads and writes; in place, no heap.
-inline void ComplementSettingsBytes(unsigned char (&bytes)[kSettingsFileSize]) {
-  for (unsigned char& byte : bytes) byte = static_cast<unsigned char>(~byte);
+// The file's encoding: every byte of the record complemented. Heap-free,
+// for the plug-in and the tool alike.
+inline void EncodeSettingsBytes(const ReminderSettings& record, unsigned char (&file)[kSettingsFileSize]) {
+  const auto* plain = reinterpret_cast<const unsigned char*>(&record);
+  for (std::size_t i = 0; i < kSettingsFileSize; ++i) file[i] = static_cast<unsigned char>(~plain[i]);
+}
+
+// The record the first `size` bytes of a file hold: what a short file
+// lacks reads as zero, what lies past 591 bytes is not read.
+inline void DecodeSettingsBytes(const unsigned char* file, std::size_t size, ReminderSettings* record) {
+  auto* plain = reinterpret_cast<unsigned char*>(record);
+  for (std::size_t i = 0; i < kSettingsFileSize; ++i)
+    plain[i] = i < size ? static_cast<unsigned char>(~file[i]) : 0;
 }
 
 }  // namespace talvenor

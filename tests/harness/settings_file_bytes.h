@@ -3,7 +3,6 @@
 // the plug-in and infprz store it. Header only, no test framework: the
 // fuzz targets, the benchmarks and the Windows hosts use it too.
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -30,20 +29,15 @@ inline std::string RecordBytes(const talvenor::ReminderSettings& record) {
 // The file that holds `record`.
 inline std::string SettingsFileBytes(const talvenor::ReminderSettings& record) {
   unsigned char bytes[talvenor::kSettingsFileSize];
-  std::memcpy(bytes, &record, sizeof bytes);
-  talvenor::ComplementSettingsBytes(bytes);
+  talvenor::EncodeSettingsBytes(record, bytes);
   return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
 // The record the plug-in reads from `file`: its first 591 bytes, the bytes
 // a short file lacks as zero.
 inline talvenor::ReminderSettings SettingsFromFileBytes(const std::string& file) {
-  unsigned char bytes[talvenor::kSettingsFileSize];
-  std::memset(bytes, 0xFF, sizeof bytes);
-  std::memcpy(bytes, file.data(), std::min(file.size(), sizeof bytes));
-  talvenor::ComplementSettingsBytes(bytes);
   talvenor::ReminderSettings record;
-  std::memcpy(&record, bytes, sizeof record);
+  talvenor::DecodeSettingsBytes(reinterpret_cast<const unsigned char*>(file.data()), file.size(), &record);
   return record;
 }
 

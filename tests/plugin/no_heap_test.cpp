@@ -6,6 +6,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 #include "allocation_counter.h"
 #include "exports/module_entry.h"
@@ -45,7 +48,6 @@ class NoHeap : public KeyHookTest {
                                    nullptr});
     self = nativewin::AddModule({"talvenor", "C:\\Host\\Wtyczki\\talvenor.dll", nullptr, nullptr});
     KeyHookTest::SetUp();  // binds every slot from the MOLRAV above
-    talvenor::ResetKeyHookStateForTests();
   }
   void TearDown() override {
     talvenor::ResetKeyHookStateForTests();
@@ -132,53 +134,55 @@ TEST_F(NoHeap, AttachStartWithNoticeAndVersionStop) {
   EXPECT_EQ(testing_support::Host().keyHook, &talvenor::KeyHook);
 }
 
-TEST_F(NoHeap, CommonPath) {
-  std::uint32_t keys[3] = {};
-  EXPECT_EQ(AllocationsDuring([&] {
-              for (std::uint32_t& key : keys) key = Press();
-            }),
-            0u);
-  EXPECT_EQ(keys[2], kPlainKey);
+// One key through the hook, with the settings file and the user's answers
+// as given: the common path, the reminder check and Shift-F10.
+struct KeyPath {
+  const char* what;
+  std::optional<ReminderSettings> stored;  // none: no settings file
+  std::vector<DialogAction> answers;
+  std::uint32_t key;
+  std::uint32_t afterMs;  // since the last key; past 5000 a check runs
+  bool firstKey;          // the hook's first key: it only starts the gate
+  std::vector<std::int32_t> dialogs;
+  std::size_t tones, notices;
+};
+void PrintTo(const KeyPath& path, std::ostream* out) { *out << path.what; }
+
+std::vector<KeyPath> KeyPaths() {
+  const ReminderSettings inWindow = Settings(Row(kToday, 0, "08:00:00", "16:00:00"), "tajne");
+  const ReminderSettings everyHour = Settings(Row(kToday, 60), "tajne");
+  return {
+      {"the first key", std::nullopt, {}, kPlainKey, 5001, true, {}, 0, 0},
+      {"a key, no check", std::nullopt, {}, kPlainKey, 0, false, {}, 0, 0},
+      {"a check without a settings file", std::nullopt, {}, kPlainKey, 5001, false, {}, 0, 0},
+      {"the reminder, wrong password: the second burst", inWindow, {Type("zle")}, kPlainKey, 5001, false, {3}, 40, 0},
+      {"the reminder, right password: the save and the notice", inWindow, {Type("tajne")}, kPlainKey, 5001, false,
+       {3}, 20, 1},
+      {"outside the window", Settings(Row(kToday, 0, "08:00:00", "11:00:00")), {}, kPlainKey, 5001, false, {}, 0, 0},
+      {"not due", everyHour, {}, kPlainKey, 5001, false, {}, 0, 0},
+      {"Shift-F10, no file, no password", std::nullopt, {Confirm()}, kShiftF10, 0, false, {2}, 0, 0},
+      {"Shift-F10, right password, dialog, save", everyHour, {Type("tajne"), Confirm()}, kShiftF10, 0, false, {1, 2},
+       0, 0},
+      {"Shift-F10, wrong password, notice, save", everyHour, {Type("zle")}, kShiftF10, 0, false, {1}, 0, 1},
+  };
 }
 
-TEST_F(NoHeap, ReminderChecks) {
-  SetTicks(ticks + 5001);
-  EXPECT_EQ(AllocationsDuring([&] { Press(); }), 0u) << "a check without a settings file";
+class NoHeapKeys : public NoHeap, public testing::WithParamInterface<KeyPath> {};
 
-  // Due at once, inside its window: tones, the dialog, a wrong password and
-  // the second burst; then the right one, the save and the message.
-  StoreSettings(Settings(Row(kToday, 0, "08:00:00", "16:00:00"), "tajne"));
-  frontEnd.dialogActions = {Type("zle"), Type("tajne")};
-  SetTimeOfDay(12, 0, 0);
-  SetTicks(ticks + 5001);
-  EXPECT_EQ(AllocationsDuring([&] { Press(); }), 0u) << "the reminder, wrong password";
-  SetTicks(ticks + 5001);
-  EXPECT_EQ(AllocationsDuring([&] { Press(); }), 0u) << "the reminder, right password";
-  EXPECT_EQ(frontEnd.tones.size(), 60u);
-  EXPECT_EQ(int{StoredSettings().enabled}, 0) << "the right password switched the reminder off";
-
-  // Outside its window, and not yet due.
-  StoreSettings(Settings(Row(kToday, 0, "08:00:00", "11:00:00")));
-  SetTicks(ticks + 5001);
-  EXPECT_EQ(AllocationsDuring([&] { Press(); }), 0u) << "outside the window";
-  StoreSettings(Settings(Row(kToday, 60)));
-  SetTicks(ticks + 5001);
-  EXPECT_EQ(AllocationsDuring([&] { Press(); }), 0u) << "not due";
-  EXPECT_EQ(frontEnd.tones.size(), 60u);
-}
-
-TEST_F(NoHeap, ShiftF10Configuration) {
+TEST_P(NoHeapKeys, NoAllocation) {
+  const KeyPath& path = GetParam();
+  if (path.stored) StoreSettings(*path.stored);
+  frontEnd.dialogActions.assign(path.answers.begin(), path.answers.end());
+  if (path.firstKey) talvenor::ResetKeyHookStateForTests();
+  SetTicks(ticks + path.afterMs);
   std::uint32_t answer = 0;
-  frontEnd.dialogActions = {Confirm()};
-  EXPECT_EQ(AllocationsDuring([&] { answer = Press(kShiftF10); }), 0u) << "no file, no password";
-  EXPECT_EQ(answer, kConsumed);
-
-  StoreSettings(Settings(Row(kToday, 60), "tajne"));
-  frontEnd.dialogActions = {Type("tajne"), Confirm(), Type("zle")};
-  EXPECT_EQ(AllocationsDuring([&] { Press(kShiftF10); }), 0u) << "right password, dialog, save";
-  EXPECT_EQ(AllocationsDuring([&] { Press(kShiftF10); }), 0u) << "wrong password, message, save";
-  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{2, 1, 2, 1}));
-  EXPECT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(AllocationsDuring([&] { answer = Press(path.key); }), 0u);
+  EXPECT_EQ(answer, path.key == kShiftF10 ? kConsumed : kPlainKey);
+  EXPECT_EQ(frontEnd.dialogsRun, path.dialogs) << "the path was taken";
+  EXPECT_EQ(frontEnd.tones.size(), path.tones);
+  EXPECT_EQ(frontEnd.messages.size(), path.notices);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, NoHeapKeys, testing::ValuesIn(KeyPaths()));
 
 }  // namespace

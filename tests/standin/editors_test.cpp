@@ -18,21 +18,18 @@ template <typename Editor> void TypeInto(Editor& editor, const std::string& text
   for (std::uint16_t code : Typed(text)) EXPECT_TRUE(editor.HandleKey(code));
 }
 
+// Presses the keys named, separated by blanks; what the editor made of the last.
+template <typename Editor> EditResult Press(Editor& editor, const std::string& names) {
+  EditResult result = kNotMine;
+  for (std::uint16_t code : host_test::Keys(names)) result = editor.HandleKey(code);
+  return result;
+}
+
 // Types a text with line breaks as a user would: Enter for each '\n'.
 std::string Edit(const std::string& withBreaks) {
   FlowTextEditor editor(480, 60, 8);
-  std::string part;
-  for (char c : withBreaks + '\0') {
-    if (c == '\n' || c == '\0') {
-      TypeInto(editor, part);
-      part.clear();
-      if (c == '\n') {
-        EXPECT_TRUE(editor.HandleKey(Key("Enter")));
-      }
-    } else {
-      part += c;
-    }
-  }
+  for (char c : withBreaks)
+    EXPECT_TRUE(editor.HandleKey(c == '\n' ? Key("Enter") : Typed(std::string(1, c)).at(0)));
   return editor.StoredText();
 }
 
@@ -44,16 +41,16 @@ std::string Flowed(const std::string& withBreaks) {
 }
 
 TEST(FlowTextEditor, TypingAgreesWithTheStoredFormOfLineBreaks) {
-  for (const std::string& text : std::vector<std::string>{"abc\ndef", std::string(60, 'x') + "\nnext", std::string(60, 'x') + "\n\nafter a blank line",
-                                 std::string("\n\nthird line"), std::string("end\n")})
+  const std::string line(60, 'x');
+  for (const std::string& text : {std::string("abc\ndef"), line + "\nnext", line + "\n\nafter a blank line",
+                                  std::string("\n\nthird line"), std::string("end\n")})
     EXPECT_EQ(Edit(text), Flowed(text)) << text;
 }
 
 TEST(FlowTextEditor, EnterInsideTheTextPushesTheRestToTheNextLine) {
   FlowTextEditor editor(480, 60, 8);
   TypeInto(editor, "first second");
-  for (int i = 0; i < 7; ++i) editor.HandleKey(Key("Left"));
-  editor.HandleKey(Key("Enter"));
+  Press(editor, "Left Left Left Left Left Left Left Enter");
   EXPECT_EQ(editor.Text(), "first" + std::string(55, ' ') + " second");
   EXPECT_EQ(editor.CursorLine(), 1);
   EXPECT_EQ(editor.CursorColumn(), 0);
@@ -73,19 +70,21 @@ TEST(FlowTextEditor, KeepsToItsCapacityAndLetsTheDialogHaveTheEdges) {
   EXPECT_EQ(editor.CursorLine(), 1);
 }
 
-TEST(FlowTextEditor, EnterThatWouldOverflowIsRefusedButTrailingBlanksGiveWay) {
+TEST(FlowTextEditor, AFullTextRefusesMoreButTrailingBlanksGiveWayToEnter) {
   FlowTextEditor editor(120, 60, 2);
+  TypeInto(editor, std::string(120, 'z'));
+  EXPECT_EQ(editor.HandleKey(Key("z")), kFull);
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
+  EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
   editor.SetText("abcd" + std::string(116, ' '));  // full, but mostly blanks
-  editor.HandleKey(Key("Right"));
-  editor.HandleKey(Key("Enter"));  // the trailing blanks make room
+  Press(editor, "Right Enter");  // the trailing blanks make room
   EXPECT_EQ(editor.StoredText(), "a" + std::string(59, ' ') + "bcd");
   editor.SetText(std::string(70, 'q'));
-  editor.HandleKey(Key("Right"));
-  editor.HandleKey(Key("Enter"));  // 59 blanks would not fit
+  Press(editor, "Right Enter");  // 59 blanks would not fit
   EXPECT_EQ(editor.Text(), std::string(70, 'q'));
 }
 
-TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
+TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparatorsAndEnteringMarksTheDate) {
   MaskedEditor date("99.99.9999");
   EXPECT_TRUE(date.Empty());
   TypeInto(date, "0912");
@@ -96,18 +95,41 @@ TEST(MaskedEditor, DigitsFillTheSlotsAroundTheSeparators) {
   EXPECT_EQ(date.CursorCell(), 10) << "behind the last slot";
   TypeInto(date, "7");
   EXPECT_EQ(date.Shown(), "09.12.2026") << "a full mask takes no more";
-  date.HandleKey(Key("Backspace"));
-  date.HandleKey(Key("Backspace"));
+  Press(date, "Backspace Backspace");
   EXPECT_EQ(date.Shown(), "09.12.20  ") << "Backspace takes back what was typed last";
-  date.HandleKey(Key("Home"));
-  date.HandleKey(Key("Del"));
+  Press(date, "Home Del");
   EXPECT_EQ(date.Shown(), " 9.12.20  ");
   TypeInto(date, "a/");  // no place for letters
   EXPECT_EQ(date.Shown(), " 9.12.20  ");
   EXPECT_FALSE(date.HandleKey(Key("Enter")));
+  // Entering marks the date; the editing keys then work in place.
+  const std::pair<const char*, const char*> marked[] = {
+      {"1", "1 .  .    "},  // the first digit starts the date afresh
+      {"Backspace", "  .  .    "},
+      {"End Backspace Backspace Backspace Backspace Backspace Backspace Backspace Backspace", "  .  .    "},
+      {"Home 1", "19.12.2026"},  // Home drops the mark: the digit goes over the first slot
+  };
+  for (const auto& [keys, shown] : marked) {
+    date.SetDigits("09122026");
+    date.Mark();
+    Press(date, keys);
+    EXPECT_EQ(date.Shown(), shown) << keys;
+    EXPECT_EQ(date.Empty(), std::string(shown) == "  .  .    ") << keys;
+  }
+  EXPECT_EQ(Press(date, "End 5"), kFull);
+  // Ctrl-End as End, Ctrl-Home as Home; Left skips the separator.
+  const std::pair<const char*, int> moves[] = {
+      {"Ctrl-Home", 0}, {"Ctrl-End", 10}, {"Home", 0}, {"End", 10}, {"Left", 9}, {"Left Left Left Left", 4}};
+  for (const auto& [keys, cell] : moves) {
+    Press(date, keys);
+    EXPECT_EQ(date.CursorCell(), cell) << keys;
+  }
+  Press(date, "Del");
+  EXPECT_EQ(date.Shown(), "19.1 .2026");
+  EXPECT_EQ(Press(date, "a"), kNotAllowed);
 }
 
-TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
+TEST(LineEditor, ScrollsKeepsToItsCapacityAndRefusesWhatHasNoPlace) {
   LineEditor line(20, 8);
   TypeInto(line, "abcdefghijkl");
   EXPECT_EQ(line.Scroll(), 5u);
@@ -120,68 +142,6 @@ TEST(LineEditor, ScrollsAndKeepsToItsCapacity) {
   line.HandleKey(Key("Ins"));
   TypeInto(line, std::string(30, '-'));
   EXPECT_EQ(line.Text().size(), 20u);
-}
-
-}  // namespace
-
-namespace {
-
-// Entering a field marks what it holds: the first character typed replaces
-// it, Backspace and Del clear it, the moving keys drop the mark and move.
-TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
-  LineEditor line(20, 20);
-  line.SetText("abc");
-  line.Mark();
-  EXPECT_TRUE(line.Marked());
-  TypeInto(line, "xyz");
-  EXPECT_EQ(line.Text(), "xyz") << "typed over the marked password, not behind it";
-  for (const char* clear : {"Backspace", "Del"}) {
-    line.SetText("abc");
-    line.Mark();
-    EXPECT_EQ(line.HandleKey(Key(clear)), kEdited);
-    EXPECT_EQ(line.Text(), "") << clear;
-  }
-  const std::pair<const char*, std::size_t> moves[] = {{"Home", 0},      {"End", 3},      {"Left", 2},
-                                                       {"Right", 3},     {"Ctrl-Home", 0}, {"Ctrl-End", 3}};
-  for (const auto& [move, cursor] : moves) {
-    line.SetText("abc");
-    line.Mark();
-    line.HandleKey(Key(move));
-    EXPECT_FALSE(line.Marked()) << move;
-    EXPECT_EQ(line.Cursor(), cursor) << move;
-  }
-  line.SetText("abc");
-  line.Mark();
-  EXPECT_EQ(line.HandleKey(Key("Tab")), kNotMine);
-  EXPECT_TRUE(line.Marked()) << "a key the dialog takes leaves the mark";
-  line.SetText("");
-  line.Mark();
-  EXPECT_FALSE(line.Marked()) << "nothing to mark";
-}
-
-TEST(LineEditor, EditingKeysWorkInPlace) {
-  LineEditor line(20, 20);
-  TypeInto(line, "abcd");
-  line.HandleKey(Key("Home"));
-  line.HandleKey(Key("Del"));
-  EXPECT_EQ(line.Text(), "bcd");
-  line.HandleKey(Key("End"));
-  line.HandleKey(Key("Backspace"));
-  EXPECT_EQ(line.Text(), "bc");
-  line.HandleKey(Key("Left"));
-  TypeInto(line, "X");
-  EXPECT_EQ(line.Text(), "bXc");
-  line.HandleKey(Key("Home"));
-  line.HandleKey(Key("Backspace"));
-  EXPECT_EQ(line.Text(), "bXc") << "nothing before the cursor";
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Right"));
-  line.HandleKey(Key("Del"));
-  EXPECT_EQ(line.Text(), "bXc") << "nothing behind it";
-}
-
-TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
   LineEditor password(20, 20);
   TypeInto(password, std::string(20, 'p'));
   EXPECT_EQ(password.HandleKey(Key("q")), kFull);
@@ -197,48 +157,53 @@ TEST(LineEditor, AFullFieldRefusesMoreAndShowsAllItHolds) {
   EXPECT_EQ(digits.Text(), "12");
 }
 
-TEST(MaskedEditor, EnteringMarksTheDateAndEditingKeysWorkInPlace) {
-  MaskedEditor date("99.99.9999");
-  date.SetDigits("09122026");
-  date.Mark();
-  TypeInto(date, "1");
-  EXPECT_EQ(date.Shown(), "1 .  .    ") << "the first digit starts the date afresh";
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("Backspace"));
-  EXPECT_TRUE(date.Empty()) << "Backspace on the marked date clears it";
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("End"));
-  for (int i = 0; i < 8; ++i) date.HandleKey(Key("Backspace"));
-  EXPECT_TRUE(date.Empty()) << "Backspace from behind the last slot clears every digit: " << date.Shown();
-  date.SetDigits("09122026");
-  date.Mark();
-  date.HandleKey(Key("Home"));
-  TypeInto(date, "1");
-  EXPECT_EQ(date.Shown(), "19.12.2026") << "Home drops the mark: the digit goes over the first slot";
-  date.HandleKey(Key("Ctrl-End"));
-  EXPECT_EQ(date.CursorCell(), 10) << "Ctrl-End as End";
-  date.HandleKey(Key("Ctrl-Home"));
-  EXPECT_EQ(date.CursorCell(), 0) << "Ctrl-Home as Home";
-  date.HandleKey(Key("End"));
-  EXPECT_EQ(date.CursorCell(), 10);
-  EXPECT_EQ(date.HandleKey(Key("5")), kFull);
-  date.HandleKey(Key("Left"));
-  EXPECT_EQ(date.CursorCell(), 9);
-  for (int i = 0; i < 4; ++i) date.HandleKey(Key("Left"));
-  EXPECT_EQ(date.CursorCell(), 4) << "Left skips the separator";
-  date.HandleKey(Key("Del"));
-  EXPECT_EQ(date.Shown(), "19.1 .2026");
-  EXPECT_EQ(date.HandleKey(Key("a")), kNotAllowed);
+// Entering a field marks what it holds: the first character typed replaces
+// it, Backspace and Del clear it, the moving keys drop the mark and move.
+TEST(LineEditor, EnteringMarksTheContentAndTheFirstKeyDecidesWhatBecomesOfIt) {
+  LineEditor line(20, 20);
+  line.SetText("abc");
+  line.Mark();
+  EXPECT_TRUE(line.Marked());
+  TypeInto(line, "xyz");
+  EXPECT_EQ(line.Text(), "xyz") << "typed over the marked password, not behind it";
+  for (const char* clear : {"Backspace", "Del"}) {
+    line.SetText("abc");
+    line.Mark();
+    EXPECT_EQ(Press(line, clear), kEdited);
+    EXPECT_EQ(line.Text(), "") << clear;
+  }
+  const std::pair<const char*, std::size_t> moves[] = {{"Home", 0},      {"End", 3},      {"Left", 2},
+                                                       {"Right", 3},     {"Ctrl-Home", 0}, {"Ctrl-End", 3}};
+  for (const auto& [move, cursor] : moves) {
+    line.SetText("abc");
+    line.Mark();
+    Press(line, move);
+    EXPECT_FALSE(line.Marked()) << move;
+    EXPECT_EQ(line.Cursor(), cursor) << move;
+  }
+  line.SetText("abc");
+  line.Mark();
+  EXPECT_EQ(line.HandleKey(Key("Tab")), kNotMine);
+  EXPECT_TRUE(line.Marked()) << "a key the dialog takes leaves the mark";
+  line.SetText("");
+  line.Mark();
+  EXPECT_FALSE(line.Marked()) << "nothing to mark";
 }
 
-TEST(FlowTextEditor, TellsWhenTheTextIsFull) {
-  FlowTextEditor editor(120, 60, 2);
-  TypeInto(editor, std::string(120, 'z'));
-  EXPECT_EQ(editor.HandleKey(Key("z")), kFull);
-  EXPECT_EQ(editor.HandleKey(Key("Enter")), kEdited) << "the line has just been filled: Enter only ends it";
-  EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
+TEST(LineEditor, EditingKeysWorkInPlace) {
+  LineEditor line(20, 20);
+  TypeInto(line, "abcd");
+  const std::pair<const char*, const char*> steps[] = {
+      {"Home Del", "bcd"},
+      {"End Backspace", "bc"},
+      {"Left X", "bXc"},
+      {"Home Backspace", "bXc"},         // nothing before the cursor
+      {"Right Right Right Del", "bXc"},  // nothing behind it
+  };
+  for (const auto& [keys, text] : steps) {
+    Press(line, keys);
+    EXPECT_EQ(line.Text(), text) << "after " << keys;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <sstream>
 
 #include "core/host_app.h"
 #include "core/message_box.h"
@@ -28,11 +29,15 @@ class FakeTerminal : public Terminal {
   ScreenSize size{100, 30};
   std::optional<Screen> screen;
   std::vector<int> beeps;
-  int refreshes = 0, presents = 0;
+  int refreshes = 0;
   std::function<void()> onIdle;
 
-  void Press(std::initializer_list<const char*> names) {
-    for (const char* name : names) events.push_back({TerminalEvent::Key, *ParseKeyName(name)});
+  // Keys by name, separated by blanks; a "|" is a pause of the user's.
+  void Press(const std::string& names) {
+    std::istringstream words(names);
+    for (std::string name; words >> name;)
+      if (name == "|") Pause();
+      else PressEvent(ParseKeyName(name).value());
   }
   void PressEvent(KeyEvent key) { events.push_back({TerminalEvent::Key, key}); }
   void Pause() { events.push_back({TerminalEvent::Idle}); }
@@ -49,10 +54,7 @@ class FakeTerminal : public Terminal {
   std::string StatusLine() const { return screen ? screen->RowText(screen->Height() - 1) : std::string(); }
 
   ScreenSize Size() override { return size; }
-  void Present(const Screen& s) override {
-    screen = s;
-    ++presents;
-  }
+  void Present(const Screen& s) override { screen = s; }
   TerminalEvent NextEvent(int) override {
     if (events.empty()) return {};
     const TerminalEvent event = events.front();
@@ -91,140 +93,94 @@ class HostAppTest : public ::testing::Test {
     g_hookDoes = nullptr;
     state.keyHook = &TestHook;
   }
+  // Shift-F10 opens the password dialog over whatever is open, as the
+  // plug-in's hook does; every key is shown to `alsoSee` first.
+  void OpenPasswordDialogOnShiftF10(char* password, std::function<void(std::uint32_t)> alsoSee) {
+    g_hookDoes = [this, password, alsoSee](std::uint32_t key) -> std::uint32_t {
+      alsoSee(key);
+      if (key != 0x5D00) return key;
+      app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, password);
+      return 0xFFFF;
+    };
+  }
   FakeTerminal terminal;
   HostState state;
   HostClock clock{FixedMachine(), true};
   HostApp app{terminal, state, clock, HostOptions{}};
 };
 
-TEST_F(HostAppTest, EveryKeyGoesDownTheHookChainFirstAlsoInABox) {
-  g_hookDoes = [](std::uint32_t key) { return key == 0x1C0D && g_hookSaw.size() == 1 ? 0xFFFFu : key; };
-  terminal.Pause();
-  terminal.Press({"Enter", "x", "Enter"});
-  EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 1) << "the first Enter was eaten by the hook";
-  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x1C0D, 0x2D78, 0x1C0D}));
+TEST_F(HostAppTest, EveryKeyGoesDownTheHookChainFirstAndTheStatusLineTellsWhatItDid) {
+  g_hookDoes = [](std::uint32_t key) {
+    return key == 0x3F00 || (key == 0x1C0D && g_hookSaw.size() == 1) ? 0xFFFFu : key;
+  };
+  terminal.Press("z Enter | Enter x F5 Esc");  // z and Enter typed ahead are dropped as the box opens
+  EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 0) << "the first Enter was eaten by the hook; Esc answers 0";
   EXPECT_FALSE(terminal.KeysLeft());
-}
-
-TEST_F(HostAppTest, EscAnswersZeroAndTheStatusLineTellsWhatTheChainDid) {
-  g_hookDoes = [](std::uint32_t key) { return key == 0x3F00 ? 0xFFFFu : key; };
-  terminal.Pause();
-  terminal.Press({"F5", "Esc"});
-  EXPECT_EQ(app.ShowMessage("uwaga", "Tekst", 1), 0);
-  terminal.Press({"F5"});
+  terminal.Press("F9 Shift-F10 F5");
   app.Run();
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x1C0D, 0x2D78, 0x3F00, 0x011B, 0x5D00, 0x5D00, 0x3F00}))
+      << "F9 gives the chain Shift-F10";
   EXPECT_NE(terminal.Text().find("klawisz 3F00 F5 → FFFF (zjedzony)"), std::string::npos) << terminal.Text();
   EXPECT_NE(terminal.Text().find("09.12.2025 12:00:00 │ flagi 0000"), std::string::npos);
 }
 
-TEST_F(HostAppTest, F9GivesTheChainShiftF10) {
-  terminal.Press({"F9", "Shift-F10"});
-  app.Run();
-  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x5D00}));
-}
-
-TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsAndUnwinds) {
+TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsRedrawsAndUnwinds) {
   char password[21 + 8];
   std::memset(password, '#', sizeof password);
   password[0] = 0;
-  bool busy = false;
-  std::string nestedScreen;
-  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
-    if (busy || key != 0x5D00) return key;  // the plug-in's busy flag
-    busy = true;
-    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, password);
-    busy = false;
-    return 0xFFFF;
+  std::string seen;  // when 's' is typed in the first dialog
+  OpenPasswordDialogOnShiftF10(password, [&](std::uint32_t key) {
+    if (key == 0x1F73) seen = terminal.Text();
+  });
+  std::string inDialog;  // at the first pause after the resize
+  terminal.onIdle = [&] {
+    if (terminal.size.width == 120 && inDialog.empty()) inDialog = terminal.Text();
   };
-  terminal.Pause();
-  terminal.Press({"Shift-F10"});
-  terminal.Pause();
-  terminal.Press({"a", "b"});
+  terminal.Press("| Shift-F10 | s Esc Shift-F10");  // Esc leaves the dialog, not the box under it
+  terminal.Press("| a b");
   terminal.PressEvent(KeyEvent{vk::kShift});  // a key press that makes no code: the screen is drawn again
-  terminal.Press({"Enter", "Enter"});
+  terminal.Pause();
+  terminal.Resize(120, 40);
+  terminal.Press("| Enter Enter");
   EXPECT_EQ(app.ShowMessage("uwaga", "Zainstalowano", 1), 1);
   EXPECT_STREQ(password, "ab");
   EXPECT_EQ(password[21], '#') << "a byte behind the 21 bound ones was written";
-  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x1E61, 0x3062, 0x1C0D, 0x1C0D}));
+  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x1F73, 0x011B, 0x5D00, 0x1E61, 0x3062, 0x1C0D, 0x1C0D}))
+      << "a resize is no key";
+  for (const std::string& both : {seen, inDialog}) {
+    EXPECT_NE(both.find("─ uwaga ─"), std::string::npos) << both;
+    EXPECT_NE(both.find("Proszę podać hasło"), std::string::npos) << both;
+  }
+  EXPECT_EQ(terminal.refreshes, 1);
+  EXPECT_EQ(terminal.screen->Width(), 120);
+  EXPECT_EQ(std::count(inDialog.begin(), inDialog.end(), '\n'), 40);
   app.Redraw();
   EXPECT_EQ(terminal.Text().find("uwaga"), std::string::npos) << "every layer is gone again";
 }
 
-TEST_F(HostAppTest, BothLayersAreDrawnWhileTheDialogRuns) {
-  std::string seen;
-  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
-    if (key == 0x5D00) {
-      char buffer[21] = "";
-      app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer);
-      return 0xFFFF;
-    }
-    if (key == 0x1F73) seen = terminal.Text();  // 's', pressed inside the dialog
-    return key;
-  };
-  terminal.Pause();
-  terminal.Press({"Shift-F10"});
-  terminal.Pause();
-  terminal.Press({"s", "Esc", "Esc"});
-  app.ShowMessage("uwaga", "Zainstalowano", 1);
-  EXPECT_NE(seen.find("─ uwaga ─"), std::string::npos) << seen;
-  EXPECT_NE(seen.find("Proszę podać hasło"), std::string::npos) << seen;
-}
-
-TEST_F(HostAppTest, ToneShowsOnTheStatusLineAndBeepsUnlessMuted) {
-  app.Sound(2100, 60, 0);
-  app.Sound(1600, 60, 0);
-  app.Redraw();
-  EXPECT_NE(terminal.Text().find("♪ 1600 Hz ×2"), std::string::npos);
-  EXPECT_EQ(terminal.beeps, (std::vector<int>{2100, 1600}));
-  HostOptions quiet;
-  quiet.mute = true;
-  HostApp mutedApp(terminal, state, clock, quiet);
-  mutedApp.Sound(600, 60, 0);
-  mutedApp.Redraw();
-  EXPECT_EQ(terminal.beeps.size(), 2u);
-  EXPECT_NE(terminal.Text().find("♪ 600 Hz (cisza)"), std::string::npos);
-}
-
 TEST_F(HostAppTest, AlarmStyleLooksAndSoundsDifferent) {
-  std::uint8_t noticeCorner = 0, alarmCorner = 0;
-  char32_t noticeChar = 0, alarmChar = 0;
-  auto corner = [&](std::uint8_t& attr, char32_t& ch) {
-    const Screen& s = *terminal.screen;
-    for (int row = 0; row < s.Height(); ++row)
-      for (int column = 0; column < s.Width(); ++column)
-        if (s.At(column, row).ch == U'┌' || s.At(column, row).ch == U'╔') {
-          if (row > 3) {  // the main screen's own frames start on row 1
-            attr = s.At(column, row).attr;
-            ch = s.At(column, row).ch;
-            return;
-          }
-        }
+  // The box's top-left corner, found below the main screen's own frames.
+  auto boxCorner = [&](const char* title, std::int32_t style) {
+    Cell corner{0};
+    g_hookDoes = [&](std::uint32_t key) {
+      const Screen& s = *terminal.screen;
+      for (int row = 4; row < s.Height() && corner.ch == 0; ++row)
+        for (int column = 0; column < s.Width() && corner.ch == 0; ++column)
+          if (s.At(column, row).ch == U'┌' || s.At(column, row).ch == U'╔') corner = s.At(column, row);
+      return key;
+    };
+    terminal.Press("| Enter");
+    app.ShowMessage(title, "x", style);
+    return corner;
   };
-  terminal.Pause();
-  terminal.Press({"Enter"});
-  app.ShowMessage("uwaga", "x", 1);
-  terminal.events.clear();
-  g_hookDoes = [&](std::uint32_t key) {
-    corner(noticeCorner, noticeChar);
-    return key;
-  };
-  terminal.Pause();
-  terminal.Press({"Enter"});
-  app.ShowMessage("uwaga", "x", kNoticeStyle);
-  g_hookDoes = [&](std::uint32_t key) {
-    corner(alarmCorner, alarmChar);
-    return key;
-  };
-  terminal.Pause();
-  terminal.Press({"Enter"});
-  app.ShowMessage("STOP!!!", "x", kAlarmStyle);
-  EXPECT_NE(noticeCorner, alarmCorner);
-  EXPECT_EQ(noticeChar, U'┌');
-  EXPECT_EQ(alarmChar, U'╔');
+  const Cell notice = boxCorner("uwaga", kNoticeStyle), alarm = boxCorner("STOP!!!", kAlarmStyle);
+  EXPECT_NE(notice.attr, alarm.attr);
+  EXPECT_EQ(notice.ch, U'┌');
+  EXPECT_EQ(alarm.ch, U'╔');
   EXPECT_EQ(terminal.beeps.size(), 1u) << "the alarm beeps once as it opens";
 }
 
-TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
+TEST_F(HostAppTest, ADialogOverAMalformedSetOrCutShortByTheEndOfInputTouchesNothing) {
   unsigned char set[sizeof talvenor::DialogTemplateSet];
   std::memcpy(set, talvenor::DialogTemplateSet, sizeof set);
   set[0] = 0xFF;  // says it is far longer than it is
@@ -236,79 +192,46 @@ TEST_F(HostAppTest, AMalformedTemplateSetBringsAHostBoxAndTouchesNothing) {
     shown = terminal.Text();
     return key;
   };
-  terminal.Pause();
-  terminal.Press({"Enter"});
+  terminal.Press("| Enter");
   EXPECT_EQ(app.RunDialog(set, 1, buffer), 0);
-  EXPECT_NE(shown.find("Błąd wtyczki"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Błąd wtyczki"), std::string::npos) << "a host box instead\n" << shown;
   EXPECT_STREQ(buffer, "keep");
-}
-
-TEST_F(HostAppTest, InputThatEndsInsideADialogLeavesIt) {
-  char buffer[21] = "old";
-  terminal.Pause();
-  terminal.Press({"Del", "x"});
+  EXPECT_FALSE(app.InputEnded());
+  terminal.Press("| Del x");
   EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 0);
-  EXPECT_STREQ(buffer, "old");
+  EXPECT_STREQ(buffer, "keep");
   EXPECT_TRUE(app.InputEnded());
 }
 
-TEST_F(HostAppTest, AResizeRedrawsEveryOpenLayerAtTheNewSize) {
-  std::string inDialog;
-  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
-    if (key != 0x5D00) return key;
-    char buffer[21] = "";
-    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer);
-    return 0xFFFF;
-  };
-  terminal.Pause();
-  terminal.Press({"Shift-F10"});
-  terminal.Pause();
-  terminal.Resize(120, 40);
-  terminal.Pause();
-  terminal.Press({"Esc", "Enter"});
-  terminal.onIdle = [&] {
-    if (terminal.size.width == 120 && inDialog.empty()) inDialog = terminal.Text();
-  };
-  app.ShowMessage("uwaga", "Zainstalowano", 1);
-  EXPECT_EQ(terminal.refreshes, 1);
-  ASSERT_FALSE(inDialog.empty());
-  EXPECT_EQ(terminal.screen->Width(), 120);
-  EXPECT_NE(inDialog.find("─ uwaga ─"), std::string::npos) << inDialog;
-  EXPECT_NE(inDialog.find("Proszę podać hasło"), std::string::npos);
-  EXPECT_EQ(std::count(inDialog.begin(), inDialog.end(), '\n'), 40);
-  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x5D00, 0x011B, 0x1C0D})) << "a resize is no key";
-}
-
-TEST_F(HostAppTest, TheClockTicksWhileIdleAndTheToneClearsAfterItsBurst) {
+TEST_F(HostAppTest, ToneShowsOnTheStatusLineBeepsUnlessMutedAndClearsAfterItsBurst) {
   terminal.onIdle = [&] { clock.Advance(1000); };
-  for (int i = 0; i < 20; ++i) app.Sound(600, 60, 0);
+  app.Sound(2100, 60, 0);
+  for (int i = 0; i < 19; ++i) app.Sound(600, 60, 0);
   app.Redraw();
   EXPECT_NE(terminal.StatusLine().find("♪ 600 Hz ×20"), std::string::npos);
-  terminal.Pause();
-  terminal.Pause();
+  std::vector<int> beeped(20, 600);
+  beeped[0] = 2100;
+  EXPECT_EQ(terminal.beeps, beeped);
   std::string afterTwoSeconds;
-  terminal.Pause();
-  terminal.Press({"Alt-X"});
+  terminal.Press("| | | Alt-X");
   g_hookDoes = [&](std::uint32_t key) {
     afterTwoSeconds = terminal.StatusLine();
     return key;
   };
   app.Run();
-  EXPECT_NE(afterTwoSeconds.find("12:00:03"), std::string::npos) << afterTwoSeconds;
+  EXPECT_NE(afterTwoSeconds.find("12:00:03"), std::string::npos) << "the clock ticks while idle\n" << afterTwoSeconds;
   EXPECT_EQ(afterTwoSeconds.find("♪"), std::string::npos) << "the burst is over";
   EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x2D00})) << "the ticks send the plug-in nothing";
-}
-
-TEST_F(HostAppTest, KeysTypedAheadOfABoxAreDroppedAsItOpens) {
-  terminal.Press({"z", "Enter"});  // already waiting when the box opens
-  terminal.Pause();
-  terminal.Press({"Esc"});
-  EXPECT_EQ(app.ShowMessage("Przypomnienie", "Tekst", 1), 0) << "the Enter typed ahead did not close it";
-  EXPECT_EQ(g_hookSaw, (std::vector<std::uint32_t>{0x011B}));
+  HostOptions quiet;
+  quiet.mute = true;
+  HostApp mutedApp(terminal, state, clock, quiet);
+  mutedApp.Sound(600, 60, 0);
+  mutedApp.Redraw();
+  EXPECT_EQ(terminal.beeps.size(), 20u);
+  EXPECT_NE(terminal.Text().find("♪ 600 Hz (cisza)"), std::string::npos);
 }
 
 TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
-  std::string statusInField;
   char buffer[21] = "";
   KeyEvent euro;
   euro.ch = U'€';
@@ -317,9 +240,8 @@ TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
   terminal.Pause();
   terminal.PressEvent(KeyEvent{});  // what Wine's console makes of an escape sequence it does not know
   terminal.Pause();
-  for (int i = 0; i < 21; ++i) terminal.Press({"p"});
-  terminal.Pause();
-  terminal.Press({"Enter"});
+  for (int i = 0; i < 21; ++i) terminal.Press("p");
+  terminal.Press("| Enter");
   std::vector<std::string> statusLines;
   terminal.onIdle = [&] { statusLines.push_back(terminal.StatusLine()); };
   EXPECT_EQ(app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, buffer), 1);
@@ -350,14 +272,12 @@ TEST_F(HostAppTest, TheStatusLineTellsWhatLimitsTheWindow) {
   EXPECT_NE(terminal.StatusLine().find("Pod Wine okno ma stały rozmiar 80×25"), std::string::npos)
       << terminal.StatusLine();
   unsigned char settings[591] = {};
-  terminal.Pause();
-  terminal.Press({"Esc"});
+  terminal.Press("| Esc");
   wineApp.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
   EXPECT_NE(status.find("Za małe okno: potrzeba 95×24, jest 80×25"), std::string::npos) << status;
   terminal.size = {100, 30};
   clock.Advance(kFixedSizeNoticeMilliseconds);
-  terminal.Pause();
-  terminal.Press({"Esc"});
+  terminal.Press("| Esc");
   wineApp.RunDialog(talvenor::DialogTemplateSet, talvenor::kConfigurationDialog, settings);
   EXPECT_EQ(status.find("Za małe okno"), std::string::npos) << status;
   EXPECT_EQ(status.find("Pod Wine"), std::string::npos) << "the first seconds are over\n" << status;
@@ -371,13 +291,9 @@ TEST_F(HostAppTest, TheExitQuestionHasTakAndNie) {
     if (question.empty() && terminal.Text().find("Zakończyć") != std::string::npos) question = terminal.Text();
     return key;
   };
-  terminal.Press({"Esc"});
-  terminal.Pause();
-  terminal.Press({"Right", "Enter"});  // Nie: work goes on
-  terminal.Press({"Esc"});
-  terminal.Pause();
-  terminal.Press({"Right", "Left", "Enter"});  // Tak
-  terminal.Press({"F5"});
+  terminal.Press("Esc | Right Enter");  // Nie: work goes on
+  terminal.Press("Esc | Right Left Enter");  // Tak
+  terminal.Press("F5");
   app.Run();
   EXPECT_NE(question.find("[ Tak ]   [ Nie ]"), std::string::npos) << question;
   EXPECT_TRUE(terminal.KeysLeft()) << "Tak ended the program before F5";

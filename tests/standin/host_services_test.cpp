@@ -23,12 +23,16 @@ TEST_F(StandinServices, StateFlagBitIsSetAndClearedAlone) {
   EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001);
 }
 
-TEST_F(StandinServices, DateTextIsYyyymmddAndDaysAreSigned) {
+TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigned) {
   frontEnd.today = "20260301";
-  char today[12];
+  frontEnd.now = "08:05:09";
+  char today[12], now[256];
   std::memset(today, 'X', sizeof today);
+  std::memset(now, 'X', sizeof now);
   HostTodayText(today);
+  HostNowText(now, 0);
   EXPECT_STREQ(today, "20260301");
+  EXPECT_STREQ(now, "08:05:09");
   EXPECT_EQ(HostDaysBetween(today, "20260228"), 1);
   EXPECT_EQ(HostDaysBetween(today, "20260301"), 0);
   EXPECT_EQ(HostDaysBetween("20240228", "20240301"), -2) << "2024 is a leap year";
@@ -46,14 +50,6 @@ TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
   EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("2026-02-01").value()), "20260201");
   for (const char* bad : {"1.2.26", " 1.2.2026", "+1.2.2026", "01.02-2026", "01.02.20260", "2026-2-01", "2026-02-30"})
     EXPECT_FALSE(talvenor::ParseDateText(bad).has_value()) << bad;
-}
-
-TEST_F(StandinServices, NowTextIsEightCharacters) {
-  frontEnd.now = "08:05:09";
-  char now[256];
-  std::memset(now, 'X', sizeof now);
-  HostNowText(now, 0);
-  EXPECT_STREQ(now, "08:05:09");
 }
 
 // The file services are buffered like a C runtime's: a full disk shows

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@ inline std::uint16_t Key(const std::string& name) {
   const auto event = standin::host::ParseKeyName(name);
   EXPECT_TRUE(event.has_value()) << "no key named " << name;
   return event ? standin::host::BiosKeyCode(*event) : 0;
+}
+
+// The codes of key names separated by blanks ("Home Del").
+inline std::vector<std::uint16_t> Keys(const std::string& names) {
+  std::vector<std::uint16_t> codes;
+  std::istringstream words(names);
+  for (std::string name; words >> name;) codes.push_back(Key(name));
+  return codes;
 }
 
 // The codes that typing `utf8` on the host's keyboard gives.

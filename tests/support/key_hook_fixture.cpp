@@ -1,5 +1,7 @@
 #include "support/key_hook_fixture.h"
 
+#include <cstring>
+
 #include "contract/date_text.h"
 
 namespace keyhook_test {
@@ -44,6 +46,23 @@ std::uint32_t KeyHookTest::PressAfterCheckInterval(std::uint32_t key) {
 std::uint32_t KeyHookTest::CheckAt(int hours, int minutes, int seconds, std::uint32_t key) {
   SetTimeOfDay(hours, minutes, seconds);
   return PressAfterCheckInterval(key);
+}
+
+std::vector<std::string> KeyHookTest::Notices() const {
+  std::vector<std::string> texts;
+  for (const auto& message : frontEnd.messages) {
+    EXPECT_EQ(message.title, "uwaga");
+    EXPECT_EQ(message.style, 1);
+    texts.push_back(message.text);
+  }
+  return texts;
+}
+
+void KeyHookTest::EditTheText() {
+  frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+    std::memcpy(static_cast<ReminderSettings*>(buffer)->text, "Nowy tekst", 11);
+    return 1;
+  });
 }
 
 int KeyHookTest::Calls(const std::string& service) {

@@ -5,6 +5,7 @@
 // time of day the host reports.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "reminder/key_hook.h"
 #include "reminder/reminder_prompt.h"
@@ -51,6 +52,14 @@ class KeyHookTest : public testing_support::HostTest {
   std::uint32_t PressAfterCheckInterval(std::uint32_t key = kPlainKey);
   // The same at a time of day.
   std::uint32_t CheckAt(int hours, int minutes, int seconds, std::uint32_t key = kPlainKey);
+
+  // The texts of the notices shown so far, each checked to be the plug-in's
+  // plain "uwaga" notice (style 1).
+  std::vector<std::string> Notices() const;
+
+  // Scripts the configuration dialog to change the reminder's text to
+  // "Nowy tekst" and confirm.
+  void EditTheText();
 
   static int Calls(const std::string& service);
   static void ForgetCalls();

@@ -15,14 +15,14 @@ std::filesystem::path NewName(const std::filesystem::path& parent, const std::st
   return parent / ("talvenor-" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_made));
 }
 
-bool Start(std::string& commandLine, const std::filesystem::path& directory, STARTUPINFOA& startup, bool inherit,
+bool Start(std::string& commandLine, const std::filesystem::path& directory, STARTUPINFOA& startup,
            PROCESS_INFORMATION* process) {
   const std::string folder = directory.string();
   // Wine on a loaded machine has now and then refused a start with
   // ERROR_INTERNAL_ERROR (1359) that a second try a moment later passes;
   // a child that truly cannot start fails every try.
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, inherit, 0, nullptr,
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                        folder.empty() ? nullptr : folder.c_str(), &startup, process) != 0)
       return true;
     if (GetLastError() != ERROR_INTERNAL_ERROR) return false;
@@ -44,8 +44,7 @@ std::string Quoted(const std::string& argument) {
   return quoted.append(argument).append("\"");
 }
 
-ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs,
-                  ErrorOutput errors) {
+ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs) {
   ChildRun run;
   const std::filesystem::path log = NewName(std::filesystem::temp_directory_path(), "child").string() + ".log";
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -59,10 +58,10 @@ ChildRun RunChild(std::string commandLine, const std::filesystem::path& director
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = output;
-  startup.hStdError = errors == ErrorOutput::Collected ? output : GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdError = output;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION process{};
-  const bool started = Start(commandLine, directory, startup, true, &process);
+  const bool started = Start(commandLine, directory, startup, &process);
   CloseHandle(output);
   if (!started) {
     run.output = "cannot start " + commandLine + ", error " + std::to_string(GetLastError());
@@ -94,12 +93,6 @@ ChildRun RunChild(std::string commandLine, const std::filesystem::path& director
   }
   run.passed = run.ended && exitCode == 0 && passedOne;
   return run;
-}
-
-bool StartChild(std::string commandLine, const std::filesystem::path& directory, PROCESS_INFORMATION* process) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  return Start(commandLine, directory, startup, false, process);
 }
 
 std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base) {

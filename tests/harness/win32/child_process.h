@@ -18,20 +18,13 @@ struct ChildRun {
   bool passed = false;         // ended, exit code 0, and exactly one test passed
 };
 
-enum class ErrorOutput { Collected, Parents };
-
 // This program's file, and an argument in quotes.
 std::string ProgramPath();
 std::string Quoted(const std::string& argument);
 
 // Runs `commandLine` in `directory` (empty: this one), waiting at most
-// `timeoutMs`; its output, and its error output unless that stays the
-// parent's, is collected in a log file.
-ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs,
-                  ErrorOutput errors = ErrorOutput::Collected);
-// Starts `commandLine` in `directory`, its output the parent's; the caller
-// waits for it and closes its handles.
-bool StartChild(std::string commandLine, const std::filesystem::path& directory, PROCESS_INFORMATION* process);
+// `timeoutMs`; its output and error output are collected in a log file.
+ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs);
 
 // A fresh, empty directory under `base` (default: the temporary folder).
 std::filesystem::path NewScratchDirectory(const std::string& name, const std::filesystem::path& base = {});

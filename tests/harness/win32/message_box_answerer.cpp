@@ -1,6 +1,5 @@
 #include "message_box_answerer.h"
 
-#if defined(_WIN32)
 #include <windows.h>
 
 #include <cstring>
@@ -71,4 +70,3 @@ void AnswerBoxes(const std::string& answers) {
 const std::vector<AnsweredBox>& AnsweredBoxes() { return g_boxes; }
 
 }  // namespace testing_support
-#endif

@@ -3,7 +3,6 @@
 // thread shows, as a user would click them: each box is read (caption,
 // text, buttons) and answered with the next letter of a script, A(bort),
 // R(etry) or I(gnore); a box beyond the script is aborted and marked.
-#if defined(_WIN32)
 #include <string>
 #include <vector>
 
@@ -22,4 +21,3 @@ void AnswerBoxes(const std::string& answers);
 const std::vector<AnsweredBox>& AnsweredBoxes();
 
 }  // namespace testing_support
-#endif

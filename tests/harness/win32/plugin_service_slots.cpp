@@ -1,6 +1,5 @@
 #include "plugin_service_slots.h"
 
-#if defined(_WIN32)
 #include "contract/host_services.h"
 
 namespace testing_support {
@@ -33,4 +32,3 @@ std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host) {
 }
 
 }  // namespace testing_support
-#endif

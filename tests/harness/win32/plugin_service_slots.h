@@ -2,7 +2,6 @@
 // Windows only. The 17 service slots of a loaded talvenor.dll, found in its
 // writable data: 17 words in a row, each the host's export of that ordinal
 // where the host has one, else an address inside the plug-in (a fallback).
-#if defined(_WIN32)
 #include <windows.h>
 
 #include <cstdint>
@@ -14,4 +13,3 @@ namespace testing_support {
 std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host);
 
 }  // namespace testing_support
-#endif

@@ -5,13 +5,11 @@
 // and nothing that was stored may be lost; what the user sees is checked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "file_holder.h"
-#include "matrix_roles.h"
 #include "plugin_process.h"
-#include "read_only_directory.h"
 
 namespace matrix {
 namespace {
@@ -33,12 +31,9 @@ class FileFaultChild : public ::testing::Test {
     ASSERT_EQ(process.Start(), 0);
   }
 
-  int Opens(const char* mode) const {
-    std::string quoted = "\"";
-    quoted.append(mode).append("\"");
+  int Opens(const std::string& mode) const {
     int opens = 0;
-    for (const auto& call : process.host->calls)
-      opens += call.name == "HostFileOpen" && call.text.find(quoted) != std::string::npos;
+    for (const auto& open : process.CallTexts("HostFileOpen")) opens += open.find('"' + mode + '"') != std::string::npos;
     return opens;
   }
 
@@ -123,7 +118,113 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
   EXPECT_TRUE(run.passed) << test << " in " << directory << ":\n" << run.output;
 }
 
-std::string Bytes(const std::filesystem::path& file) { return ReadFileBytes(file.string().c_str()); }
+std::string UnixPath(const std::filesystem::path& windowsPath) {
+  std::string path = windowsPath.string();
+  if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+// Runs a shell script on the Linux side and waits for it. Wine starts an
+// ELF file named in a command line as it is, but detached: no process
+// handle comes back, so the script says it has finished by creating a file.
+bool RunUnixScript(const std::string& script, const std::filesystem::path& doneFile) {
+  std::error_code error;
+  std::filesystem::remove(doneFile, error);
+  std::string command = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  for (int waited = 0; waited < 200 && !std::filesystem::exists(doneFile); ++waited) Sleep(50);
+  return std::filesystem::remove(doneFile, error);
+}
+
+bool CanWriteIn(const std::filesystem::path& directory) {
+  const std::string probe = (directory / "probe.tmp").string();
+  HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  DeleteFileA(probe.c_str());
+  return true;
+}
+
+bool CanOverwriteAny(const std::filesystem::path& directory) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    if (!entry.is_regular_file()) continue;
+    HANDLE file = CreateFileA(entry.path().string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return true;
+    }
+  }
+  return false;
+}
+
+// A working directory where nothing can be created or written, as on a
+// read-only share, made with the Linux tools under Wine. Neither Wine's
+// read-only attribute nor, for root, the Unix permission bits keep a
+// program from writing: the immutable flag (chattr +i, root) does, the
+// permission bits do for anyone else. Both are set on the directory (under
+// Z:\tmp, the Unix /tmp) and everything in it; the destructor takes them
+// off again.
+class ReadOnlyDirectory {
+ public:
+  explicit ReadOnlyDirectory(const std::filesystem::path& directory) : directory_(directory) {
+    const std::string path = UnixPath(directory);
+    // Either may fail: chattr without root, chmod stopping nobody as root.
+    RunUnixScript("chmod -R a-w " + path + "; chattr -R +i " + path + " 2>/dev/null", directory.string() + ".done");
+    holds_ = !CanWriteIn(directory) && !CanOverwriteAny(directory);
+  }
+  ~ReadOnlyDirectory() {
+    const std::string path = UnixPath(directory_);
+    RunUnixScript("chattr -R -i " + path + " 2>/dev/null; chmod -R u+w " + path, directory_.string() + ".done");
+  }
+  ReadOnlyDirectory(const ReadOnlyDirectory&) = delete;
+  ReadOnlyDirectory& operator=(const ReadOnlyDirectory&) = delete;
+
+  // Whether a file can really no longer be created or written there.
+  bool Holds() const { return holds_; }
+
+ private:
+  std::filesystem::path directory_;
+  bool holds_ = false;
+};
+
+const std::filesystem::path kUnixTemporaryFolder = "Z:\\tmp";
+
+// How another program keeps a file open.
+enum class Sharing {
+  None,      // read and write access, no sharing: nobody else opens it
+  ReadOnly,  // read access, others may only read: nobody else writes it
+};
+
+// `files` of `directory` held open by this process, to the child host
+// another program, until it goes out of scope.
+class HeldFiles {
+ public:
+  HeldFiles(const std::filesystem::path& directory, const std::vector<std::string>& files, Sharing sharing) {
+    const bool readOnly = sharing == Sharing::ReadOnly;
+    for (const std::string& file : files)
+      handles_.push_back(CreateFileA((directory / file).string().c_str(), GENERIC_READ | (readOnly ? 0 : GENERIC_WRITE),
+                                     readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  }
+  ~HeldFiles() {
+    for (HANDLE file : handles_)
+      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  }
+  HeldFiles(const HeldFiles&) = delete;
+  HeldFiles& operator=(const HeldFiles&) = delete;
+
+  bool Holding() const { return std::count(handles_.begin(), handles_.end(), INVALID_HANDLE_VALUE) == 0; }
+
+ private:
+  std::vector<HANDLE> handles_;
+};
 
 constexpr char kCannotMakeReadOnly[] =
     "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
@@ -143,20 +244,20 @@ bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
 }
 
 TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  WriteFileBytes(directory / kSettingsFile, stored);
   if (!WhileReadOnly(directory, [&] {
         StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});
         StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});  // the next start: the notice again
       }))
     GTEST_SKIP() << kCannotMakeReadOnly;
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   std::filesystem::remove_all(directory);
 }
 
 TEST(FileFaults, AnEmptyReadOnlyWorkingDirectoryStaysEmpty) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", UnixTemporaryFolder());
+  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
   if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); }))
     GTEST_SKIP() << kCannotMakeReadOnly;
   EXPECT_TRUE(std::filesystem::is_empty(directory));
@@ -177,14 +278,14 @@ TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
 TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
   const std::filesystem::path directory = NewScratchDirectory("locked");
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
-  WriteFileBytes((directory / kMarkerFile).string().c_str(), "");
+  WriteFileBytes(directory / kSettingsFile, stored);
+  WriteFileBytes(directory / kMarkerFile, "");
   {
-    FileHolder holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
+    HeldFiles holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeRead", directory);
   }
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   StartHost("EverythingWorksAgain", directory);
   std::filesystem::remove_all(directory);
 }
@@ -192,13 +293,13 @@ TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
 TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
   const std::filesystem::path directory = NewScratchDirectory("held");
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes((directory / kSettingsFile).string().c_str(), stored);
+  WriteFileBytes(directory / kSettingsFile, stored);
   {
-    FileHolder holder(directory, {kSettingsFile}, Sharing::ReadOnly);
+    HeldFiles holder(directory, {kSettingsFile}, Sharing::ReadOnly);
     ASSERT_TRUE(holder.Holding());
     StartHost("NothingCanBeWritten", directory, {"--marker=can-be-made"});
   }
-  EXPECT_EQ(Bytes(directory / kSettingsFile), stored);
+  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
   std::filesystem::remove_all(directory);
 }
 

@@ -1,9 +1,6 @@
-#include <cstring>
+// Started by ctest the matrix program runs the parent tests, which start it
+// again with --child and a filter naming one child test (suites ending in
+// Child), to run that test as the host of the real plug-in.
+#include "support/win32/child_tests.h"
 
-#include "file_holder.h"
-#include "matrix_roles.h"
-
-int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], matrix::kHoldFlag) == 0) return matrix::HoldFiles(argc - 2, argv + 2);
-  return testing_support::RunTestsWithChildren(argc, argv, matrix::kChildFlag, "Child");
-}
+int main(int argc, char** argv) { return testing_support::RunTestsWithChildren(argc, argv, "Child"); }

@@ -15,7 +15,6 @@
 #include "harness/stack_measure.h"
 #include "harness/win32/message_box_answerer.h"
 #include "harness/win32/plugin_service_slots.h"
-#include "matrix_roles.h"
 #include "plugin_process.h"
 #include "services/code_pages.h"
 #include "text/texts.h"
@@ -86,27 +85,23 @@ Ordinals Split(const std::string& text) {
 
 // --- The child: one cell -----------------------------------------------
 
-// The box's message as the user reads it: Windows-1250 bytes, or the
-// Mazovia bytes themselves when HostConvertText is what is missing.
-std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
-  std::string message = std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
-                        TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
-                        TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() + talvenor::text::kPluginDescription.data() +
-                        TALVENOR_MAZOVIA(
-                            " .\n\nBłąd ten można zignorować lecz dalsza praca\n"
-                            "programu w tych warunkach może być niebezpieczna.\n\n"
-                            "Konieczna jest aktualizacja programu!")
-                            .data();
+// What the user reads: Windows-1250 bytes, or the Mazovia bytes themselves
+// when HostConvertText is what is missing.
+std::string AsShown(std::string mazovia, std::uint32_t ordinal) {
   if (ordinal != 52158)
-    standin::ConvertText(message.data(), message.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
-  return message;
+    standin::ConvertText(mazovia.data(), mazovia.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
+  return mazovia;
 }
 
-std::string ExpectedTitle(std::uint32_t ordinal) {
-  std::string title = talvenor::text::kBindingErrorTitle.data();
-  if (ordinal != 52158)
-    standin::ConvertText(title.data(), title.data(), talvenor::kCodeMazovia, talvenor::kCodeWindows1250);
-  return title;
+std::string ExpectedMessage(const std::string& pluginPath, std::uint32_t ordinal) {
+  return AsShown(std::string(TALVENOR_MAZOVIA("W module  ").data()) + pluginPath +
+                     TALVENOR_MAZOVIA(" \nbrak wpisu  ").data() + std::to_string(ordinal) +
+                     TALVENOR_MAZOVIA(" \nWywołano z wtyczki  ").data() + talvenor::text::kPluginDescription.data() +
+                     TALVENOR_MAZOVIA(" .\n\nBłąd ten można zignorować lecz dalsza praca\n"
+                                      "programu w tych warunkach może być niebezpieczna.\n\n"
+                                      "Konieczna jest aktualizacja programu!")
+                         .data(),
+                 ordinal);
 }
 
 // The services the plug-in now calls through a stub: each must remove what
@@ -193,7 +188,7 @@ TEST(MissingServiceCellChild, Run) {
   ASSERT_EQ(boxes.size(), answers.size());
   for (const auto& box : boxes) {
     EXPECT_TRUE(box.scripted);
-    EXPECT_EQ(box.caption, ExpectedTitle(first));
+    EXPECT_EQ(box.caption, AsShown(talvenor::text::kBindingErrorTitle.data(), first));
     EXPECT_EQ(box.text, ExpectedMessage(ProgramDirectory() + "talvenor.dll", first));
     EXPECT_EQ(box.buttons, "ARI");
   }
@@ -206,63 +201,39 @@ TEST(MissingServiceCellChild, Run) {
 
 // --- The parent: the matrix ----------------------------------------------
 
-struct Cell {
-  std::string variant;  // folder of the MOLRAV.dll lacking `missing`
-  Ordinals missing;
-  std::string answers;
-};
-
-std::string AnswersName(const std::string& answers) {
-  std::string name;
-  for (char answer : answers)
-    name += std::string(name.empty() ? "" : ", ") + (answer == 'A' ? "Abort" : answer == 'R' ? "Retry" : "Ignore");
-  return name;
+// Runs one cell in a child of its own; says how it went, for the matrix.
+std::string RunCell(const std::string& label, const std::string& variant, const Ordinals& missing,
+                    const std::string& answers) {
+  const std::filesystem::path directory = NewScratchDirectory("matrix");
+  const std::vector<std::string> arguments = {"--variant=" + variant, "--missing=" + Join(missing),
+                                              "--answers=" + answers};
+  const ChildRun run = RunChildTest("MissingServiceCellChild.Run", arguments, directory);
+  std::error_code ignored;
+  std::filesystem::remove_all(directory, ignored);
+  EXPECT_TRUE(run.passed) << label << ", answers " << answers << ":\n" << run.output;
+  return std::string(LoadSucceeds(missing, answers) ? "loads" : "fails") + (run.passed ? " ok" : " FAILED");
 }
 
 TEST(MissingServiceMatrix, EveryServiceMissingUnderEveryAnswer) {
-  struct Row {
-    std::string label;
-    std::vector<Cell> cells;
-  };
-  std::vector<Row> rows;
-  for (const auto& service : talvenor::kHostServices) {
-    const std::string variant = "matrix-molrav-" + std::to_string(service.ordinal);
-    Row row{std::to_string(service.ordinal) + " " + service.name, {}};
-    for (const char* answers : {"A", "RA", "I"}) row.cells.push_back({variant, {service.ordinal}, answers});
-    rows.push_back(row);
-  }
-  Row all{"all " + std::to_string(WithFallbacks().size()) + " with fallbacks", {}};
-  for (const char* answers : {"A", "RI", "I"})
-    all.cells.push_back({"matrix-molrav-fallbacks", WithFallbacks(), answers});
-  rows.push_back(all);
-
-  int passed = 0, total = 0;
   std::string table = "missing-service matrix (load result as expected / cell passed):\n";
   char line[160];
+  auto addRow = [&](const std::string& label, const std::string& variant, const Ordinals& missing,
+                    const std::string& retry) {
+    const std::string abort = RunCell(label, variant, missing, "A");
+    const std::string retried = RunCell(label, variant, missing, retry) + (retry == "RI" ? " (R, I)" : "");
+    const std::string ignore = RunCell(label, variant, missing, "I");
+    std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %s\n", label.c_str(), abort.c_str(), retried.c_str(),
+                  ignore.c_str());
+    table += line;
+  };
   std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %s\n", "missing", "Abort", "Retry, Abort", "Ignore");
   table += line;
-  for (const Row& row : rows) {
-    std::string columns[3];
-    for (std::size_t c = 0; c < row.cells.size(); ++c) {
-      const Cell& cell = row.cells[c];
-      const std::filesystem::path directory = NewScratchDirectory("matrix");
-      const ChildRun run = RunChildTest(
-          "MissingServiceCellChild.Run",
-          {"--variant=" + cell.variant, "--missing=" + Join(cell.missing), "--answers=" + cell.answers}, directory);
-      std::error_code ignored;
-      std::filesystem::remove_all(directory, ignored);
-      ++total;
-      passed += run.passed;
-      EXPECT_TRUE(run.passed) << row.label << ", " << AnswersName(cell.answers) << ":\n" << run.output;
-      columns[c] =
-          std::string(LoadSucceeds(cell.missing, cell.answers) ? "loads" : "fails") + (run.passed ? " ok" : " FAILED");
-      if (cell.answers == "RI") columns[c] += " (R, I)";
-    }
-    std::snprintf(line, sizeof line, "  %-28s %-16s %-16s %s\n", row.label.c_str(), columns[0].c_str(),
-                  columns[1].c_str(), columns[2].c_str());
-    table += line;
-  }
-  std::printf("%smissing-service matrix: %d/%d cells passed\n", table.c_str(), passed, total);
+  for (const auto& service : talvenor::kHostServices)
+    addRow(std::to_string(service.ordinal) + " " + service.name, "matrix-molrav-" + std::to_string(service.ordinal),
+           {service.ordinal}, "RA");
+  const Ordinals all = WithFallbacks();
+  addRow("all " + std::to_string(all.size()) + " with fallbacks", "matrix-molrav-fallbacks", all, "RI");
+  std::printf("%s", table.c_str());
   std::fflush(stdout);
 }
 

@@ -170,8 +170,7 @@ std::optional<Image> Read(const std::vector<unsigned char>& file, std::string* e
     const std::string name(file.begin() + static_cast<std::ptrdiff_t>(s),
                            file.begin() + static_cast<std::ptrdiff_t>(s + nameLength));
     r.sections.push_back({name, r.U32(s + 12), r.U32(s + 8), r.U32(s + 20), r.U32(s + 16)});
-    image.sections.push_back(name);
-    image.sectionHeaders.push_back({name, r.U32(s + 12), r.U32(s + 8), r.U32(s + 36)});
+    image.sections.push_back({name, r.U32(s + 12), r.U32(s + 8), r.U32(s + 36)});
   }
   const std::uint32_t directoryCount = r.U32(optional + 92);
   if (directoryCount > 9 && optionalSize >= 96 + 8 * 10) image.tlsDirectory = r.U32(directories + 8 * 9);

@@ -29,8 +29,7 @@ struct Image {
   std::uint32_t imageBase = 0;
   std::uint32_t entryPoint = 0;        // RVA of the function the loader calls
   std::uint32_t tlsDirectory = 0;      // RVA, 0 when the image has none
-  std::vector<std::string> sections;
-  std::vector<SectionHeader> sectionHeaders;
+  std::vector<SectionHeader> sections;
   std::string exportModuleName;
   std::set<std::uint32_t> exportedOrdinals;  // ordinals with an entry
   std::vector<std::string> exportedNames;

@@ -7,8 +7,6 @@
 
 namespace matrix {
 
-using testing_support::SetField;
-
 PluginProcess::PluginProcess() {
   for (int i = 0; i < 4; ++i)
     frontEnd.dialogActions.push_back([this](void*, std::int32_t number, void* buffer) {
@@ -16,9 +14,13 @@ PluginProcess::PluginProcess() {
         flagHeldInReminder = host != nullptr && (host->stateFlags & 0x8000) != 0;
         SetField(static_cast<talvenor::ReminderPrompt*>(buffer)->enteredPassword, kPassword);
       } else if (number == talvenor::kPasswordDialog) {
-        SetField(*static_cast<char(*)[21]>(buffer), kPassword);
+        auto& entry = *static_cast<char(*)[21]>(buffer);
+        EXPECT_EQ(std::string(entry, sizeof entry), std::string(sizeof entry, '\0')) << "the entry starts empty";
+        SetField(entry, kPassword);
       } else if (number == talvenor::kConfigurationDialog) {
         auto* settings = static_cast<talvenor::ReminderSettings*>(buffer);
+        EXPECT_EQ(SettingsFileBytes(*settings), SettingsFileBytes(SettingsFromFileBytes(ReadFileBytes(kSettingsFile))))
+            << "the configuration opens over the stored record (all zeros without one)";
         *settings = Configured(*settings);
       }
       return 1;
@@ -26,11 +28,7 @@ PluginProcess::PluginProcess() {
 }
 
 bool PluginProcess::LoadHost(const std::string& path) {
-  molrav = LoadLibraryA(path.c_str());
-  if (molrav == nullptr) return false;
-  auto controls =
-      reinterpret_cast<standin::HostState* (*)()>(reinterpret_cast<void*>(GetProcAddress(molrav, "StandinControls")));
-  if (controls == nullptr || !UseHost(controls())) return false;
+  if (!RealPluginHost::LoadHost(path)) return false;
   host->stateFlags = kHostFlags;
   return true;
 }
@@ -54,50 +52,26 @@ void PluginProcess::PressUntilDue() {
 }
 
 std::vector<std::string> PluginProcess::Messages() const {
-  const std::string notice = std::string(talvenor::text::kPluginDescription.data()) + "\n";
+  using namespace talvenor::text;
+  const std::pair<std::string, const char*> known[] = {
+      {std::string(kPluginDescription.data()) + "\n", "notice"}, {kReminderSwitchedOff.data(), "switched-off"},
+      {kWrongPassword.data(), "wrong-password"},                 {kSettingsNotSaved.data(), "not-saved"},
+      {kReminderStaysOn.data(), "stays-on"},                     {kSettingsUnreadable.data(), "unreadable"},
+      {kSettingsMayBeIncomplete.data(), "may-be-incomplete"},
+  };
   std::vector<std::string> names;
   for (const auto& message : frontEnd.messages) {
-    if (message.text == notice)
-      names.push_back("notice");
-    else if (message.text == talvenor::text::kReminderSwitchedOff.data())
-      names.push_back("switched-off");
-    else if (message.text == talvenor::text::kWrongPassword.data())
-      names.push_back("wrong-password");
-    else if (message.text == talvenor::text::kSettingsNotSaved.data())
-      names.push_back("not-saved");
-    else if (message.text == talvenor::text::kReminderStaysOn.data())
-      names.push_back("stays-on");
-    else if (message.text == talvenor::text::kSettingsUnreadable.data())
-      names.push_back("unreadable");
-    else if (message.text == talvenor::text::kSettingsMayBeIncomplete.data())
-      names.push_back("may-be-incomplete");
-    else
-      names.push_back(message.text);
+    names.push_back(message.text);
+    for (const auto& [text, name] : known)
+      if (message.text == text) names.back() = name;
   }
   return names;
-}
-
-talvenor::ReminderSettings DueEveryMinute() {
-  talvenor::ReminderSettings settings{};
-  SetField(settings.text, TALVENOR_MAZOVIA("Zadzwoń do klienta").data());
-  SetField(settings.schedules[0].startDate, standin::ScriptedFrontEnd{}.today);
-  settings.schedules[0].intervalMinutes = 1;
-  SetField(settings.schedules[0].fromTime, "08:00:00");
-  SetField(settings.schedules[0].toTime, "16:00:00");
-  SetField(settings.password, kPassword);
-  settings.enabled = 1;
-  return settings;
 }
 
 talvenor::ReminderSettings Configured(talvenor::ReminderSettings settings) {
   SetField(settings.text, kEditedText);
   settings.enabled = 1;
   return settings;
-}
-
-bool IsDirectory(const char* name) {
-  const DWORD attributes = GetFileAttributesA(name);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace matrix

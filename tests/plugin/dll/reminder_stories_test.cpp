@@ -10,22 +10,7 @@ namespace {
 using talvenor::ReminderPrompt;
 using talvenor::ReminderSettings;
 
-constexpr std::uint32_t kKey = 0x1E61;  // 'a'
 constexpr std::int64_t kStartSeconds = 1'800'000'000;
-const std::string kText = TALVENOR_MAZOVIA("Zadzwoń do klienta w sprawie faktury").data();
-
-// On, every minute from today, 08:00 to 16:00, behind "tajne".
-ReminderSettings DueEveryMinute() {
-  ReminderSettings settings{};
-  SetField(settings.text, kText);
-  SetField(settings.schedules[0].startDate, "20261209");  // the front end's today
-  settings.schedules[0].intervalMinutes = 1;
-  SetField(settings.schedules[0].fromTime, "08:00:00");
-  SetField(settings.schedules[0].toTime, "16:00:00");
-  SetField(settings.password, "tajne");
-  settings.enabled = 1;
-  return settings;
-}
 
 std::vector<standin::ScriptedFrontEnd::Tone> OneBurst() {
   std::vector<standin::ScriptedFrontEnd::Tone> burst;
@@ -88,7 +73,7 @@ class ReminderStory : public Story {
       EXPECT_TRUE(InPlugin(templateSet)) << "the plug-in's own dialog templates";
       EXPECT_EQ(host->stateFlags & 0x8000, 0x8000) << "held while the dialog is open";
       auto* prompt = static_cast<ReminderPrompt*>(buffer);
-      EXPECT_EQ(std::string(prompt->text), kText);
+      EXPECT_EQ(std::string(prompt->text), kReminderText);
       EXPECT_EQ(prompt->enteredPassword[0], '\0');
       SetField(prompt->enteredPassword, password);
       return 1;

@@ -2,42 +2,32 @@
 // One story's host, inside the child process that runs it: the stand-in's
 // services from MOLRAV.dll (linked, so loaded before the plug-in), the
 // real talvenor.dll from beside this program, its clock redirected to
-// values the story sets (see support/real_plugin_host.h).
+// values the story sets (see support/win32/real_plugin_host.h).
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "harness/file_bytes.h"
-#include "harness/settings_file_bytes.h"
-#include "reminder/reminder_settings.h"
 #include "support/win32/real_plugin_host.h"
 
 namespace e2e {
 
-using testing_support::kSettingsFile;
-inline constexpr const auto& kMarkerFile = talvenor::kMarkerFileName;
+using namespace testing_support;
 
-class Story : public ::testing::Test, public testing_support::RealPluginHost {
+class Story : public ::testing::Test, public RealPluginHost {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  bool InPlugin(const void* address) const;
-  // Recorded service calls in their readable form, of one service.
-  std::vector<std::string> CallTexts(const std::string& service) const;
+  void SetUp() override {
+    ASSERT_TRUE(LoadHost(ProgramDirectory() + "MOLRAV.dll"));
+    // By name, as a host does: the loader finds the one built beside us.
+    ASSERT_TRUE(LoadPlugin()) << "LoadLibrary(\"talvenor.dll\") failed, error " << GetLastError();
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(plugin, path, MAX_PATH);
+    ASSERT_EQ(std::string(path), ProgramDirectory() + "talvenor.dll") << "loaded some other talvenor.dll";
+    ASSERT_TRUE(host->calls.empty()) << "the load itself calls no host service, it only binds them";
+    ASSERT_TRUE(RedirectClock()) << "talvenor.dll no longer imports GetTickCount and _time64: the stories cannot move its clock";
+  }
+  void TearDown() override {
+    EXPECT_TRUE(frontEnd.dialogActions.empty()) << frontEnd.dialogActions.size() << " scripted dialog(s) never ran";
+  }
 };
-
-using testing_support::SettingsFileBytes;
-using testing_support::WriteSettingsFile;
-// The record in infprz.dat, if the file holds exactly 591 bytes.
-std::optional<talvenor::ReminderSettings> ReadSettingsFile();
-
-using testing_support::FileExists;
-using testing_support::ReadFileBytes;
-using testing_support::SetField;
-using testing_support::WriteFileBytes;
 
 }  // namespace e2e

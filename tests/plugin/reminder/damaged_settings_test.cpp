@@ -20,6 +20,7 @@ namespace {
 using talvenor::TimeTextDiff;
 using testing_support::CallTexts;
 using testing_support::Host;
+using testing_support::RefuseFileOpens;
 
 TEST(TimeText, ReadsAtoiAtOffsetsZeroThreeAndSix) {
   EXPECT_EQ(TimeTextDiff("16:00:00", "08:00:00"), 8 * 3600);
@@ -76,7 +77,7 @@ TEST_F(DamagedSettings, EveryTextEndsAtTheLastByteOfItsField) {
   ASSERT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "08:00:00 is inside the window 08:00:00 to 16:00:00";
   EXPECT_EQ(promptText, std::string(480, 'T') + '\0') << "the prompt's text ends at its last byte";
   EXPECT_EQ(int{StoredSettings().enabled}, 0) << "the 20 characters that fit are the password";
-  EXPECT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(Notices(), std::vector<std::string>{talvenor::text::kReminderSwitchedOff.data()});
 }
 
 TEST_F(DamagedSettings, TheWindowOfADamagedRowIsReadWithinItsFields) {
@@ -99,17 +100,6 @@ TEST_F(DamagedSettings, APasswordFilling21BytesIsMatchedByItsFirst20) {
   frontEnd.dialogActions.push_back(Type(std::string(20, 'p')));
   Press(kShiftF10);
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 1, 1, 2}));
-}
-
-TEST_F(DamagedSettings, AnHourCountBeyond32BitsIsNoTimeOfDay) {
-  // 99999999 hours: computed in 32 bits this wraps to a negative number of
-  // seconds and lets the reminder through.
-  StoreSettings(Settings(Row(kToday, 0, "99999999", "")));
-  CheckAt(12, 0, 0);
-  EXPECT_TRUE(frontEnd.dialogsRun.empty()) << "a from-time 99999999 hours away";
-  StoreSettings(Settings(Row(kToday, 0, "", "99999999")));
-  CheckAt(12, 0, 0);
-  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "a to-time 99999999 hours away";
 }
 
 // Host services that write nothing, as the binding's fallbacks do.
@@ -140,21 +130,19 @@ TEST_F(DamagedSettings, AHostServiceThatWritesNothingLeavesAnEmptyText) {
   testing_support::BindAllServices();
 }
 
-class UnreadableSettings : public KeyHookTest {
- protected:
-  static void Refuse(const char* mode) { testing_support::RefuseFileOpens(mode); }
-};
+const std::string kUnreadable = talvenor::text::kSettingsUnreadable.data();
+
+class UnreadableSettings : public KeyHookTest {};
 
 TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
   StoreSettings(Settings(Row(kToday, 30), "kawa"));
   const std::string before = StoredBytes();
-  Refuse("rb");
+  RefuseFileOpens("rb");
   EXPECT_EQ(Press(kShiftF10), kConsumed) << "the key is consumed all the same";
   EXPECT_EQ(testing_support::RefusedFileOpens(), 1);
   EXPECT_TRUE(frontEnd.dialogsRun.empty()) << "no dialog over an empty record without the password";
   EXPECT_EQ(Calls("HostFileOpen"), 0) << "no save";
-  ASSERT_EQ(frontEnd.messages.size(), 1u) << "but the user hears why nothing opened";
-  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
+  EXPECT_EQ(Notices(), std::vector<std::string>{kUnreadable}) << "but the user hears why nothing opened";
   EXPECT_EQ(StoredBytes(), before);
   EXPECT_EQ(CallTexts("HostSetStateFlag"),
             (std::vector<std::string>{"HostSetStateFlag(0x8000, 1)", "HostSetStateFlag(0x8000, 0)"}));
@@ -165,55 +153,24 @@ TEST_F(UnreadableSettings, SettingsThatExistButCannotBeReadAreNotOverwritten) {
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 2})) << "and Shift-F10 works again";
 }
 
-TEST_F(UnreadableSettings, AMissingFileStillOpensTheConfiguration) {
-  testing_support::RefuseFileOpens("rb", 1);  // the load's; the save's read-back is served
-  Press(kShiftF10);
-  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{2});
-  EXPECT_EQ(StoredBytes(), std::string(591, '\xFF')) << "the save creates the file";
-  EXPECT_TRUE(frontEnd.messages.empty()) << "a missing file is the empty configuration, nothing to tell";
-}
-
-TEST_F(UnreadableSettings, ASwitchOffThatCannotBeSavedIsToldAndTheReminderComesAgain) {
-  StoreSettings(Settings(Row(kToday, 1)));
-  const std::string before = StoredBytes();
-  Refuse("wb");
-  CheckAt(12, 0, 0);
-  CheckAt(12, 1, 0);  // due; the empty password is right
-  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
-  EXPECT_EQ(testing_support::RefusedFileOpens(), 1);
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderStaysOn.data()) << "not \"switched off\": it is not";
-  EXPECT_EQ(StoredBytes(), before);
-  EXPECT_EQ(frontEnd.tones.size(), 20u) << "no wrong-password burst either";
-
-  CheckAt(12, 1, 59);
-  CheckAt(12, 2, 0);
-  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3})) << "it comes again after a full interval";
-}
-
 #if defined(_WIN32)
-// The real thing under Windows: the file is locked by another program.
-TEST_F(UnreadableSettings, ALockedFileIsNotOverwritten) {
+// The real thing under Windows: the file locked by another program, or a
+// directory in its place.
+TEST_F(UnreadableSettings, ALockedFileOrADirectoryIsLeftAlone) {
   StoreSettings(Settings(Row(kToday, 30), "kawa"));
   const std::string before = StoredBytes();
   HANDLE lock = CreateFileA("infprz.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   EXPECT_EQ(Press(kShiftF10), kConsumed);
   CloseHandle(lock);
-  EXPECT_TRUE(frontEnd.dialogsRun.empty());
-  EXPECT_EQ(CallTexts("HostFileOpen"), std::vector<std::string>{"HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"});
   EXPECT_EQ(StoredBytes(), before);
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
-}
 
-TEST_F(UnreadableSettings, ADirectoryInTheFilesPlaceIsLeftAlone) {
+  std::filesystem::remove("infprz.dat");
   ASSERT_TRUE(std::filesystem::create_directory("infprz.dat"));
   EXPECT_EQ(Press(kShiftF10), kConsumed);
   EXPECT_TRUE(frontEnd.dialogsRun.empty());
-  EXPECT_EQ(Calls("HostFileOpen"), 1);
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kSettingsUnreadable.data());
+  EXPECT_EQ(CallTexts("HostFileOpen"), std::vector<std::string>(2, "HostFileOpen(\"infprz.dat\", \"rb\", 64, 0, -1)"));
+  EXPECT_EQ(Notices(), std::vector<std::string>(2, kUnreadable));
 }
 
 TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingIsToldToStayOn) {
@@ -224,8 +181,7 @@ TEST_F(UnreadableSettings, AFileAnotherProgramKeepsFromWritingIsToldToStayOn) {
   CheckAt(12, 0, 0);  // due; the empty password is right, the save cannot open the file
   CloseHandle(reader);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderStaysOn.data());
+  EXPECT_EQ(Notices(), std::vector<std::string>{talvenor::text::kReminderStaysOn.data()});
   EXPECT_EQ(int{StoredSettings().enabled}, 1);
 }
 #endif

@@ -14,27 +14,44 @@ using testing_support::Host;
 
 class TickGate : public KeyHookTest {};
 
-TEST_F(TickGate, TheFirstKeyNeverRunsACheck) {
-  for (std::uint32_t start : {1u, 5001u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+// The first key at `start` only starts the gate; each later key comes
+// `afterMs` after the one before it.
+TEST_F(TickGate, ACheckRunsMoreThan5000MsAfterTheLastOne) {
+  struct Step {
+    std::uint32_t afterMs;
+    int checksSoFar;
+  };
+  const struct {
+    const char* what;
+    std::uint32_t start;
+    std::vector<Step> steps;
+  } cases[] = {
+      {"exactly 5000 ms is not enough, 5001 is; the next is 5000 ms away again", 1, {{5000, 0}, {1, 1}, {0, 1}}},
+      {"5001 ms across the tick count's wrap", 0xFFFFF000u, {{5000, 0}, {1, 1}}},
+      // 2^31 ms and more: read as signed this would be negative, and no
+      // check would run for the next 25 days.
+      {"a host left idle for 25 days", 5001, {{0x80000000u, 1}, {0xC0000000u, 2}, {0xFFFFFFFFu, 3}}},
+      {"a first key at 0x7FFFFFFF", 0x7FFFFFFFu, {{5001, 1}}},
+      {"a first key at 0xFFFFFFFF", 0xFFFFFFFFu, {{5001, 1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     talvenor::ResetKeyHookStateForTests();
-    SetTicks(start);
+    ForgetCalls();
+    SetTicks(c.start);
     EXPECT_EQ(Press(), kPlainKey);
-    EXPECT_EQ(ChecksRun(), 0) << "first key at tick " << start;
+    EXPECT_EQ(ChecksRun(), 0) << "the first key never runs a check";
+    for (const Step& step : c.steps) {
+      SetTicks(ticks + step.afterMs);
+      Press();
+      EXPECT_EQ(ChecksRun(), step.checksSoFar) << "at tick " << ticks;
+    }
   }
 }
 
-TEST_F(TickGate, MoreThan5000MsSinceTheLastCheckEndedRunsOne) {
-  SetTicks(ticks + 5000);
-  Press();
-  EXPECT_EQ(ChecksRun(), 0) << "exactly 5000 ms is not enough";
-  SetTicks(ticks + 1);
-  Press();
-  EXPECT_EQ(ChecksRun(), 1) << "5001 ms runs the check";
-  Press();
-  EXPECT_EQ(ChecksRun(), 1) << "the next one is 5000 ms away again";
-
-  // Measured from the end of the check: a reminder dialog held open for a
-  // minute moves the next check with it.
+// Measured from the end of the check: a reminder dialog held open for a
+// minute moves the next check with it.
+TEST_F(TickGate, TheNextCheckCountsFromTheEndOfTheLastOne) {
   StoreSettings(Settings(Row(kToday, 0)));
   frontEnd.dialogActions.push_back([this](void*, std::int32_t, void*) {
     SetTicks(ticks + 60000);
@@ -49,30 +66,6 @@ TEST_F(TickGate, MoreThan5000MsSinceTheLastCheckEndedRunsOne) {
   SetTicks(ticks + 1);
   Press();
   EXPECT_EQ(ChecksRun(), 1);
-}
-
-TEST_F(TickGate, TheGateWorksAcrossTheTickCountWrap) {
-  talvenor::ResetKeyHookStateForTests();
-  SetTicks(0xFFFFF000u);
-  Press();
-  SetTicks(0xFFFFF000u + 5000);  // 904 after the wrap
-  Press();
-  EXPECT_EQ(ChecksRun(), 0);
-  SetTicks(0xFFFFF000u + 5001);
-  Press();
-  EXPECT_EQ(ChecksRun(), 1) << "5001 ms across the wrap";
-}
-
-TEST_F(TickGate, AHostLeftIdleFor25DaysStillGetsItsCheck) {
-  // 2^31 ms and more since the last check: read as signed this would be
-  // negative, and no check would run for the next 25 days.
-  for (std::uint32_t idle : {0x80000000u, 0xC0000000u, 0xFFFFFFFFu}) {
-    const std::uint32_t start = ticks;
-    SetTicks(start + idle);
-    ForgetCalls();
-    Press();
-    EXPECT_EQ(ChecksRun(), 1) << "idle for " << idle << " ms";
-  }
 }
 
 class ReEntry : public KeyHookTest {

@@ -91,12 +91,18 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t otherwise) {
   return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : otherwise;
 }
 
-struct Figures {
-  std::uint64_t calls = 0, checks = 0, remindersShown = 0, switchedOff = 0, wrongReminderPasswords = 0,
-                sequences = 0, configurations = 0, passwordDialogs = 0, refused = 0, keysInsideDialogs = 0, settingsSwapped = 0,
-                damagedFiles = 0, swapsInsideDialogs = 0, tickJumps = 0, tickWraps = 0, clockSetBack = 0;
-  std::int64_t wallSeconds = 0;
+// What the soak did, each counted to show that every road was taken.
+enum Figure {
+  kCalls, kChecks, kRemindersShown, kSwitchedOff, kWrongReminderPasswords, kSequences, kPasswordDialogs, kRefused,
+  kConfigurations, kSettingsSwapped, kDamagedFiles, kSwapsInsideDialogs, kKeysInsideDialogs, kTickJumps,
+  kTickWraps, kClockSetBack, kFigureCount
 };
+constexpr const char* kFigureNames[kFigureCount] = {
+    "key codes through KeyHook", "reminder checks", "reminders shown", "switched off by the right password",
+    "wrong or empty reminder passwords", "Shift-F10 configuration sequences", "password dialogs",
+    "refused (\"Niepoprawne hasło\")", "configuration dialogs", "settings files swapped in",
+    "of them damaged or missing", "of them while a dialog was open", "keys pressed inside dialogs",
+    "tick-count jumps of 2^31 ms or more", "wraps of the tick count", "clocks set back"};
 
 class KeyHookSoak : public testing_support::HostTest {
  protected:
@@ -136,24 +142,24 @@ class KeyHookSoak : public testing_support::HostTest {
       step = 5001 + Below(random, 3'600'000);
     } else {
       step = 0x80000000u + Below(random, 0x7FFFFFFF);
-      ++figures.tickJumps;
+      ++figures[kTickJumps];
     }
     seconds = static_cast<std::int64_t>(step / 1000);
     if (step >= 0x80000000u) seconds = static_cast<std::int64_t>(Below(random, 2 * 86400));  // a long weekend
     const std::uint32_t before = ticks;
     ticks += static_cast<std::uint32_t>(step);
-    if (ticks < before) ++figures.tickWraps;
+    if (ticks < before) ++figures[kTickWraps];
     testing_support::SetTickCount(ticks);
 
     if (OneIn(random, 20000)) {
       seconds = -static_cast<std::int64_t>(1 + Below(random, 7200));  // the clock set back
-      ++figures.clockSetBack;
+      ++figures[kClockSetBack];
     }
     SetWallClock(wallClock + seconds);
   }
 
   void SetWallClock(std::int64_t seconds) {
-    figures.wallSeconds += seconds - wallClock;
+    wallSeconds += seconds - wallClock;
     wallClock = seconds;
     const std::int64_t day = wallClock / 86400;
     if (day != today) {
@@ -168,8 +174,8 @@ class KeyHookSoak : public testing_support::HostTest {
     // Replaced, not emptied and rewritten: as a tool saving a copy would.
     std::remove(kSettingsFile);
     if (file.bytes) testing_support::WriteFileBytes(kSettingsFile, *file.bytes);
-    ++figures.settingsSwapped;
-    if (file.damaged) ++figures.damagedFiles;
+    ++figures[kSettingsSwapped];
+    if (file.damaged) ++figures[kDamagedFiles];
   }
 
   // A key pressed inside one of the plug-in's dialogs comes back as the
@@ -182,7 +188,7 @@ class KeyHookSoak : public testing_support::HostTest {
     if (!talvenor::KeyHookBusyForTests()) ADD_FAILURE() << "the hook is not busy inside its own dialog";
     if ((Host().stateFlags & 0x8000) == 0) ADD_FAILURE() << "the state flag dropped inside a dialog";
     if (callsThrough[talvenor::HostFileOpenSlot] != openedBefore) ADD_FAILURE() << "a key inside a dialog read the file";
-    ++figures.keysInsideDialogs;
+    ++figures[kKeysInsideDialogs];
   }
 
   // The configuration dialog: confirm or leave, after switching the
@@ -215,7 +221,7 @@ class KeyHookSoak : public testing_support::HostTest {
     if (OneIn(random, 4)) PressInsideDialog();
     if (OneIn(random, 50)) {
       SwapSettings();
-      ++figures.swapsInsideDialogs;
+      ++figures[kSwapsInsideDialogs];
     }
     if (number == 2) {
       if (OneIn(random, 4)) return 0;
@@ -242,21 +248,21 @@ class KeyHookSoak : public testing_support::HostTest {
   // Counts what the call showed and checks what the host saw of it.
   void Tally(long writesBefore) {
     for (const std::int32_t number : frontEnd.dialogsRun) {
-      if (number == 3) ++figures.remindersShown;
-      if (number == 2) ++figures.configurations;
-      if (number == 1) ++figures.passwordDialogs;
+      if (number == 3) ++figures[kRemindersShown];
+      if (number == 2) ++figures[kConfigurations];
+      if (number == 1) ++figures[kPasswordDialogs];
     }
     for (const auto& message : frontEnd.messages) {
       ASSERT_EQ(message.title, talvenor::text::kNoticeTitle.data());
       if (message.text == talvenor::text::kReminderSwitchedOff.data()) {
-        ++figures.switchedOff;
+        ++figures[kSwitchedOff];
       } else {
         ASSERT_EQ(message.text, talvenor::text::kWrongPassword.data());
-        ++figures.refused;
+        ++figures[kRefused];
       }
     }
     ASSERT_EQ(frontEnd.tones.size() % 20, 0u) << "tones come in bursts of 20";
-    figures.wrongReminderPasswords += frontEnd.tones.size() / 20 - std::count(frontEnd.dialogsRun.begin(),
+    figures[kWrongReminderPasswords] += frontEnd.tones.size() / 20 - std::count(frontEnd.dialogsRun.begin(),
                                                                                frontEnd.dialogsRun.end(), 3);
     if (callsThrough[talvenor::HostFileWriteSlot] != writesBefore) {
       ASSERT_EQ(testing_support::ReadFileBytes(kSettingsFile).size(), sizeof(ReminderSettings))
@@ -271,7 +277,8 @@ class KeyHookSoak : public testing_support::HostTest {
   std::uint32_t ticks = 0xFFF00000u;  // 17 minutes before the tick count wraps
   std::int64_t wallClock = 0;
   std::int64_t today = -1;
-  Figures figures;
+  std::uint64_t figures[kFigureCount] = {};
+  std::int64_t wallSeconds = 0;
   std::optional<testing_support::ScratchDirectory> memoryDirectory;
 };
 
@@ -280,7 +287,7 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
   const std::uint64_t calls = FromEnvironment("TALVENOR_SOAK_CALLS", kDefaultCalls);
   testing_support::SetTickCount(ticks);
   SetWallClock(talvenor::DaysFromCivil({2026, 12, 1}) * 86400 + 8 * 3600);
-  figures.wallSeconds = 0;
+  wallSeconds = 0;
   SwapSettings();
 
   for (std::uint64_t n = 0; n < calls; ++n) {
@@ -294,61 +301,39 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
     ScriptDialogs();
 
     const long chainedBefore = chainedCalls;
-    const std::uint64_t insideBefore = figures.keysInsideDialogs;
+    const std::uint64_t insideBefore = figures[kKeysInsideDialogs];
     const long flagReadsBefore = callsThrough[talvenor::HostGetStateFlagsSlot];
     const long writesBefore = callsThrough[talvenor::HostFileWriteSlot];
     const std::uint32_t answer = talvenor::KeyHook(key);
-    ++figures.calls;
+    ++figures[kCalls];
 
     ASSERT_FALSE(HasFailure()) << "call " << n << " (seed " << seed << ")";
     ASSERT_EQ(answer, Expected(key)) << "call " << n;
     ASSERT_FALSE(talvenor::KeyHookBusyForTests()) << "call " << n << " left the hook busy";
     ASSERT_EQ(Host().stateFlags, flags) << "call " << n << " left the host's state flags changed";
-    ASSERT_EQ(static_cast<std::uint64_t>(chainedCalls - chainedBefore), 1 + figures.keysInsideDialogs - insideBefore)
+    ASSERT_EQ(static_cast<std::uint64_t>(chainedCalls - chainedBefore), 1 + figures[kKeysInsideDialogs] - insideBefore)
         << "call " << n << ": every key reaches the previous hook once";
     for (int i = 0; i < talvenor::kServiceCount; ++i)
       ASSERT_EQ(serviceSlots[i], kGuards[i]) << "call " << n << " changed or emptied slot " << i;
     for (const int slot : kNotTheHooksBusiness)
       ASSERT_EQ(callsThrough[slot], 0) << "call " << n << " reached " << talvenor::kHostServices[slot].name;
     const long sequences = (Chained(key) & 0xFFFF) == kShiftF10 ? 1 : 0;  // a key may be 0xFFFF itself
-    figures.sequences += sequences;
-    figures.checks += callsThrough[talvenor::HostGetStateFlagsSlot] - flagReadsBefore - sequences;
+    figures[kSequences] += sequences;
+    figures[kChecks] += callsThrough[talvenor::HostGetStateFlagsSlot] - flagReadsBefore - sequences;
     Tally(writesBefore);
     ASSERT_FALSE(HasFailure()) << "call " << n << " (seed " << seed << ")";
   }
 
-  std::printf(
-      "soak: seed %llu, %llu key codes through KeyHook over %.1f days of wall-clock time\n"
-      "soak: %llu reminder checks, %llu reminders shown, %llu switched off by the right password, %llu wrong or "
-      "empty ones\n"
-      "soak: %llu Shift-F10 configuration sequences: %llu password dialogs, %llu refused (\"Niepoprawne hasło\"), "
-      "%llu configuration dialogs\n"
-      "soak: %llu settings files swapped in (%llu damaged or missing, %llu while a dialog was open), %llu keys "
-      "pressed inside dialogs\n"
-      "soak: %llu tick-count jumps of 2^31 ms or more, %llu wraps of the tick count, %llu clocks set back\n",
-      static_cast<unsigned long long>(seed), static_cast<unsigned long long>(figures.calls),
-      static_cast<double>(figures.wallSeconds) / 86400, static_cast<unsigned long long>(figures.checks),
-      static_cast<unsigned long long>(figures.remindersShown), static_cast<unsigned long long>(figures.switchedOff),
-      static_cast<unsigned long long>(figures.wrongReminderPasswords),
-      static_cast<unsigned long long>(figures.sequences), static_cast<unsigned long long>(figures.passwordDialogs),
-      static_cast<unsigned long long>(figures.refused), static_cast<unsigned long long>(figures.configurations), static_cast<unsigned long long>(figures.settingsSwapped),
-      static_cast<unsigned long long>(figures.damagedFiles), static_cast<unsigned long long>(figures.swapsInsideDialogs),
-      static_cast<unsigned long long>(figures.keysInsideDialogs), static_cast<unsigned long long>(figures.tickJumps),
-      static_cast<unsigned long long>(figures.tickWraps),
-      static_cast<unsigned long long>(figures.clockSetBack));
+  std::printf("soak: seed %llu, %.1f days of wall-clock time\n", static_cast<unsigned long long>(seed),
+              static_cast<double>(wallSeconds) / 86400);
+  for (int f = 0; f < kFigureCount; ++f)
+    std::printf("soak: %llu %s\n", static_cast<unsigned long long>(figures[f]), kFigureNames[f]);
 
   // Every road was taken, or the soak proved less than it says.
   if (calls == kDefaultCalls) {
-    EXPECT_GT(figures.remindersShown, 0u);
-    EXPECT_GT(figures.switchedOff, 0u);
-    EXPECT_GT(figures.wrongReminderPasswords, 0u);
-    EXPECT_GT(figures.configurations, 0u);
-    EXPECT_GT(figures.refused, 0u);
-    EXPECT_GT(figures.keysInsideDialogs, 0u);
-    EXPECT_GT(figures.damagedFiles, 0u);
-    EXPECT_GT(figures.tickJumps, 0u);
-    EXPECT_GT(figures.tickWraps, 0u);
-    EXPECT_GT(figures.clockSetBack, 0u);
+    for (const Figure f : {kRemindersShown, kSwitchedOff, kWrongReminderPasswords, kConfigurations, kRefused,
+                           kKeysInsideDialogs, kDamagedFiles, kTickJumps, kTickWraps, kClockSetBack})
+      EXPECT_GT(figures[f], 0u) << kFigureNames[f];
   }
 }
 

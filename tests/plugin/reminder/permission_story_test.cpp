@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <sstream>
 #include <vector>
@@ -96,10 +95,7 @@ TEST_F(PermissionStory, AReadOnlySettingsFileIsToldAndLeftAsItWas) {
     frontEnd.dialogActions.push_back(Leave());
     CheckAt(12, 2, 0);  // one interval later it comes again
     frontEnd.dialogActions.push_back(Type("kawa"));
-    frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
-      std::memcpy(static_cast<ReminderSettings*>(buffer)->text, "Nowy tekst", 11);
-      return 1;  // F12
-    });
+    EditTheText();
     Press(kShiftF10);
   });
   SKIP_UNLESS_BOUND(seen);

@@ -5,15 +5,12 @@
 
 #include "reminder/dialog_templates.h"
 #include "support/key_hook_fixture.h"
-#include "text/texts.h"
 
 namespace keyhook_test {
 namespace {
 
 using testing_support::CallTexts;
 using testing_support::Host;
-
-std::string Text(const auto& constant) { return std::string(constant.data()); }
 
 class ReminderDialog : public KeyHookTest {
  protected:
@@ -62,15 +59,13 @@ TEST_F(ReminderDialog, TwentyTonesThenTheDialogOverAFreshPrompt) {
   EXPECT_EQ(CallTexts("HostRunDialog"), std::vector<std::string>{"HostRunDialog(ptr, 3, ptr, 0, 0)"});
 }
 
-TEST_F(ReminderDialog, TheRightPasswordSwitchesItOffUntilTheConfigurationSwitchesItOn) {
+// Switched on again behind the password: DayAtTheDesk.
+TEST_F(ReminderDialog, TheRightPasswordSwitchesItOffAndItStaysOff) {
   const std::string before = StoredBytes();
   frontEnd.dialogActions.push_back(Type("tajne"));
   PressAfterCheckInterval();
 
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].title, "uwaga");
-  EXPECT_EQ(frontEnd.messages[0].text, "Przypomnienie wy\x92\x86" "czono") << "Mazovia bytes";
-  EXPECT_EQ(frontEnd.messages[0].style, 1);
+  EXPECT_EQ(Notices(), std::vector<std::string>{"Przypomnienie wy\x92\x86" "czono"}) << "Mazovia bytes";
   std::string expected = before;
   expected[589] = '\xFF';  // enabled 0, complemented
   expected[590] = '\xFF';
@@ -79,15 +74,6 @@ TEST_F(ReminderDialog, TheRightPasswordSwitchesItOffUntilTheConfigurationSwitche
 
   for (int i = 0; i < 3; ++i) PressAfterCheckInterval();
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "it stays off";
-
-  frontEnd.dialogActions.push_back(Type("tajne"));
-  frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
-    static_cast<ReminderSettings*>(buffer)->enabled = 1;
-    return 1;
-  });
-  EXPECT_EQ(Press(kShiftF10), kConsumed);
-  PressAfterCheckInterval();
-  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 1, 2, 3})) << "switched on again";
 }
 
 TEST_F(ReminderDialog, AWrongPasswordBringsTheSecondBurstAndKeepsItOn) {
@@ -105,29 +91,6 @@ TEST_F(ReminderDialog, AWrongPasswordBringsTheSecondBurstAndKeepsItOn) {
   EXPECT_EQ(Frequencies(), Burst(4));
 }
 
-TEST_F(ReminderDialog, WithNoPasswordStoredLeavingTheDialogSwitchesItOff) {
-  StoreSettings(Settings(Row(kToday, 0)));
-  frontEnd.dialogActions.push_back(Leave());
-  PressAfterCheckInterval();
-  EXPECT_EQ(int{StoredSettings().enabled}, 0);
-  ASSERT_EQ(frontEnd.messages.size(), 1u);
-  EXPECT_EQ(frontEnd.messages[0].text, Text(talvenor::text::kReminderSwitchedOff));
-}
-
-TEST_F(ReminderDialog, TheStateFlagIsHeldForTheWholeCheck) {
-  std::uint16_t flagsInDialog = 0;
-  frontEnd.dialogActions.push_back([&](void*, std::int32_t, void*) {
-    flagsInDialog = Host().stateFlags;
-    return 0;
-  });
-  Host().stateFlags = 0x0101;
-  PressAfterCheckInterval();
-  EXPECT_EQ(flagsInDialog, 0x8101);
-  EXPECT_EQ(Host().stateFlags, 0x0101);
-  EXPECT_EQ(CallTexts("HostSetStateFlag"),
-            (std::vector<std::string>{"HostSetStateFlag(0x8000, 1)", "HostSetStateFlag(0x8000, 0)"}));
-}
-
 TEST_F(ReminderDialog, AStateFlagAlreadySetIsNeitherSetNorCleared) {
   StoreSettings(Settings(Row(kToday, 0)));
   Host().stateFlags = 0x8000;
@@ -137,13 +100,25 @@ TEST_F(ReminderDialog, AStateFlagAlreadySetIsNeitherSetNorCleared) {
   EXPECT_EQ(Host().stateFlags, 0x8000);
 }
 
+// The host's state flag is held through the check and again through the
+// configuration, with the host's other flags left alone.
 TEST_F(ReminderDialog, ShiftF10WithADueReminderRunsTheReminderFirst) {
-  frontEnd.dialogActions.push_back(Type("zle"));    // reminder: wrong password
-  frontEnd.dialogActions.push_back(Type("tajne"));  // configuration's password
-  frontEnd.dialogActions.push_back(Confirm());
+  std::vector<std::uint16_t> flagsInDialogs;
+  const auto noting = [&](DialogAction action) {
+    return [&flagsInDialogs, action](void* set, std::int32_t number, void* buffer) {
+      flagsInDialogs.push_back(Host().stateFlags);
+      return action(set, number, buffer);
+    };
+  };
+  frontEnd.dialogActions.push_back(noting(Type("zle")));    // reminder: wrong password
+  frontEnd.dialogActions.push_back(noting(Type("tajne")));  // configuration's password
+  frontEnd.dialogActions.push_back(noting(Confirm()));
+  Host().stateFlags = 0x0101;
   EXPECT_EQ(PressAfterCheckInterval(kShiftF10), kConsumed);
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 1, 2}));
   EXPECT_EQ(Frequencies(), Burst(2));
+  EXPECT_EQ(flagsInDialogs, (std::vector<std::uint16_t>{0x8101, 0x8101, 0x8101}));
+  EXPECT_EQ(Host().stateFlags, 0x0101);
 
   std::vector<std::string> flagCalls;
   for (const std::string& call : CallTexts())

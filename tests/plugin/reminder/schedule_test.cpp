@@ -1,6 +1,6 @@
 // Which schedule row governs, when its interval has passed and whether the
 // time of day lies in its window.
-#include <cstring>
+#include <ostream>
 #include <vector>
 
 #include "support/key_hook_fixture.h"
@@ -11,23 +11,89 @@ namespace {
 using testing_support::CallTexts;
 using testing_support::Host;
 
+// Every reminder dialog here is left without a word; with a password stored,
+// the reminder stays on.
+constexpr char kPassword[] = "tajne";
+
 class Schedule : public KeyHookTest {
  protected:
-  // Every reminder dialog here is left without a word; with a password
-  // stored, the reminder stays on.
   int RemindersShown() const {
     int shown = 0;
     for (std::int32_t number : frontEnd.dialogsRun) shown += number == 3;
     return shown;
   }
-  static ReminderSettings WithPassword(ReminderSettings record) {
-    std::memcpy(record.password, "tajne", 6);
-    return record;
-  }
 };
 
+// Rows 0 to 2 as given, the password stored.
+ReminderSettings Rows(const std::vector<ReminderSchedule>& rows) {
+  ReminderSettings record = Settings(rows.at(0), kPassword);
+  for (std::size_t i = 1; i < rows.size(); ++i) record.schedules[i] = rows[i];
+  return record;
+}
+
+struct Check {
+  int h, m, s;
+  int shownSoFar;  // reminders shown after this check
+};
+
+struct ScheduleCase {
+  const char* what;
+  ReminderSettings record;
+  std::vector<Check> checks;
+};
+void PrintTo(const ScheduleCase& c, std::ostream* out) { *out << c.what; }
+
+std::vector<ScheduleCase> ScheduleCases() {
+  return {
+      {"an interval of one minute needs sixty full seconds, counted from the due decision",
+       Rows({Row(kToday, 1)}),
+       {{12, 0, 0, 0}, {12, 0, 59, 0}, {12, 1, 0, 1}, {12, 1, 59, 1}, {12, 2, 0, 2}}},
+      {"an interval of 0 is due at every check", Rows({Row(kToday, 0)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
+      {"an interval of -1 is due at every check", Rows({Row(kToday, -1)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
+      {"an interval of -32767 is due at every check", Rows({Row(kToday, -32767)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
+      {"a clock set back makes it due at once, and the interval counts from then", Rows({Row(kToday, 60)}),
+       {{12, 0, 0, 0}, {11, 59, 59, 1}, {12, 58, 59, 1}, {12, 59, 59, 2}}},
+      {"the window bounds are inclusive", Rows({Row(kToday, 0, "08:00:00", "16:00:00")}),
+       {{7, 59, 59, 0}, {8, 0, 0, 1}, {16, 0, 0, 2}, {16, 0, 1, 2}}},
+      {"only a from-time: no upper bound", Rows({Row(kToday, 0, "08:00:00", "")}), {{7, 59, 59, 0}, {23, 59, 59, 1}}},
+      {"only a to-time: no lower bound", Rows({Row(kToday, 0, "", "16:00:00")}), {{0, 0, 0, 1}, {16, 0, 1, 1}}},
+      {"a window ending before it starts never lets a reminder through",
+       Rows({Row(kToday, 0, "22:00:00", "06:00:00")}),
+       {{23, 0, 0, 0}, {3, 0, 0, 0}, {12, 0, 0, 0}, {22, 0, 0, 0}, {6, 0, 0, 0}}},
+      {"due before the window starts the interval again", Rows({Row(kToday, 10, "08:00:00", "16:00:00")}),
+       {{7, 45, 0, 0}, {7, 55, 0, 0}, {8, 0, 0, 0}, {8, 4, 59, 0}, {8, 5, 0, 1}}},
+      // Computed in 32 bits, 99999999 hours wraps to a negative number of
+      // seconds and lets the reminder through.
+      {"a from-time 99999999 hours away", Rows({Row(kToday, 0, "99999999", "")}), {{12, 0, 0, 0}}},
+      {"a to-time 99999999 hours away", Rows({Row(kToday, 0, "", "99999999")}), {{12, 0, 0, 1}}},
+      {"the nearest start governs: row 0 would be due at every check, row 1 says every 1000 min",
+       Rows({Row(DaysFromToday(-10), 0), Row(DaysFromToday(-2), 1000)}),
+       {{12, 0, 0, 0}, {12, 1, 0, 0}}},
+      {"rows 1 and 2 start the same day: row 2's window, from 13:00, governs",
+       Rows({Row(DaysFromToday(-10), 0), Row(DaysFromToday(-2), 0, "00:00:00", "23:59:59"),
+             Row(DaysFromToday(-2), 0, "13:00:00", "")}),
+       {{12, 2, 0, 0}, {13, 0, 0, 1}}},
+      {"a start 99999 days ago still governs",
+       Rows({Row(DaysFromToday(1), 0), Row(DaysFromToday(-100000), 0), Row(DaysFromToday(-99999), 0)}),
+       {{12, 0, 0, 1}}},
+  };
+}
+
+class ScheduleTable : public Schedule, public testing::WithParamInterface<ScheduleCase> {};
+
+TEST_P(ScheduleTable, RemindersComeAtTheirChecks) {
+  StoreSettings(GetParam().record);
+  for (const Check& check : GetParam().checks) {
+    CheckAt(check.h, check.m, check.s);
+    EXPECT_EQ(RemindersShown(), check.shownSoFar) << "after the check at " << frontEnd.now;
+  }
+  for (const std::string& call : CallTexts("HostNowText")) EXPECT_EQ(call, "HostNowText(ptr, 0)");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScheduleTable, testing::ValuesIn(ScheduleCases()));
+
 TEST_F(Schedule, NoRowInUseMeansNoReminderAndNoClockReading) {
-  StoreSettings(WithPassword(Settings(Row("", 0))));
+  StoreSettings(Rows({Row("", 0)}));
   CheckAt(12, 0, 0);
   EXPECT_EQ(RemindersShown(), 0);
   EXPECT_EQ(Calls("HostDaysBetween"), 0) << "empty start dates are not asked about";
@@ -35,7 +101,7 @@ TEST_F(Schedule, NoRowInUseMeansNoReminderAndNoClockReading) {
 
   // The first reminder must come one interval after the first check that
   // found a row, not after this one.
-  StoreSettings(WithPassword(Settings(Row(kToday, 1))));
+  StoreSettings(Rows({Row(kToday, 1)}));
   CheckAt(12, 5, 0);
   EXPECT_EQ(RemindersShown(), 0) << "the interval starts now";
   CheckAt(12, 6, 0);
@@ -61,137 +127,28 @@ TEST_F(Schedule, SwitchedOffMeansNoDateOrTimeServices) {
 }
 
 TEST_F(Schedule, RowsNotYetStartedOrStartedTooLongAgoNeverGovern) {
-  ReminderSettings record = WithPassword(Settings(Row(DaysFromToday(1), 0)));
-  record.schedules[1] = Row(DaysFromToday(-100000), 0);
-  StoreSettings(record);
+  StoreSettings(Rows({Row(DaysFromToday(1), 0), Row(DaysFromToday(-100000), 0)}));
   CheckAt(12, 0, 0);
   EXPECT_EQ(RemindersShown(), 0);
   EXPECT_EQ(CallTexts("HostDaysBetween"),
             (std::vector<std::string>{"HostDaysBetween(\"20261209\", \"" + DaysFromToday(1) + "\")",
                                       "HostDaysBetween(\"20261209\", \"" + DaysFromToday(-100000) + "\")"}));
-
-  record.schedules[2] = Row(DaysFromToday(-99999), 0);
-  StoreSettings(record);
-  CheckAt(12, 0, 10);
-  EXPECT_EQ(RemindersShown(), 1) << "99999 days ago still governs";
-}
-
-TEST_F(Schedule, TheNearestStartGovernsAndATieGoesToTheLaterRow) {
-  // Row 0 would be due at every check; the nearer row 1 says every 1000 min.
-  ReminderSettings record = WithPassword(Settings(Row(DaysFromToday(-10), 0)));
-  record.schedules[1] = Row(DaysFromToday(-2), 1000);
-  StoreSettings(record);
-  CheckAt(12, 0, 0);
-  CheckAt(12, 1, 0);
-  EXPECT_EQ(RemindersShown(), 0) << "row 1 starts nearer behind today";
-
-  // Rows 1 and 2 start the same day: row 2's interval and window govern.
-  record.schedules[1] = Row(DaysFromToday(-2), 0, "00:00:00", "23:59:59");
-  record.schedules[2] = Row(DaysFromToday(-2), 0, "13:00:00", "");
-  StoreSettings(record);
-  CheckAt(12, 2, 0);
-  EXPECT_EQ(RemindersShown(), 0) << "row 2's window starts at 13:00";
-  CheckAt(13, 0, 0);
-  EXPECT_EQ(RemindersShown(), 1);
-}
-
-TEST_F(Schedule, AnIntervalOfOneMinuteNeedsSixtyFullSeconds) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 1))));
-  CheckAt(12, 0, 0);
-  EXPECT_EQ(RemindersShown(), 0) << "the first check only starts the interval";
-  CheckAt(12, 0, 59);
-  EXPECT_EQ(RemindersShown(), 0);
-  CheckAt(12, 1, 0);
-  EXPECT_EQ(RemindersShown(), 1);
-  CheckAt(12, 1, 59);
-  EXPECT_EQ(RemindersShown(), 1) << "counted from the due decision";
-  CheckAt(12, 2, 0);
-  EXPECT_EQ(RemindersShown(), 2);
-}
-
-TEST_F(Schedule, AnIntervalOfZeroOrLessIsDueAtEveryCheck) {
-  for (std::int16_t interval : {std::int16_t{0}, std::int16_t{-1}, std::int16_t{-32767}}) {
-    const int before = RemindersShown();
-    StoreSettings(WithPassword(Settings(Row(kToday, interval))));
-    CheckAt(12, 0, 0);
-    CheckAt(12, 0, 0);
-    EXPECT_EQ(RemindersShown(), before + 2) << "interval " << interval;
-  }
-}
-
-TEST_F(Schedule, AClockSetBackMakesItDueAtOnce) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 60))));
-  CheckAt(12, 0, 0);
-  CheckAt(11, 59, 59);
-  EXPECT_EQ(RemindersShown(), 1);
-  CheckAt(12, 58, 59);
-  EXPECT_EQ(RemindersShown(), 1) << "and the interval counts from then";
-  CheckAt(12, 59, 59);
-  EXPECT_EQ(RemindersShown(), 2);
-}
-
-TEST_F(Schedule, TheWindowBoundsAreInclusive) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 0, "08:00:00", "16:00:00"))));
-  struct Case {
-    int h, m, s;
-    bool shown;
-  };
-  for (const Case c : {Case{7, 59, 59, false}, Case{8, 0, 0, true}, Case{16, 0, 0, true}, Case{16, 0, 1, false}}) {
-    const int before = RemindersShown();
-    CheckAt(c.h, c.m, c.s);
-    EXPECT_EQ(RemindersShown() - before, c.shown ? 1 : 0) << frontEnd.now;
-  }
-}
-
-TEST_F(Schedule, OneBoundAloneLimitsOnlyThatSide) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 0, "08:00:00", ""))));
-  CheckAt(7, 59, 59);
-  CheckAt(23, 59, 59);
-  EXPECT_EQ(RemindersShown(), 1) << "only a from-time: no upper bound";
-
-  StoreSettings(WithPassword(Settings(Row(kToday, 0, "", "16:00:00"))));
-  CheckAt(0, 0, 0);
-  CheckAt(16, 0, 1);
-  EXPECT_EQ(RemindersShown(), 2) << "only a to-time: no lower bound";
-  EXPECT_EQ(CallTexts("HostNowText").front(), "HostNowText(ptr, 0)");
-}
-
-TEST_F(Schedule, AWindowEndingBeforeItStartsNeverLetsAReminderThrough) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 0, "22:00:00", "06:00:00"))));
-  for (int hour : {23, 3, 12, 22, 6}) CheckAt(hour, 0, 0);
-  EXPECT_EQ(RemindersShown(), 0);
-}
-
-TEST_F(Schedule, DueOutsideTheWindowWaitsAFullInterval) {
-  StoreSettings(WithPassword(Settings(Row(kToday, 10, "08:00:00", "16:00:00"))));
-  CheckAt(7, 45, 0);  // starts the interval
-  CheckAt(7, 55, 0);  // due, but before the window: the interval starts again
-  CheckAt(8, 0, 0);
-  CheckAt(8, 4, 59);
-  EXPECT_EQ(RemindersShown(), 0);
-  CheckAt(8, 5, 0);
-  EXPECT_EQ(RemindersShown(), 1);
 }
 
 TEST_F(Schedule, RemindersGoOnPast2038) {
   // 2038-01-19 03:14:08 UTC is where a 32-bit clock runs out.
   constexpr std::int64_t k2038 = 0x80000000LL;
-  StoreSettings(WithPassword(Settings(Row(kToday, 1))));
-  testing_support::SetWallClock(k2038 - 30);
-  PressAfterCheckInterval();
-  testing_support::SetWallClock(k2038 + 29);
-  PressAfterCheckInterval();
-  EXPECT_EQ(RemindersShown(), 0) << "59 s across the 2038 boundary";
-  testing_support::SetWallClock(k2038 + 30);
-  PressAfterCheckInterval();
-  EXPECT_EQ(RemindersShown(), 1);
-
-  testing_support::SetWallClock(0x100000000LL + 5 * 365 * 86400LL);  // the 2100s
-  PressAfterCheckInterval();
-  EXPECT_EQ(RemindersShown(), 2);
-  testing_support::SetWallClock(0x100000000LL + 5 * 365 * 86400LL + 59);
-  PressAfterCheckInterval();
-  EXPECT_EQ(RemindersShown(), 2);
+  constexpr std::int64_t k2100s = 0x100000000LL + 5 * 365 * 86400LL;
+  StoreSettings(Rows({Row(kToday, 1)}));
+  const struct {
+    std::int64_t wallClock;
+    int shownSoFar;
+  } checks[] = {{k2038 - 30, 0}, {k2038 + 29, 0}, {k2038 + 30, 1}, {k2100s, 2}, {k2100s + 59, 2}};
+  for (const auto& check : checks) {
+    testing_support::SetWallClock(check.wallClock);
+    PressAfterCheckInterval();
+    EXPECT_EQ(RemindersShown(), check.shownSoFar) << "at " << check.wallClock;
+  }
 }
 
 }  // namespace

@@ -138,13 +138,28 @@ TEST_F(LoadBinding, RetryShowsTheSameBoxAgainWithoutLookingTheServiceUpAgain) {
   EXPECT_EQ(g_converted.size(), 2u) << "the texts are converted once, not again per Retry";
 }
 
-TEST_F(LoadBinding, IgnoreWithoutFallbackStillFailsTheLoad) {
-  RegisterPlugin();
-  RegisterHost({38417});
-  nativewin::ScriptMessageBoxAnswers({IDIGNORE});
-  EXPECT_EQ(Load(), 0) << "digits 17 give no fallback";
-  EXPECT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(ignoreAll, 1);
+TEST_F(LoadBinding, IgnoreGivesAMissingServiceTheStubOfWhatItsCallersPassOrFailsTheLoad) {
+  const struct {
+    std::uint32_t missing;
+    int slot;
+    ServiceSlot fallback;
+    std::int32_t load;
+    const char* why;
+  } cases[] = {
+      {38417, HostService38417Slot, nullptr, 0, "digits 17 give no fallback"},
+      {52028, HostMessageBoxSlot, FallbackStub[3], 1, "HostMessageBox: 12 bytes, not the 28 its digits suggest"},
+      {52308, HostFileWriteSlot, nullptr, 0, "HostFileWrite: a do-nothing write would empty the settings file"},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    RegisterPlugin();
+    RegisterHost({c.missing});
+    nativewin::ScriptMessageBoxAnswers({IDIGNORE});
+    EXPECT_EQ(Load(), c.load) << c.why;
+    EXPECT_EQ(Boxes().size(), 1u) << c.why;
+    EXPECT_EQ(ignoreAll, 1) << c.why;
+    EXPECT_EQ(serviceSlots[c.slot], c.fallback) << c.why;
+  }
 }
 
 TEST_F(LoadBinding, IgnoreHoldsForLaterMissesAndTheirFallbacksReturnZero) {
@@ -162,24 +177,6 @@ TEST_F(LoadBinding, IgnoreHoldsForLaterMissesAndTheirFallbacksReturnZero) {
   std::memset(today, 'X', sizeof today);
   EXPECT_EQ(HostTodayText(today), 0);
   EXPECT_EQ(std::string(today, sizeof today), std::string(12, 'X')) << "a fallback leaves the buffer alone";
-}
-
-TEST_F(LoadBinding, IgnoredMessageBoxGetsTheStubOfTheBytesItsCallersPass) {
-  RegisterPlugin();
-  RegisterHost({52028});
-  nativewin::ScriptMessageBoxAnswers({IDIGNORE});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(serviceSlots[HostMessageBoxSlot], FallbackStub[3]) << "12 bytes, not the 28 its digits suggest";
-}
-
-TEST_F(LoadBinding, IgnoredFileWriteFailsTheLoadRatherThanEmptyTheSettingsAtEverySave) {
-  RegisterPlugin();
-  RegisterHost({52308});
-  nativewin::ScriptMessageBoxAnswers({IDIGNORE});
-  EXPECT_EQ(Load(), 0);
-  EXPECT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(serviceSlots[HostFileWriteSlot], nullptr);
 }
 
 TEST_F(LoadBinding, BoxForAnEarlierServiceBindsHostConvertTextOnTheSpotAndItsProbeLooksAgain) {
@@ -222,28 +219,21 @@ TEST_F(LoadBinding, MissingHostConvertTextLeavesBoxesUnconvertedAndNestsNoDeeper
   EXPECT_EQ(serviceSlots[HostConvertTextSlot], nullptr);
 }
 
-TEST_F(LoadBinding, MarkBytesInTheModulePathShowAsSpaces) {
-  RegisterPlugin("C:\\a\x01" "b\x02" "c\\talvenor.dll");
-  RegisterHost({38417});
-  EXPECT_EQ(Load(), 0);
-  ASSERT_EQ(g_converted.size(), 2u);
-  EXPECT_EQ(g_converted[0], ExpectedMessage("C:\\a b c\\talvenor.dll", "38417"));
-}
-
-TEST_F(LoadBinding, LongModulePathIsCutTo299CharactersAndUnknownPathIsNamed) {
+TEST_F(LoadBinding, TheBoxShowsMarkBytesInTheModulePathAsSpacesCutsItTo299CharactersOrNamesItUnknown) {
   const std::string longPath = "C:\\" + std::string(400, 'd') + "\\talvenor.dll";
-  RegisterPlugin(longPath);
-  RegisterHost({38417});
-  EXPECT_EQ(Load(), 0);
-  ASSERT_EQ(g_converted.size(), 2u);
-  EXPECT_EQ(g_converted[0], ExpectedMessage(longPath.substr(0, 299), "38417"));
-
-  SetUp();
-  RegisterPlugin("");  // GetModuleFileNameA fails
-  RegisterHost({38417});
-  EXPECT_EQ(Load(), 0);
-  ASSERT_EQ(g_converted.size(), 2u);
-  EXPECT_EQ(g_converted[0], ExpectedMessage("<nieznany>", "38417"));
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:\\a\x01" "b\x02" "c\\talvenor.dll", "C:\\a b c\\talvenor.dll"},
+      {longPath, longPath.substr(0, 299)},
+      {"", "<nieznany>"},  // GetModuleFileNameA fails
+  };
+  for (const auto& [path, shown] : cases) {
+    SetUp();
+    RegisterPlugin(path);
+    RegisterHost({38417});
+    EXPECT_EQ(Load(), 0);
+    ASSERT_EQ(g_converted.size(), 2u);
+    EXPECT_EQ(g_converted[0], ExpectedMessage(shown, "38417"));
+  }
 }
 
 TEST_F(LoadBinding, ThreadAndDetachNotificationsDoNothingAndReportSuccess) {

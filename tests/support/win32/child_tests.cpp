@@ -9,23 +9,24 @@ namespace testing_support {
 namespace {
 
 constexpr unsigned long kChildTestTimeoutMs = 120000;
+constexpr char kChildFlag[] = "--child";
 
 std::vector<std::string> g_arguments;
 
 }  // namespace
 
-ChildRun RunChildTest(const std::string& filter, const char* childFlag, const std::vector<std::string>& arguments,
+ChildRun RunChildTest(const std::string& filter, const std::vector<std::string>& arguments,
                       const std::filesystem::path& directory) {
-  std::string command = Quoted(ProgramPath()) + " --gtest_filter=" + filter + " " + childFlag;
+  std::string command = Quoted(ProgramPath()) + " --gtest_filter=" + filter + " " + kChildFlag;
   for (const std::string& argument : arguments) command.append(" ").append(Quoted(argument));
   return RunChild(command, directory, kChildTestTimeoutMs);
 }
 
-int RunTestsWithChildren(int argc, char** argv, const char* childFlag, const char* childSuites) {
+int RunTestsWithChildren(int argc, char** argv, const char* childSuites) {
   testing::InitGoogleTest(&argc, argv);
   bool child = false;
   for (int i = 1; i < argc; ++i) {
-    child = child || std::strcmp(argv[i], childFlag) == 0;
+    child = child || std::strcmp(argv[i], kChildFlag) == 0;
     g_arguments.emplace_back(argv[i]);
   }
   if (!child) {

@@ -1,7 +1,7 @@
 #pragma once
 // A test program that starts itself again to run one child test: its child
 // suites end in a name of their own (e.g. Child) and run only in a process
-// started with the child flag.
+// started with --child.
 #include <string>
 #include <vector>
 
@@ -10,13 +10,13 @@
 namespace testing_support {
 
 // Runs the child tests matching `filter` of this program in `directory`,
-// with `childFlag` and `arguments` (each in quotes).
-ChildRun RunChildTest(const std::string& filter, const char* childFlag, const std::vector<std::string>& arguments,
+// with `arguments` (each in quotes).
+ChildRun RunChildTest(const std::string& filter, const std::vector<std::string>& arguments,
                       const std::filesystem::path& directory);
 
 // The gtest main of a program with child tests: the suites ending in
-// `childSuites` run only when `childFlag` is on the command line.
-int RunTestsWithChildren(int argc, char** argv, const char* childFlag, const char* childSuites);
+// `childSuites` run only in a child.
+int RunTestsWithChildren(int argc, char** argv, const char* childSuites);
 // The value of --<name>=<value> on a child's command line; empty if none.
 std::string ChildArgument(const std::string& name);
 

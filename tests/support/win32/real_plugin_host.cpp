@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "contract/mazovia.h"
 #include "harness/stack_measure.h"
 #include "import_patch.h"
 
 namespace testing_support {
+
+const std::string kReminderText = TALVENOR_MAZOVIA("Zadzwoń do klienta w sprawie faktury").data();
 
 namespace {
 
@@ -31,8 +34,11 @@ RealPluginHost::~RealPluginHost() {
   if (host != nullptr) host->frontEnd = nullptr;
 }
 
-bool RealPluginHost::UseHost(standin::HostState* state) {
-  host = state;
+bool RealPluginHost::LoadHost(const std::string& path) {
+  molrav = LoadLibraryA(path.c_str());
+  auto controls = reinterpret_cast<standin::HostState* (*)()>(
+      reinterpret_cast<void*>(molrav != nullptr ? GetProcAddress(molrav, "StandinControls") : nullptr));
+  host = controls != nullptr ? controls() : nullptr;
   if (host == nullptr) return false;
   *host = standin::HostState{};
   host->frontEnd = &frontEnd;
@@ -100,6 +106,32 @@ void RealPluginHost::SetSeconds(std::int64_t secondsSince1970) { g_seconds = sec
 std::uint32_t RealPluginHost::Ticks() { return g_ticks; }
 std::int64_t RealPluginHost::Seconds() { return g_seconds; }
 
+bool RealPluginHost::InPlugin(const void* address) const {
+  auto* base = reinterpret_cast<const unsigned char*>(plugin);
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* at = static_cast<const unsigned char*>(address);
+  return at >= base && at < base + nt->OptionalHeader.SizeOfImage;
+}
+
+std::vector<std::string> RealPluginHost::CallTexts(const std::string& service) const {
+  std::vector<std::string> texts;
+  for (const auto& call : host->calls)
+    if (call.name == service) texts.push_back(call.text);
+  return texts;
+}
+
 bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
+
+talvenor::ReminderSettings DueEveryMinute() {
+  talvenor::ReminderSettings settings{};
+  SetField(settings.text, kReminderText);
+  SetField(settings.schedules[0].startDate, standin::ScriptedFrontEnd{}.today);
+  settings.schedules[0].intervalMinutes = 1;
+  SetField(settings.schedules[0].fromTime, "08:00:00");
+  SetField(settings.schedules[0].toTime, "16:00:00");
+  SetField(settings.password, kPassword);
+  settings.enabled = 1;
+  return settings;
+}
 
 }  // namespace testing_support

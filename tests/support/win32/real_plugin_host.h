@@ -1,22 +1,33 @@
 #pragma once
 // The host of the real talvenor.dll inside a test process: the stand-in's
-// services from a MOLRAV.dll already in the process, the plug-in loaded by
-// name from beside this program, its clock moved through its import table,
-// and every export and KeyHook call made as the host makes it, with the
-// stack pointer checked around it.
+// services from a MOLRAV.dll loaded first, the plug-in loaded by name from
+// beside this program, its clock moved through its import table, and every
+// export and KeyHook call made as the host makes it, with the stack pointer
+// checked around it. With the files, keys and settings its users share.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "contract/plugin_exports.h"
+#include "harness/file_bytes.h"
 #include "harness/scripted_front_end.h"
+#include "harness/settings_file_bytes.h"
 #include "harness/stack_measure.h"
+#include "harness/win32/program_directory.h"
 #include "services/host_services_impl.h"
 
 namespace testing_support {
+
+inline constexpr const auto& kMarkerFile = talvenor::kMarkerFileName;
+inline constexpr std::uint32_t kKey = 0x1E61;  // 'a'
+inline constexpr std::uint32_t kShiftF10 = 0x5D00;
+inline constexpr std::uint32_t kConsumed = 0xFFFF;
+inline constexpr char kPassword[] = "tajne";
+extern const std::string kReminderText;  // Mazovia bytes
 
 class RealPluginHost {
  public:
@@ -24,9 +35,10 @@ class RealPluginHost {
   // The hook chain outlives this object; nothing may reach the front end.
   ~RealPluginHost();
 
-  // The stand-in's state (StandinControls()), reset, its services answering
-  // through `frontEnd`; false when there is none.
-  bool UseHost(standin::HostState* state);
+  // MOLRAV.dll from `path` (the one in the process, if already loaded), its
+  // state reset and its services answering through `frontEnd`; false when
+  // it cannot be loaded or has no StandinControls.
+  bool LoadHost(const std::string& path);
   // talvenor.dll from beside this program, by name; false when the load fails.
   bool LoadPlugin();
   // The plug-in's GetTickCount (KERNEL32.dll) and _time64 (msvcrt.dll)
@@ -48,6 +60,11 @@ class RealPluginHost {
   static std::uint32_t Ticks();
   static std::int64_t Seconds();
 
+  bool InPlugin(const void* address) const;
+  // Recorded service calls in their readable form, of one service.
+  std::vector<std::string> CallTexts(const std::string& service) const;
+
+  HMODULE molrav = nullptr;
   standin::HostState* host = nullptr;
   HMODULE plugin = nullptr;
   standin::ScriptedFrontEnd frontEnd;
@@ -69,5 +86,9 @@ template <std::size_t N> void SetField(char (&field)[N], const std::string& text
   std::memset(field, 0, N);
   std::memcpy(field, text.data(), text.size() < N ? text.size() : N - 1);
 }
+
+// On, every minute from the front end's today, 08:00 to 16:00, behind
+// kPassword.
+talvenor::ReminderSettings DueEveryMinute();
 
 }  // namespace testing_support

@@ -1,8 +1,10 @@
-// The stack contract between the plug-in and the host, on the real i686
-// conventions: a service that removes a different number of bytes than the
-// plug-in's call expects corrupts the host's stack at a customer's desk.
+// The host's services as every part speaks them: the service table typed
+// out again, and on the real i686 conventions the stack contract of each.
+// A service that removes a different number of bytes than the plug-in's
+// call expects corrupts the host's stack at a customer's desk.
 #include <gtest/gtest.h>
 
+#include "contract/host_services.h"
 #include "harness/stack_measure.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
@@ -10,19 +12,40 @@
 
 namespace {
 
-#if TALVENOR_STACK_CONTRACT
+using talvenor::ArgumentPopper;
 
-// What each export must remove, typed out independently of the table.
-struct Contract {
+// Typed out again, from the host's documentation, not from the table: a
+// wrong table entry must not pass by agreeing with itself.
+struct Expected {
   std::uint32_t ordinal;
-  std::uint32_t words;  // 32-bit arguments the callers push
+  const char* name;
+  std::uint32_t argumentBytes;
   bool calleePops;
 };
-constexpr Contract kContracts[17] = {
-    {52028, 3, true}, {52029, 3, false}, {52158, 4, true}, {38417, 0, true}, {52171, 3, false}, {32300, 0, true},
-    {32408, 2, true}, {51594, 0, true},  {52026, 5, false}, {30204, 1, true}, {30308, 2, true},  {30908, 2, true},
-    {52534, 5, true}, {52305, 1, true},  {52307, 4, true},  {52308, 4, true}, {52249, 1, true},
+constexpr Expected kExpected[17] = {
+    {52028, "HostMessageBox", 12, true},     {52029, "HostMessageBoxF", 12, false},
+    {52158, "HostConvertText", 16, true},    {38417, "HostService38417", 0, true},
+    {52171, "HostSound", 12, false},         {32300, "HostGetStateFlags", 0, true},
+    {32408, "HostSetStateFlag", 8, true},    {51594, "HostInterfaceVersion", 0, true},
+    {52026, "HostRunDialog", 20, false},     {30204, "HostTodayText", 4, true},
+    {30308, "HostNowText", 8, true},         {30908, "HostDaysBetween", 8, true},
+    {52534, "HostFileOpen", 20, true},       {52305, "HostFileClose", 4, true},
+    {52307, "HostFileRead", 16, true},       {52308, "HostFileWrite", 16, true},
+    {52249, "HostSetKeyHook", 4, true},
 };
+
+TEST(ServiceTable, SlotOrderOrdinalsAndStackContractMatchTheHost) {
+  for (int i = 0; i < talvenor::kServiceCount; ++i) {
+    const auto& row = talvenor::kHostServices[i];
+    SCOPED_TRACE(kExpected[i].name);
+    EXPECT_EQ(row.ordinal, kExpected[i].ordinal);
+    EXPECT_STREQ(row.name, kExpected[i].name);
+    EXPECT_EQ(row.argumentBytes, kExpected[i].argumentBytes);
+    EXPECT_EQ(row.pops == ArgumentPopper::Callee, kExpected[i].calleePops);
+  }
+}
+
+#if TALVENOR_STACK_CONTRACT
 
 class StackContract : public testing_support::HostTest {};
 
@@ -30,12 +53,12 @@ TEST_F(StackContract, EveryMolravExportRemovesWhatTheHostContractSays) {
   HMODULE molrav = GetModuleHandleA("MOLRAV");
   ASSERT_NE(molrav, nullptr);
   const StackWord zeros[8] = {};
-  for (const auto& contract : kContracts) {
+  for (const auto& contract : kExpected) {
     const void* entry = reinterpret_cast<const void*>(GetProcAddress(molrav, MAKEINTRESOURCEA(contract.ordinal)));
     ASSERT_NE(entry, nullptr) << "GetProcAddress by ordinal " << contract.ordinal << " returned null";
-    const std::uint32_t popped = MeasureArgumentPop(entry, zeros, contract.words);
-    EXPECT_EQ(popped, contract.calleePops ? contract.words * 4 : 0u)
-        << "ordinal " << contract.ordinal << " removed " << popped << " bytes";
+    const std::uint32_t popped = MeasureArgumentPop(entry, zeros, contract.argumentBytes / 4);
+    EXPECT_EQ(popped, contract.calleePops ? contract.argumentBytes : 0u)
+        << contract.name << " removed " << popped << " bytes";
   }
   testing_support::ResetHost();
 }
