@@ -78,7 +78,7 @@ TEST(FlowTextEditor, AFullTextRefusesMoreButTrailingBlanksGiveWayToEnter) {
   EXPECT_EQ(editor.HandleKey(Key("Enter")), kFull);
   editor.SetText("abcd" + std::string(116, ' '));  // full, but mostly blanks
   Press(editor, "Right Enter");  // the trailing blanks make room
-  EXPECT_EQ(editor.StoredText(), "a" + std::string(59, ' ') + "bcd");
+  EXPECT_EQ(editor.StoredText(), std::string("a").append(59, ' ').append("bcd"));
   editor.SetText(std::string(70, 'q'));
   Press(editor, "Right Enter");  // 59 blanks would not fit
   EXPECT_EQ(editor.Text(), std::string(70, 'q'));
