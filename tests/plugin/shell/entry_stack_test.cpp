@@ -54,7 +54,9 @@ TEST_F(FirstCallEntries, FirstCallRemovesWhatTheServiceRemovesWhetherItFindsItOr
       EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4),
                 ExpectedPop(PoppedBy(service)))
           << service.name << " (slot now " << (serviceSlots[i] == nullptr ? "null" : "not null") << ")";
-      if (host == molrav) EXPECT_EQ(serviceSlots[i], exported) << service.name << " is bound to the host's export";
+      if (host == molrav) {
+        EXPECT_EQ(serviceSlots[i], exported) << service.name << " is bound to the host's export";
+      }
     }
   }
   testing_support::ResetHost();
