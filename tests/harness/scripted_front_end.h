@@ -18,6 +18,7 @@ class ScriptedFrontEnd : public FrontEnd {
   };
   struct Tone {
     std::int32_t frequency, duration, flags;
+    bool operator==(const Tone&) const = default;
   };
   // What the "user" does in a dialog: edits the buffer, returns 1 to confirm
   // or 0 to leave.

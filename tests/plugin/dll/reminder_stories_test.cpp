@@ -18,14 +18,6 @@ std::vector<standin::ScriptedFrontEnd::Tone> OneBurst() {
   return burst;
 }
 
-bool SameTones(const std::vector<standin::ScriptedFrontEnd::Tone>& a,
-               const std::vector<standin::ScriptedFrontEnd::Tone>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].frequency != b[i].frequency || a[i].duration != b[i].duration || a[i].flags != b[i].flags) return false;
-  return true;
-}
-
 std::size_t SettingsReads(const std::vector<std::string>& opens) {
   std::size_t reads = 0;
   for (const auto& open : opens) reads += open.rfind("HostFileOpen(\"infprz.dat\", \"rb\"", 0) == 0;
@@ -90,7 +82,7 @@ TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitches
 
   EXPECT_EQ(PressAMinuteLater(), kKey) << "the key goes on to the host";
 
-  EXPECT_TRUE(SameTones(frontEnd.tones, OneBurst())) << frontEnd.tones.size() << " tones";
+  EXPECT_EQ(frontEnd.tones, OneBurst()) << frontEnd.tones.size() << " tones";
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3}));
   ASSERT_EQ(frontEnd.messages.size(), 1u);
   EXPECT_EQ(frontEnd.messages[0].title, talvenor::text::kNoticeTitle.data());
@@ -120,7 +112,7 @@ TEST_F(ReminderStory, WrongPasswordBringsASecondBurstSavesNothingAndTheReminderC
   std::vector<standin::ScriptedFrontEnd::Tone> twoBursts = OneBurst();
   const auto burst = OneBurst();
   twoBursts.insert(twoBursts.end(), burst.begin(), burst.end());
-  EXPECT_TRUE(SameTones(frontEnd.tones, twoBursts)) << frontEnd.tones.size() << " tones";
+  EXPECT_EQ(frontEnd.tones, twoBursts) << frontEnd.tones.size() << " tones";
   EXPECT_TRUE(frontEnd.messages.empty());
   for (const auto& open : CallTexts("HostFileOpen"))
     EXPECT_EQ(open.find("\"wb\""), std::string::npos) << "nothing saved: " << open;

@@ -55,6 +55,7 @@ class LoadBinding : public ::testing::Test {
     std::memcpy(serviceSlots, kFirstCallEntries, sizeof serviceSlots);
     ownModule = nullptr;
     hostModule = nullptr;
+    molrav = nullptr;
     ignoreAll = 0;
     g_converted.clear();
     g_convertedInPlace = true;
@@ -91,51 +92,51 @@ class LoadBinding : public ::testing::Test {
   HMODULE plugin = nullptr;
 };
 
+// Without MOLRAV the lookups search the host's main program.
 TEST_F(LoadBinding, HostWithEveryServiceLoadsWithoutBoxAndEverySlotHoldsItsExport) {
-  RegisterPlugin();
-  RegisterHost({});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_TRUE(Boxes().empty());
-  EXPECT_EQ(ownModule, plugin);
-  EXPECT_EQ(hostModule, molrav);
-  for (int i = 0; i < kServiceCount; ++i) {
-    const std::uint32_t ordinal = kHostServices[i].ordinal;
-    EXPECT_EQ(lookups[ordinal], 1) << ordinal;
-    void* expected = ordinal == 52158 ? reinterpret_cast<void*>(&RecordingConvertText) : standin::ServiceByOrdinal(ordinal);
-    EXPECT_EQ(serviceSlots[i], expected) << "slot of " << ordinal;
+  for (const bool inMolrav : {true, false}) {
+    SetUp();
+    RegisterPlugin();
+    if (inMolrav)
+      RegisterHost({});
+    else
+      nativewin::SetMainProgram(
+          {"host", "C:\\Host\\host.exe", [this](std::uint32_t ordinal) { return Lookup(ordinal); }, nullptr});
+    EXPECT_EQ(Load(), 1);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(ownModule, plugin);
+    EXPECT_EQ(hostModule, molrav) << "null for the main program";
+    for (int i = 0; i < kServiceCount; ++i) {
+      const std::uint32_t ordinal = kHostServices[i].ordinal;
+      EXPECT_EQ(lookups[ordinal], 1) << ordinal;
+      void* expected =
+          ordinal == 52158 ? reinterpret_cast<void*>(&RecordingConvertText) : standin::ServiceByOrdinal(ordinal);
+      EXPECT_EQ(serviceSlots[i], expected) << "slot of " << ordinal;
+    }
   }
 }
 
-TEST_F(LoadBinding, MissingServiceShowsOneBoxWithExactTextsAndAbortFailsTheLoad) {
-  RegisterPlugin();
-  RegisterHost({38417});
-  nativewin::ScriptMessageBoxAnswers({IDABORT});
-  EXPECT_EQ(Load(), 0) << "the host's LoadLibrary must get NULL";
-  ASSERT_EQ(Boxes().size(), 1u);
-  ASSERT_EQ(g_converted.size(), 2u);
-  EXPECT_EQ(g_converted[0], ExpectedMessage(kPluginPath, "38417"));
-  EXPECT_EQ(g_converted[1], kTitleMazovia);
-  EXPECT_TRUE(g_convertedInPlace) << "texts go through HostConvertText in place, code 1 to 3";
-  EXPECT_EQ(Boxes()[0].caption, kTitle1250) << "MessageBoxA gets the converted title";
-  EXPECT_NE(Boxes()[0].text.find("Wywo\xB3" "ano"), std::string::npos) << "and the converted message";
-  EXPECT_EQ(Boxes()[0].style, 0x2012u) << "Abort/Retry/Ignore, error icon, task-modal";
-  EXPECT_EQ(serviceSlots[HostService38417Slot], nullptr);
-  EXPECT_EQ(lookups[52171], 0) << "no probe runs after the first that fails";
-  EXPECT_EQ(serviceSlots[HostSoundSlot], kFirstCallEntries[HostSoundSlot]);
-}
-
-TEST_F(LoadBinding, RetryShowsTheSameBoxAgainWithoutLookingTheServiceUpAgain) {
+// Retry shows the same box again, without looking the service up again.
+TEST_F(LoadBinding, MissingServiceShowsOneBoxWithExactTextsUntilAbortFailsTheLoad) {
   RegisterPlugin();
   RegisterHost({38417});
   nativewin::ScriptMessageBoxAnswers({IDRETRY, IDRETRY, IDABORT});
-  EXPECT_EQ(Load(), 0);
+  EXPECT_EQ(Load(), 0) << "the host's LoadLibrary must get NULL";
+  ASSERT_EQ(g_converted.size(), 2u) << "the texts are converted once, not again per Retry";
+  EXPECT_EQ(g_converted[0], ExpectedMessage(kPluginPath, "38417"));
+  EXPECT_EQ(g_converted[1], kTitleMazovia);
+  EXPECT_TRUE(g_convertedInPlace) << "texts go through HostConvertText in place, code 1 to 3";
   ASSERT_EQ(Boxes().size(), 3u);
+  EXPECT_NE(Boxes()[0].text.find("Wywo\xB3" "ano"), std::string::npos) << "MessageBoxA gets the converted message";
   for (const auto& box : Boxes()) {
     EXPECT_EQ(box.text, Boxes()[0].text);
-    EXPECT_EQ(box.caption, kTitle1250);
+    EXPECT_EQ(box.caption, kTitle1250) << "and the converted title";
+    EXPECT_EQ(box.style, 0x2012u) << "Abort/Retry/Ignore, error icon, task-modal";
   }
   EXPECT_EQ(lookups[38417], 1);
-  EXPECT_EQ(g_converted.size(), 2u) << "the texts are converted once, not again per Retry";
+  EXPECT_EQ(serviceSlots[HostService38417Slot], nullptr);
+  EXPECT_EQ(lookups[52171], 0) << "no probe runs after the first that fails";
+  EXPECT_EQ(serviceSlots[HostSoundSlot], kFirstCallEntries[HostSoundSlot]);
 }
 
 TEST_F(LoadBinding, IgnoreGivesAMissingServiceTheStubOfWhatItsCallersPassOrFailsTheLoad) {
@@ -250,19 +251,11 @@ TEST_F(LoadBinding, ThreadAndDetachNotificationsDoNothingAndReportSuccess) {
   EXPECT_EQ(std::memcmp(serviceSlots, kFirstCallEntries, sizeof serviceSlots), 0);
 }
 
-TEST_F(LoadBinding, WithoutMolravTheLookupsSearchTheHostsMainProgram) {
+// A service left without entry returns 0 at its first call instead of
+// calling null.
+TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThroughOrReturnsZero) {
   RegisterPlugin();
-  nativewin::SetMainProgram({"host", "C:\\Host\\host.exe", [](std::uint32_t ordinal) { return standin::ServiceByOrdinal(ordinal); },
-                             nullptr});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_EQ(hostModule, nullptr);
-  EXPECT_TRUE(Boxes().empty());
-  EXPECT_EQ(serviceSlots[HostDaysBetweenSlot], standin::ServiceByOrdinal(30908));
-}
-
-TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThrough) {
-  RegisterPlugin();
-  RegisterHost({});
+  RegisterHost({52534, 30308});
   EarlyAttach(plugin, DLL_PROCESS_ATTACH, nullptr);
   standin::ScriptedFrontEnd frontEnd;
   standin::State().frontEnd = &frontEnd;
@@ -274,12 +267,7 @@ TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThrough) {
   EXPECT_EQ(HostDaysBetween("20260302", "20260227"), 3);
   EXPECT_EQ(serviceSlots[HostDaysBetweenSlot], standin::ServiceByOrdinal(30908));
   standin::State().frontEnd = nullptr;
-}
 
-TEST_F(LoadBinding, FirstCallOfAServiceLeftWithoutEntryReturnsZeroInsteadOfCallingNull) {
-  RegisterPlugin();
-  RegisterHost({52534, 30308});
-  EarlyAttach(plugin, DLL_PROCESS_ATTACH, nullptr);
   ignoreAll = 1;
   EXPECT_EQ(HostFileOpen("infprz.dat", "rb", 0x40, 0, -1), nullptr);
   EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);
