@@ -10,7 +10,6 @@ namespace keyhook_test {
 namespace {
 
 using talvenor::KeyHook;
-using testing_support::Host;
 
 class TickGate : public KeyHookTest {};
 
