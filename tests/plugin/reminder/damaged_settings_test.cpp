@@ -18,9 +18,6 @@ namespace keyhook_test {
 namespace {
 
 using talvenor::TimeTextDiff;
-using testing_support::CallTexts;
-using testing_support::Host;
-using testing_support::RefuseFileOpens;
 
 TEST(TimeText, ReadsAtoiAtOffsetsZeroThreeAndSix) {
   EXPECT_EQ(TimeTextDiff("16:00:00", "08:00:00"), 8 * 3600);

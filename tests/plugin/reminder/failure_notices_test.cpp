@@ -15,11 +15,6 @@
 namespace keyhook_test {
 namespace {
 
-using testing_support::CallTexts;
-using testing_support::Host;
-using testing_support::RefuseFileOpens;
-using testing_support::SettingsFileBytes;
-
 const std::string kNotSaved = talvenor::text::kSettingsNotSaved.data();
 const std::string kStaysOn = talvenor::text::kReminderStaysOn.data();
 const std::string kMayBeIncomplete = talvenor::text::kSettingsMayBeIncomplete.data();

@@ -8,9 +8,6 @@
 namespace keyhook_test {
 namespace {
 
-using testing_support::CallTexts;
-using testing_support::Host;
-
 // Every reminder dialog here is left without a word; with a password stored,
 // the reminder stays on.
 constexpr char kPassword[] = "tajne";
