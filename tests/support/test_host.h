@@ -15,8 +15,14 @@ namespace testing_support {
 
 class HostTest : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    scratch = directory.emplace("test").path();
+    ASSERT_TRUE(StartHost(frontEnd));
+  }
+  void TearDown() override {
+    Host().frontEnd = nullptr;
+    directory.reset();
+  }
 
   standin::ScriptedFrontEnd frontEnd;
   std::filesystem::path scratch;
