@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "harness/file_bytes.h"
 #include "harness/plugin_host.h"
 #include "harness/settings_file_bytes.h"
 
