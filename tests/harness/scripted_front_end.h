@@ -9,6 +9,7 @@
 
 namespace standin {
 
+// Every box is answered 1 (confirmed).
 class ScriptedFrontEnd : public FrontEnd {
  public:
   struct Message {
@@ -36,7 +37,6 @@ class ScriptedFrontEnd : public FrontEnd {
   std::vector<Tone> tones;
   std::vector<std::int32_t> dialogsRun;        // dialog numbers, in order
   std::deque<DialogAction> dialogActions;      // consumed in order; none left = leave
-  std::deque<std::int32_t> messageAnswers;     // none left = 1
   std::function<void(const Message&)> onMessage;  // called while a box is "open"
 };
 

@@ -23,7 +23,7 @@ TEST_F(StandinServices, StateFlagBitIsSetAndClearedAlone) {
   EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001);
 }
 
-TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigned) {
+TEST_F(StandinServices, DateTextIsYyyymmddShownAsDdMmYyyyTimeTextEightCharactersAndDaysAreSigned) {
   frontEnd.today = "20260301";
   frontEnd.now = "08:05:09";
   char today[12], now[256];
@@ -40,9 +40,7 @@ TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigne
   EXPECT_EQ(HostDaysBetween(today, "2026031"), talvenor::kUnreadableDate);
   EXPECT_EQ(HostDaysBetween(today, "20260230"), talvenor::kUnreadableDate) << "no 30 February";
   EXPECT_LT(talvenor::kUnreadableDate, 0) << "an unreadable start date must never govern";
-}
-
-TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
+  // What the user sees and types is day, month, year.
   EXPECT_EQ(talvenor::DisplayDate({2026, 12, 9}), "09.12.2026");
   EXPECT_EQ(talvenor::ParseDateText("09.12.2026")->day, 9);
   EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("1-2-2027").value()), "20270201");

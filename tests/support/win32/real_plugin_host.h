@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "contract/plugin_exports.h"
-#include "harness/file_bytes.h"
 #include "harness/scripted_front_end.h"
 #include "harness/settings_file_bytes.h"
 #include "harness/stack_measure.h"
