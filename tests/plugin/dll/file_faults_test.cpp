@@ -121,8 +121,7 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
 std::string UnixPath(const std::filesystem::path& windowsPath) {
   std::string path = windowsPath.string();
   if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
-  for (char& c : path)
-    if (c == '\\') c = '/';
+  std::replace(path.begin(), path.end(), '\\', '/');
   return path;
 }
 
@@ -159,10 +158,6 @@ bool CanWriteIn(const std::filesystem::path& directory) {
   }
   return false;
 }
-
-const std::filesystem::path kUnixTemporaryFolder = "Z:\\tmp";
-constexpr char kCannotMakeReadOnly[] =
-    "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
 
 // Runs `starts` in a working directory where nothing can be created or
 // written, as on a read-only share, made with the Linux tools under Wine.
@@ -208,13 +203,14 @@ bool WhileHeld(const std::filesystem::path& directory, const std::vector<std::st
 TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
   const std::string stored = SettingsFileBytes(DueEveryMinute());
   for (const bool withSettings : {true, false}) {
-    const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
+    const std::filesystem::path directory = NewScratchDirectory("readonly", "Z:\\tmp");
     if (withSettings) WriteFileBytes(directory / kSettingsFile, stored);
     const std::string child = withSettings ? "NothingCanBeWritten" : "NothingStoredAndNothingCanBe";
     if (!WhileReadOnly(directory, [&] {
           for (int start = 0; start < 2; ++start) StartHost(child, directory, {"--marker=cannot-be-made"});
         }))
-      GTEST_SKIP() << kCannotMakeReadOnly;
+      GTEST_SKIP() << "cannot make a directory read-only here: "
+                      "root needs chattr +i on ext2/3/4, anyone else chmod";
     if (withSettings)
       EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
     else

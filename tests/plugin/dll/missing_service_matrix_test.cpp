@@ -90,8 +90,6 @@ void CheckStubs(PluginProcess& process, const Ordinals& missing) {
         << service.name << "'s fallback must remove what its callers pass";
     EXPECT_EQ(measured.result, 0u) << service.name << "'s fallback";
   }
-  const auto stateFlags = reinterpret_cast<talvenor::HostGetStateFlagsFn>(slots[talvenor::HostGetStateFlagsSlot]);
-  EXPECT_EQ(stateFlags(), Has(missing, 32300) ? 0 : kHostFlags) << "HostGetStateFlags through the plug-in's slot";
 }
 
 // A first start, a reminder falling due, and Shift-F10, with the stubs in

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #if defined(_WIN32)
-#include <windows.h>
+#include "harness/win32/program_directory.h"
 #endif
 
 #include <filesystem>
@@ -21,9 +21,7 @@ namespace {
 
 std::string ShippedDllPath() {
 #if defined(_WIN32)
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH - 1);
-  return (std::filesystem::path(self).parent_path() / "talvenor.dll").string();
+  return testing_support::ProgramDirectory() + "talvenor.dll";
 #else
   return TALVENOR_WIN32_DLL;
 #endif

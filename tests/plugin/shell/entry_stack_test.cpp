@@ -18,10 +18,6 @@ using namespace talvenor;
 
 const StackWord kZeros[16] = {};
 
-std::uint32_t PoppedBy(const HostServiceInfo& service) {
-  return service.pops == ArgumentPopper::Callee ? service.argumentBytes : 0;
-}
-
 TEST(FallbackStubs, EachRemovesFourBytesPerArgumentAndReturnsZero) {
   for (std::uint32_t n = 0; n < kFallbackStubCount; ++n) {
     MeasuredResult measured{0xBAD, 0};
@@ -52,14 +48,13 @@ TEST_F(FirstCallEntries, FirstCallRemovesWhatTheServiceRemovesWhetherItFindsItOr
       const void* exported = reinterpret_cast<void*>(GetProcAddress(host, MAKEINTRESOURCEA(service.ordinal)));
       serviceSlots[i] = kFirstCallEntries[i];
       EXPECT_EQ(MeasureArgumentPop(kFirstCallEntries[i], kZeros, service.argumentBytes / 4),
-                ExpectedPop(PoppedBy(service)))
+                ExpectedPop(service.pops == ArgumentPopper::Callee ? service.argumentBytes : 0u))
           << service.name << " (slot now " << (serviceSlots[i] == nullptr ? "null" : "not null") << ")";
       if (host == molrav) {
         EXPECT_EQ(serviceSlots[i], exported) << service.name << " is bound to the host's export";
       }
     }
   }
-  testing_support::ResetHost();
   EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);
   EXPECT_EQ(serviceSlots[HostMessageBoxSlot], FallbackStub[3]);
   EXPECT_EQ(serviceSlots[HostFileWriteSlot], nullptr);

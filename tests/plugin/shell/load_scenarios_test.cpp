@@ -22,9 +22,7 @@ TEST(LoadScenarios, HostWhoseProgramExportsTheServicesItselfBindsWithoutMolrav) 
   EXPECT_EQ(run.exitCode, 0u);
   std::string output = run.output;
   std::erase(output, '\r');  // the child's text-mode output
-  std::string allFromHost = "slots";
-  for (int i = 0; i < 17; ++i) allFromHost += " host";
-  EXPECT_EQ(output, "boxes 0\nload ok\n" + allFromHost + "\n")
+  EXPECT_EQ(output, "boxes 0\nload ok\nslots 17\n")
       << "no box, and every slot the program's own export, found through the empty module handle";
 }
 

@@ -6,6 +6,7 @@
 
 #include "contract/code_page_text.h"
 #include "contract/host_constants.h"
+#include "contract/reminder_text.h"
 #include "services/code_pages.h"
 #include "text/texts.h"
 
@@ -77,12 +78,6 @@ TEST(CodePages, EveryByteHasOneCharacterAndComesBack) {
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end()) << "two bytes share a character";
 }
-
-}  // namespace
-
-#include "contract/reminder_text.h"
-
-namespace {
 
 TEST(ReminderText, LineBreaksPadToTheNextSixtyColumnLine) {
   const auto stored = talvenor::FlowReminderText("Zebranie\nSala 2");
