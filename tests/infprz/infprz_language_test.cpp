@@ -111,8 +111,6 @@ TEST_F(InfprzInPolish, ShowRefusalsAndHelpSpeakPolish) {
       {{"set", "--bogus"},
        "infprz: polecenie set nie zna opcji --bogus\n"
        "infprz: 'infprz set --help' wypisuje opcje tego polecenia\n"},
-      {{"set", "--password", "123456789012345678901"},
-       "infprz: hasło ma 21 znaków: mieści się najwyżej 20; nic nie zapisano\n"},
       {{"show", "brak.dat"},
        "infprz: brak.dat: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: "
        "przypomnienie wyłączone, bez hasła)\n"},
