@@ -79,6 +79,18 @@ TEST(ReminderText, FlowsLineBreaksUpToItsCapacity) {
   EXPECT_EQ(ReminderTextLines(std::string(480, 'b')).size(), 8u);
 }
 
+TEST(SettingsBytes, EveryByteComplementedWhatAShortFileLacksReadsAsZeroAndOnly591Count) {
+  unsigned char file[600] = {0x87, 0x86};  // "xy" complemented, then zeros
+  ReminderSettings record;
+  DecodeSettingsBytes(file, 2, &record);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record), 591), "xy" + std::string(589, '\0'));
+  DecodeSettingsBytes(file, sizeof file, &record);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record), 591), "xy" + std::string(589, '\xFF'));
+  unsigned char encoded[kSettingsFileSize];
+  EncodeSettingsBytes(record, encoded);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(encoded), 591), std::string(reinterpret_cast<char*>(file), 591));
+}
+
 TEST(FieldText, EndsAtItsNulOrBeforeTheFieldsLastByte) {
   EXPECT_EQ(FieldTextLength("123456789", 9), 8u);
   EXPECT_EQ(FieldTextLength("12\0" "456789", 9), 2u);

@@ -16,10 +16,7 @@
 
 namespace {
 
-using talvenor::DialogTemplateSet;
-using talvenor::ReminderPrompt;
-using talvenor::ReminderSchedule;
-using talvenor::ReminderSettings;
+using namespace talvenor;
 
 standin::DialogView ReadOwnDialog(int number) {
   std::string error;

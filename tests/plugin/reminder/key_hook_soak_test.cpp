@@ -28,10 +28,7 @@ namespace {
 
 using talvenor::ReminderSchedule;
 using talvenor::ReminderSettings;
-using testing_support::Host;
-using testing_support::kSettingsFile;
-using testing_support::kShiftF10;
-using testing_support::StoredPassword;
+using namespace testing_support;
 using Random = std::mt19937_64;
 
 constexpr std::uint64_t kDefaultSeed = 20261209;

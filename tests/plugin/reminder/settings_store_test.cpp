@@ -6,14 +6,8 @@
 
 namespace {
 
-using talvenor::LoadReminderSettings;
-using talvenor::ReminderSettings;
-using talvenor::SaveReminderSettings;
-using testing_support::CallTexts;
-using testing_support::Complemented;
-using testing_support::ReadFileBytes;
-using testing_support::RecordBytes;
-using testing_support::WriteFileBytes;
+using namespace talvenor;
+using namespace testing_support;
 
 class SettingsStore : public testing_support::HostTest {
  protected:
