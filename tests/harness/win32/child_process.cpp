@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "harness/file_bytes.h"
+#include "harness/settings_file_bytes.h"
 
 namespace testing_support {
 
