@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "contract/date_text.h"
 #include "contract/field_text.h"
@@ -23,7 +24,9 @@ TEST(DateText, TypedDatesAcrossLeapYearsAndMonthEnds) {
       {"28.02.2100", "21000228"}, {"31.01.2026", "20260131"}, {"30.04.2026", "20260430"}, {"31.04.2026", ""},
       {"31.08.2026", "20260831"}, {"31.09.2026", ""},         {"31.12.9999", "99991231"}, {"1.1.0000", ""},
       {"1.2-2027", ""},           {"1/2/2027", "20270201"},   {"2026-02-29", ""},         {"2028-02-29", "20280229"},
-      {"20261209", "20261209"},   {"2026120", ""},            {"09.12.2026 ", ""},        {"", ""}};
+      {"20261209", "20261209"},   {"2026120", ""},            {"09.12.2026 ", ""},        {"", ""},
+      {"1-2-2027", "20270201"},   {"31.02.2026", ""},         {"1.2.26", ""},             {" 1.2.2026", ""},
+      {"+1.2.2026", ""},          {"01.02.20260", ""},        {"2026-2-01", ""}};
   for (const auto& [typed, host] : cases) {
     const std::optional<CivilDate> date = ParseDateText(typed);
     EXPECT_EQ(date ? FormatHostDate(*date) : "", host) << typed;
@@ -63,9 +66,29 @@ TEST(ReminderText, FlowsLineBreaksUpToItsCapacity) {
       {std::string(470, 'a') + "\n", std::string(470, 'a') + std::string(10, ' ')},
       {std::string(480, 'a'), std::string(480, 'a')},
       {std::string(481, 'a'), std::nullopt},
+      {std::string(480, 'a') + "\n", std::string(480, 'a')},  // a final line break adds nothing
+      {std::string(7, '\n') + std::string(61, 'a'), std::nullopt},
+      {"\nx", line + "x"},
+      {"Zebranie\nSala 2", "Zebranie" + std::string(52, ' ') + "Sala 2"},
       {"a\x7F", std::nullopt},
+      {"tab\there", std::nullopt},
       {"a\rb", std::nullopt}};
   for (const auto& [typed, stored] : cases) EXPECT_EQ(FlowReminderText(typed), stored) << typed.size() << " bytes";
+  EXPECT_EQ(ReminderTextLines("Zebranie" + std::string(52, ' ') + "Sala 2"),
+            (std::vector<std::string>{"Zebranie" + std::string(52, ' '), "Sala 2"}));
+  EXPECT_EQ(ReminderTextLines(std::string(480, 'b')).size(), 8u);
+}
+
+TEST(SettingsBytes, EveryByteComplementedWhatAShortFileLacksReadsAsZeroAndOnly591Count) {
+  unsigned char file[600] = {0x87, 0x86};  // "xy" complemented, then zeros
+  ReminderSettings record;
+  DecodeSettingsBytes(file, 2, &record);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record), 591), "xy" + std::string(589, '\0'));
+  DecodeSettingsBytes(file, sizeof file, &record);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record), 591), "xy" + std::string(589, '\xFF'));
+  unsigned char encoded[kSettingsFileSize];
+  EncodeSettingsBytes(record, encoded);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(encoded), 591), std::string(reinterpret_cast<char*>(file), 591));
 }
 
 TEST(FieldText, EndsAtItsNulOrBeforeTheFieldsLastByte) {

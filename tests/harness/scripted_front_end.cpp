@@ -5,10 +5,7 @@ namespace standin {
 std::int32_t ScriptedFrontEnd::ShowMessage(std::string_view title, std::string_view text, std::int32_t style) {
   messages.push_back({std::string(title), std::string(text), style});
   if (onMessage) onMessage(messages.back());
-  if (messageAnswers.empty()) return 1;
-  const std::int32_t answer = messageAnswers.front();
-  messageAnswers.pop_front();
-  return answer;
+  return 1;
 }
 
 std::int32_t ScriptedFrontEnd::RunDialog(void* templateSet, std::int32_t number, void* buffer) {

@@ -9,6 +9,7 @@
 
 namespace standin {
 
+// Every box is answered 1 (confirmed).
 class ScriptedFrontEnd : public FrontEnd {
  public:
   struct Message {
@@ -18,6 +19,7 @@ class ScriptedFrontEnd : public FrontEnd {
   };
   struct Tone {
     std::int32_t frequency, duration, flags;
+    bool operator==(const Tone&) const = default;
   };
   // What the "user" does in a dialog: edits the buffer, returns 1 to confirm
   // or 0 to leave.
@@ -35,7 +37,6 @@ class ScriptedFrontEnd : public FrontEnd {
   std::vector<Tone> tones;
   std::vector<std::int32_t> dialogsRun;        // dialog numbers, in order
   std::deque<DialogAction> dialogActions;      // consumed in order; none left = leave
-  std::deque<std::int32_t> messageAnswers;     // none left = 1
   std::function<void(const Message&)> onMessage;  // called while a box is "open"
 };
 

@@ -1,16 +1,29 @@
 #pragma once
-// infprz.dat as bytes: the 591-byte record complemented byte for byte, as
-// the plug-in and infprz store it. Header only, no test framework: the
-// fuzz targets, the benchmarks and the Windows hosts use it too.
+// Whole files as byte strings, and infprz.dat as bytes: the 591-byte
+// record complemented byte for byte, as the plug-in and infprz store it.
+// Header only, no test framework: the fuzz targets, the benchmarks and the
+// Windows hosts use it too.
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "contract/host_constants.h"
 #include "contract/settings_record.h"
-#include "harness/file_bytes.h"
 
 namespace testing_support {
+
+// Empty when the file does not exist.
+inline std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 inline constexpr const auto& kSettingsFile = talvenor::kSettingsFileName;
 

@@ -15,17 +15,11 @@
 namespace {
 
 using infprz_test::Infprz;
-using testing_support::Complemented;
-using testing_support::ReadFileBytes;
-using testing_support::SettingsFileBytes;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
-const std::vector<std::string> kFullSet = {"set",        "--text",     "Proszę zapłacić za licencję.\nDział kadr",
-                                           "--row",      "2",          "--start-date",
-                                           "09.12.2026", "--interval", "-30",
-                                           "--from",     "08:00:00",   "--to",
-                                           "16:30:00",   "--password", "Żółw",
-                                           "--on",       "--create"};
+const std::vector<std::string> kFullSet = {
+    "set", "--text",     "Proszę zapłacić za licencję.\nDział kadr", "--row", "2", "--start-date", "09.12.2026",
+    "--interval", "-30", "--from", "08:00:00", "--to", "16:30:00", "--password", "Żółw", "--on", "--create"};
 
 class InfprzCommands : public testing_support::HostTest {
  protected:

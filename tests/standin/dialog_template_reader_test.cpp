@@ -1,13 +1,12 @@
 // The host's reader on sets a plug-in might hand over damaged: it refuses
 // them with a reason and reads nothing outside the bytes it was given (the
 // native build runs this under AddressSanitizer, with every copy in a heap
-// block of exactly its size).
+// block of exactly its size). Random damage is the fuzz target's.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "reminder/dialog_templates.h"
@@ -64,34 +63,6 @@ TEST(DialogTemplateReader, EveryTruncationIsRefusedAndAnHonestCountKeepsTheWhole
       EXPECT_EQ(copy.Read(number).has_value(), kDialogEnds[number] <= n)
           << "dialog " << number << " of a set cut to " << n << " bytes";
   }
-}
-
-TEST(DialogTemplateReader, RandomDamageNeverReadsOutsideTheSet) {
-  std::mt19937 random(1588);
-  std::uniform_int_distribution<std::size_t> anyOffset(0, kSetSize - 1);
-  std::uniform_int_distribution<int> anyByte(0, 255);
-  int refused = 0;
-  for (int round = 0; round < 3000; ++round) {
-    Copy copy;
-    for (int flips = 1 + round % 3; flips > 0; --flips)
-      copy.bytes[anyOffset(random)] = static_cast<unsigned char>(anyByte(random));
-    for (int number = 1; number <= 3; ++number) {
-      const auto view = copy.Read(number);
-      if (!view) {
-        ++refused;
-        continue;
-      }
-      // What is accepted is consistent: inside the set, items back to back.
-      std::size_t at = view->setOffset + 24 + view->title.size() + 1;
-      for (const auto& item : view->items) {
-        ASSERT_EQ(item.setOffset, at);
-        at += item.length;
-      }
-      ASSERT_EQ(at, view->setOffset + view->length);
-      ASSERT_LE(at, kSetSize);
-    }
-  }
-  EXPECT_GT(refused, 0);
 }
 
 TEST(DialogTemplateReader, RefusesEachKindOfMalformedSetWithItsReason) {

@@ -93,16 +93,6 @@ class HostAppTest : public ::testing::Test {
     g_hookDoes = nullptr;
     state.keyHook = &TestHook;
   }
-  // Shift-F10 opens the password dialog over whatever is open, as the
-  // plug-in's hook does; every key is shown to `alsoSee` first.
-  void OpenPasswordDialogOnShiftF10(char* password, std::function<void(std::uint32_t)> alsoSee) {
-    g_hookDoes = [this, password, alsoSee](std::uint32_t key) -> std::uint32_t {
-      alsoSee(key);
-      if (key != 0x5D00) return key;
-      app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, password);
-      return 0xFFFF;
-    };
-  }
   FakeTerminal terminal;
   HostState state;
   HostClock clock{FixedMachine(), true};
@@ -129,9 +119,13 @@ TEST_F(HostAppTest, ADialogOpenedFromTheChainInsideABoxNestsRedrawsAndUnwinds) {
   std::memset(password, '#', sizeof password);
   password[0] = 0;
   std::string seen;  // when 's' is typed in the first dialog
-  OpenPasswordDialogOnShiftF10(password, [&](std::uint32_t key) {
+  // Shift-F10 opens the password dialog over whatever is open, as the plug-in's hook does.
+  g_hookDoes = [&](std::uint32_t key) -> std::uint32_t {
     if (key == 0x1F73) seen = terminal.Text();
-  });
+    if (key != 0x5D00) return key;
+    app.RunDialog(talvenor::DialogTemplateSet, talvenor::kPasswordDialog, password);
+    return 0xFFFF;
+  };
   std::string inDialog;  // at the first pause after the resize
   terminal.onIdle = [&] {
     if (terminal.size.width == 120 && inDialog.empty()) inDialog = terminal.Text();

@@ -42,16 +42,6 @@ TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigne
   EXPECT_LT(talvenor::kUnreadableDate, 0) << "an unreadable start date must never govern";
 }
 
-TEST_F(StandinServices, DisplayDateIsDayMonthYear) {
-  EXPECT_EQ(talvenor::DisplayDate({2026, 12, 9}), "09.12.2026");
-  EXPECT_EQ(talvenor::ParseDateText("09.12.2026")->day, 9);
-  EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("1-2-2027").value()), "20270201");
-  EXPECT_FALSE(talvenor::ParseDateText("31.02.2026").has_value());
-  EXPECT_EQ(talvenor::FormatHostDate(talvenor::ParseDateText("2026-02-01").value()), "20260201");
-  for (const char* bad : {"1.2.26", " 1.2.2026", "+1.2.2026", "01.02-2026", "01.02.20260", "2026-2-01", "2026-02-30"})
-    EXPECT_FALSE(talvenor::ParseDateText(bad).has_value()) << bad;
-}
-
 // The file services are buffered like a C runtime's: a full disk shows
 // inside the write, or only when the close flushes.
 TEST_F(StandinServices, AFullDiskShowsAtTheWriteOrOnlyAtTheClose) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/script.h"
-#include "harness/file_bytes.h"
 #include "host_test_keys.h"
 
 namespace {
@@ -86,14 +85,6 @@ TEST(Script, NamesTheLineItCannotRead) {
     EXPECT_FALSE(ParseScript(text, &error)) << text;
     EXPECT_EQ(error, why);
   }
-}
-
-// The native story test reads every story; the demo is only read.
-TEST(Script, TheDemoCanBeRead) {
-  std::string error;
-  const auto commands = ParseScript(testing_support::ReadFileBytes(TALHOST_DEMO_SCRIPT), &error);
-  ASSERT_TRUE(commands.has_value()) << error;
-  EXPECT_FALSE(commands->empty());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 namespace keyhook_test {
 
-using testing_support::Host;
 
 std::string DaysFromToday(int days) {
   return talvenor::FormatHostDate(talvenor::CivilFromDays(MidnightOf(kToday) / 86400 + days));

@@ -17,18 +17,7 @@ namespace keyhook_test {
 using talvenor::ReminderPrompt;
 using talvenor::ReminderSchedule;
 using talvenor::ReminderSettings;
-using testing_support::Confirm;
-using testing_support::DialogAction;
-using testing_support::kConsumed;
-using testing_support::kPlainKey;
-using testing_support::kShiftF10;
-using testing_support::kToday;
-using testing_support::Leave;
-using testing_support::MidnightOf;
-using testing_support::RecordBytes;
-using testing_support::Row;
-using testing_support::Settings;
-using testing_support::Type;
+using namespace testing_support;  // the host, its clocks, settings and dialog actions
 
 // The host date text `days` after (or before, when negative) kToday.
 std::string DaysFromToday(int days);

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "harness/file_bytes.h"
 #include "harness/plugin_host.h"
 #include "harness/settings_file_bytes.h"
 
@@ -15,8 +14,14 @@ namespace testing_support {
 
 class HostTest : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    scratch = directory.emplace("test").path();
+    ASSERT_TRUE(StartHost(frontEnd));
+  }
+  void TearDown() override {
+    Host().frontEnd = nullptr;
+    directory.reset();
+  }
 
   standin::ScriptedFrontEnd frontEnd;
   std::filesystem::path scratch;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "harness/settings_file_bytes.h"
 
 namespace testing_support {
 
@@ -33,15 +33,8 @@ bool Start(std::string& commandLine, const std::filesystem::path& directory, STA
 
 }  // namespace
 
-std::string ProgramPath() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
-
 std::string Quoted(const std::string& argument) {
-  std::string quoted = "\"";
-  return quoted.append(argument).append("\"");
+  return '"' + argument + '"';
 }
 
 ChildRun RunChild(std::string commandLine, const std::filesystem::path& directory, unsigned long timeoutMs) {
@@ -78,9 +71,7 @@ ChildRun RunChild(std::string commandLine, const std::filesystem::path& director
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
 
-  std::ifstream in(log, std::ios::binary);
-  run.output.assign(std::istreambuf_iterator<char>(in), {});
-  in.close();
+  run.output = ReadFileBytes(log);
   std::error_code ignored;
   std::filesystem::remove(log, ignored);
   const bool passedOne = run.output.find("[  PASSED  ] 1 test.") != std::string::npos;

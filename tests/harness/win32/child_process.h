@@ -18,8 +18,7 @@ struct ChildRun {
   bool passed = false;         // ended, exit code 0, and exactly one test passed
 };
 
-// This program's file, and an argument in quotes.
-std::string ProgramPath();
+// An argument in quotes.
 std::string Quoted(const std::string& argument);
 
 // Runs `commandLine` in `directory` (empty: this one), waiting at most

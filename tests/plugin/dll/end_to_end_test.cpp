@@ -1,9 +1,7 @@
-// The stories of the real talvenor.dll, each in a process of its own and a
-// fresh working directory: the stand-in's hook chain and the plug-in's
-// module-wide state outlive a FreeLibrary, so only a fresh process is a
-// fresh host. Started by ctest this program runs EndToEnd.EveryStory,
-// which starts it again with --child and a filter naming one story (a test
-// of a suite ending in Story).
+// The stories of the real talvenor.dll, each in a fresh process (see
+// harness/win32/child_process.h) and working directory. Started by ctest this
+// program runs EndToEnd.EveryStory, which starts it again with --child and a
+// filter naming one story (a test of a suite ending in Story).
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -121,8 +121,7 @@ void StartHost(const std::string& test, const std::filesystem::path& directory,
 std::string UnixPath(const std::filesystem::path& windowsPath) {
   std::string path = windowsPath.string();
   if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
-  for (char& c : path)
-    if (c == '\\') c = '/';
+  std::replace(path.begin(), path.end(), '\\', '/');
   return path;
 }
 
@@ -142,126 +141,82 @@ bool RunUnixScript(const std::string& script, const std::filesystem::path& doneF
   return std::filesystem::remove(doneFile, error);
 }
 
+// Whether a file can still be made in `directory`, or one there opened for
+// writing.
 bool CanWriteIn(const std::filesystem::path& directory) {
-  const std::string probe = (directory / "probe.tmp").string();
-  HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  DeleteFileA(probe.c_str());
-  return true;
-}
-
-bool CanOverwriteAny(const std::filesystem::path& directory) {
+  std::vector<std::filesystem::path> files = {directory / "probe.tmp"};  // made, then removed
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-    if (!entry.is_regular_file()) continue;
-    HANDLE file = CreateFileA(entry.path().string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      CloseHandle(file);
-      return true;
-    }
+  for (const auto& entry : std::filesystem::directory_iterator(directory, error))
+    if (entry.is_regular_file()) files.push_back(entry.path());
+  for (const auto& file : files) {
+    HANDLE handle = CreateFileA(file.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                file == files[0] ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) continue;
+    CloseHandle(handle);
+    if (file == files[0]) DeleteFileA(file.string().c_str());
+    return true;
   }
   return false;
 }
 
-// A working directory where nothing can be created or written, as on a
-// read-only share, made with the Linux tools under Wine. Neither Wine's
-// read-only attribute nor, for root, the Unix permission bits keep a
-// program from writing: the immutable flag (chattr +i, root) does, the
-// permission bits do for anyone else. Both are set on the directory (under
-// Z:\tmp, the Unix /tmp) and everything in it; the destructor takes them
-// off again.
-class ReadOnlyDirectory {
- public:
-  explicit ReadOnlyDirectory(const std::filesystem::path& directory) : directory_(directory) {
-    const std::string path = UnixPath(directory);
-    // Either may fail: chattr without root, chmod stopping nobody as root.
-    RunUnixScript("chmod -R a-w " + path + "; chattr -R +i " + path + " 2>/dev/null", directory.string() + ".done");
-    holds_ = !CanWriteIn(directory) && !CanOverwriteAny(directory);
-  }
-  ~ReadOnlyDirectory() {
-    const std::string path = UnixPath(directory_);
-    RunUnixScript("chattr -R -i " + path + " 2>/dev/null; chmod -R u+w " + path, directory_.string() + ".done");
-  }
-  ReadOnlyDirectory(const ReadOnlyDirectory&) = delete;
-  ReadOnlyDirectory& operator=(const ReadOnlyDirectory&) = delete;
-
-  // Whether a file can really no longer be created or written there.
-  bool Holds() const { return holds_; }
-
- private:
-  std::filesystem::path directory_;
-  bool holds_ = false;
-};
-
-const std::filesystem::path kUnixTemporaryFolder = "Z:\\tmp";
-
-// How another program keeps a file open.
-enum class Sharing {
-  None,      // read and write access, no sharing: nobody else opens it
-  ReadOnly,  // read access, others may only read: nobody else writes it
-};
-
-// `files` of `directory` held open by this process, to the child host
-// another program, until it goes out of scope.
-class HeldFiles {
- public:
-  HeldFiles(const std::filesystem::path& directory, const std::vector<std::string>& files, Sharing sharing) {
-    const bool readOnly = sharing == Sharing::ReadOnly;
-    for (const std::string& file : files)
-      handles_.push_back(CreateFileA((directory / file).string().c_str(), GENERIC_READ | (readOnly ? 0 : GENERIC_WRITE),
-                                     readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  }
-  ~HeldFiles() {
-    for (HANDLE file : handles_)
-      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  }
-  HeldFiles(const HeldFiles&) = delete;
-  HeldFiles& operator=(const HeldFiles&) = delete;
-
-  bool Holding() const { return std::count(handles_.begin(), handles_.end(), INVALID_HANDLE_VALUE) == 0; }
-
- private:
-  std::vector<HANDLE> handles_;
-};
-
-constexpr char kCannotMakeReadOnly[] =
-    "cannot make a directory read-only here: root needs chattr +i on ext2/3/4, anyone else chmod";
-
-// Runs `starts` with `directory` read-only, then makes it writable again.
-// False, with the directory removed, when it could not be made read-only.
+// Runs `starts` in a working directory where nothing can be created or
+// written, as on a read-only share, made with the Linux tools under Wine.
+// Neither Wine's read-only attribute nor, for root, the Unix permission
+// bits keep a program from writing: the immutable flag (chattr +i, root)
+// does, the permission bits do for anyone else. Both are set on the
+// directory (under Z:\tmp, the Unix /tmp) and everything in it, and taken
+// off again after. False, with the directory removed and nothing run, when
+// it could not be made read-only.
 template <typename Starts>
 bool WhileReadOnly(const std::filesystem::path& directory, Starts starts) {
-  bool held = false;
-  {
-    ReadOnlyDirectory readOnly(directory);
-    held = readOnly.Holds();
-    if (held) starts();
-  }
+  const std::string path = UnixPath(directory);
+  const std::filesystem::path done = directory.string() + ".done";
+  // Either may fail: chattr without root, chmod stopping nobody as root.
+  RunUnixScript("chmod -R a-w " + path + "; chattr -R +i " + path + " 2>/dev/null", done);
+  const bool held = !CanWriteIn(directory);
+  if (held) starts();
+  RunUnixScript("chattr -R -i " + path + " 2>/dev/null; chmod -R u+w " + path, done);
   if (!held) std::filesystem::remove_all(directory);
   return held;
 }
 
-TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
-  const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes(directory / kSettingsFile, stored);
-  if (!WhileReadOnly(directory, [&] {
-        StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});
-        StartHost("NothingCanBeWritten", directory, {"--marker=cannot-be-made"});  // the next start: the notice again
-      }))
-    GTEST_SKIP() << kCannotMakeReadOnly;
-  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
-  std::filesystem::remove_all(directory);
+// Runs `start` while this process, to the child host another program,
+// holds `files` of `directory` open: sharing nothing, or letting others
+// only read. False, with nothing run, when they could not be opened.
+template <typename Start>
+bool WhileHeld(const std::filesystem::path& directory, const std::vector<std::string>& files, bool othersMayRead,
+               Start start) {
+  std::vector<HANDLE> handles;
+  for (const std::string& file : files)
+    handles.push_back(CreateFileA((directory / file).string().c_str(),
+                                  GENERIC_READ | (othersMayRead ? 0 : GENERIC_WRITE),
+                                  othersMayRead ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  const bool held = std::count(handles.begin(), handles.end(), INVALID_HANDLE_VALUE) == 0;
+  if (held) start();
+  for (HANDLE handle : handles)
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  return held;
 }
 
-TEST(FileFaults, AnEmptyReadOnlyWorkingDirectoryStaysEmpty) {
-  const std::filesystem::path directory = NewScratchDirectory("readonly", kUnixTemporaryFolder);
-  if (!WhileReadOnly(directory, [&] { StartHost("NothingStoredAndNothingCanBe", directory); }))
-    GTEST_SKIP() << kCannotMakeReadOnly;
-  EXPECT_TRUE(std::filesystem::is_empty(directory));
-  std::filesystem::remove_all(directory);
+// With the settings stored, and with nothing: at every start the notice
+// again, and the directory holds what it held.
+TEST(FileFaults, AReadOnlyWorkingDirectoryLosesNothingAndShowsTheNoticeAtEveryStart) {
+  const std::string stored = SettingsFileBytes(DueEveryMinute());
+  for (const bool withSettings : {true, false}) {
+    const std::filesystem::path directory = NewScratchDirectory("readonly", "Z:\\tmp");
+    if (withSettings) WriteFileBytes(directory / kSettingsFile, stored);
+    const std::string child = withSettings ? "NothingCanBeWritten" : "NothingStoredAndNothingCanBe";
+    if (!WhileReadOnly(directory, [&] {
+          for (int start = 0; start < 2; ++start) StartHost(child, directory, {"--marker=cannot-be-made"});
+        }))
+      GTEST_SKIP() << "cannot make a directory read-only here: "
+                      "root needs chattr +i on ext2/3/4, anyone else chmod";
+    if (withSettings)
+      EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
+    else
+      EXPECT_TRUE(std::filesystem::is_empty(directory));
+    std::filesystem::remove_all(directory);
+  }
 }
 
 TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
@@ -275,32 +230,29 @@ TEST(FileFaults, DirectoriesInTheFilesPlacesAreLeftAlone) {
   std::filesystem::remove_all(directory);
 }
 
-TEST(FileFaults, FilesLockedByAnotherProgramAreNeitherReadNorOverwritten) {
-  const std::filesystem::path directory = NewScratchDirectory("locked");
+// Held with no sharing, the files can be neither read nor overwritten;
+// letting others only read, the settings cannot be written. Once the other
+// program lets go, everything works again.
+TEST(FileFaults, FilesAnotherProgramHoldsOpenStayAsTheyWere) {
+  const struct {
+    std::vector<std::string> held;
+    bool othersMayRead;
+    const char* child;
+  } cases[] = {
+      {{kSettingsFile, kMarkerFile}, false, "NothingCanBeRead"},
+      {{kSettingsFile}, true, "NothingCanBeWritten"},
+  };
   const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes(directory / kSettingsFile, stored);
-  WriteFileBytes(directory / kMarkerFile, "");
-  {
-    HeldFiles holder(directory, {kSettingsFile, kMarkerFile}, Sharing::None);
-    ASSERT_TRUE(holder.Holding());
-    StartHost("NothingCanBeRead", directory);
+  for (const auto& c : cases) {
+    const std::filesystem::path directory = NewScratchDirectory("held");
+    for (const std::string& file : c.held) WriteFileBytes(directory / file, file == kSettingsFile ? stored : "");
+    EXPECT_TRUE(WhileHeld(directory, c.held, c.othersMayRead,
+                          [&] { StartHost(c.child, directory, {"--marker=can-be-made"}); }))
+        << c.child << ": cannot hold the files open";
+    EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored) << c.child;
+    StartHost("EverythingWorksAgain", directory);
+    std::filesystem::remove_all(directory);
   }
-  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
-  StartHost("EverythingWorksAgain", directory);
-  std::filesystem::remove_all(directory);
-}
-
-TEST(FileFaults, SettingsAnotherProgramKeepsFromWritingStayAsTheyWere) {
-  const std::filesystem::path directory = NewScratchDirectory("held");
-  const std::string stored = SettingsFileBytes(DueEveryMinute());
-  WriteFileBytes(directory / kSettingsFile, stored);
-  {
-    HeldFiles holder(directory, {kSettingsFile}, Sharing::ReadOnly);
-    ASSERT_TRUE(holder.Holding());
-    StartHost("NothingCanBeWritten", directory, {"--marker=can-be-made"});
-  }
-  EXPECT_EQ(ReadFileBytes(directory / kSettingsFile), stored);
-  std::filesystem::remove_all(directory);
 }
 
 }  // namespace

@@ -17,16 +17,11 @@ ReminderSettings Protected() {
   return settings;
 }
 
-class HotkeyStory : public Story {
- protected:
-  void StartQuietly() {
-    WriteFileBytes(kMarkerFile, "");
-    ASSERT_EQ(Start(0), 0);
-  }
-};
+using HotkeyStory = Story;
 
 TEST_F(HotkeyStory, WithoutSettingsShiftF10OpensTheConfigurationAtOnceAndSavesIt) {
-  StartQuietly();
+  WriteFileBytes(kMarkerFile, "");
+  ASSERT_EQ(Start(0), 0);
   ASSERT_FALSE(FileExists(kSettingsFile));
   ReminderSettings edited{};
   frontEnd.dialogActions.push_back([&](void*, std::int32_t number, void* buffer) {
@@ -53,7 +48,8 @@ TEST_F(HotkeyStory, WithoutSettingsShiftF10OpensTheConfigurationAtOnceAndSavesIt
 
 TEST_F(HotkeyStory, WrongPasswordSaysSoAndKeepsTheConfigurationClosed) {
   WriteSettingsFile(Protected());
-  StartQuietly();
+  WriteFileBytes(kMarkerFile, "");
+  ASSERT_EQ(Start(0), 0);
   frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
     std::memcpy(buffer, "tajn", 5);
     return 1;

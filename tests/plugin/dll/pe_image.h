@@ -1,9 +1,8 @@
 #pragma once
 // Reads what a Windows loader and Explorer read from a 32-bit PE file: the
-// machine, the export directory, the import tables and the version strings.
-// Every offset is checked against the file's size before it is read.
+// headers, the export directory, the import tables and the version strings.
+// A read past the end of the file gives 0 or an empty text.
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,14 +10,10 @@
 
 namespace pe {
 
-struct Import {
-  std::string module;    // as written in the file, e.g. "KERNEL32.dll"
-  std::string function;  // name, or "#<ordinal>" for an import by ordinal
-};
-
-struct SectionHeader {
+struct Section {
   std::string name;
-  std::uint32_t virtualAddress = 0, virtualSize = 0, characteristics = 0;  // 0x20: code
+  std::uint32_t virtualAddress = 0, virtualSize = 0, rawOffset = 0, rawSize = 0;
+  std::uint32_t characteristics = 0;  // 0x20: code
 };
 
 struct Image {
@@ -29,16 +24,20 @@ struct Image {
   std::uint32_t imageBase = 0;
   std::uint32_t entryPoint = 0;        // RVA of the function the loader calls
   std::uint32_t tlsDirectory = 0;      // RVA, 0 when the image has none
-  std::vector<SectionHeader> sections;
+  std::vector<Section> sections;
   std::string exportModuleName;
   std::set<std::uint32_t> exportedOrdinals;  // ordinals with an entry
   std::vector<std::string> exportedNames;
-  std::vector<Import> imports;
-  std::map<std::string, std::string> versionStrings;  // FileDescription -> ...
+  std::vector<std::string> imports;  // "module!function", the module lower-cased as the loader compares it;
+                                     // "module!#<ordinal>" for an import by ordinal
+  std::string resources;             // the bytes of the section holding the resource directory
 };
 
-// Returns nothing, and says why in `error`, when the bytes are no PE32 image.
-std::optional<Image> Read(const std::vector<unsigned char>& file, std::string* error);
+// Returns nothing, and says why in `error`, when the file is no PE32 image.
 std::optional<Image> ReadFile(const std::string& path, std::string* error);
+
+// The value of a String of the version resource (ASCII; '?' for any other
+// character); empty when the key is not there.
+std::string VersionString(const Image& image, const std::string& key);
 
 }  // namespace pe

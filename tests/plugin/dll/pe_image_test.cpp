@@ -6,10 +6,9 @@
 #include <gtest/gtest.h>
 
 #if defined(_WIN32)
-#include <windows.h>
+#include "harness/win32/program_directory.h"
 #endif
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -22,24 +21,10 @@ namespace {
 
 std::string ShippedDllPath() {
 #if defined(_WIN32)
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH - 1);
-  return (std::filesystem::path(self).parent_path() / "talvenor.dll").string();
+  return testing_support::ProgramDirectory() + "talvenor.dll";
 #else
   return TALVENOR_WIN32_DLL;
 #endif
-}
-
-// "module!function", the module lower-cased as the loader compares it.
-std::set<std::string> ImportNames(const pe::Image& image) {
-  std::set<std::string> names;
-  for (const auto& import : image.imports) {
-    std::string module = import.module;
-    std::transform(module.begin(), module.end(), module.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    names.insert(module + "!" + import.function);
-  }
-  return names;
 }
 
 class ShippedDll : public ::testing::Test {
@@ -95,7 +80,7 @@ TEST_F(ShippedDll, ImportsExactlyThePluginsOwnCallsFromSystemDlls) {
       "msvcrt.dll!strncpy",              "msvcrt.dll!strrchr",            "msvcrt.dll!strtol",
       "user32.dll!MessageBoxA",          "user32.dll!wsprintfA",
   };
-  const std::set<std::string> imported = ImportNames(image);
+  const std::set<std::string> imported(image.imports.begin(), image.imports.end());
   for (const auto& name : imported) EXPECT_TRUE(pinned.count(name)) << "new import: " << name;
   for (const auto& name : pinned) EXPECT_TRUE(imported.count(name)) << "no longer imported (unpin it): " << name;
   EXPECT_EQ(image.imports.size(), imported.size()) << "a function imported twice";
@@ -106,7 +91,7 @@ TEST_F(ShippedDll, ImportsExactlyThePluginsOwnCallsFromSystemDlls) {
 // arguments, the loader's shape) really is.
 TEST_F(ShippedDll, EntryPointIsDllMainInExecutableCode) {
   ASSERT_NE(image.entryPoint, 0u) << "a DLL without an entry point would never bind its services";
-  const pe::SectionHeader* home = nullptr;
+  const pe::Section* home = nullptr;
   for (const auto& section : image.sections)
     if (image.entryPoint >= section.virtualAddress && image.entryPoint < section.virtualAddress + section.virtualSize)
       home = &section;
@@ -128,10 +113,9 @@ TEST_F(ShippedDll, EntryPointIsDllMainInExecutableCode) {
 }
 
 TEST_F(ShippedDll, VersionResourceSaysWhatItIs) {
-  EXPECT_EQ(image.versionStrings["OriginalFilename"], "talvenor.dll");
-  EXPECT_FALSE(image.versionStrings["FileDescription"].empty());
-  EXPECT_FALSE(image.versionStrings["FileVersion"].empty());
-  EXPECT_FALSE(image.versionStrings["ProductName"].empty());
+  EXPECT_EQ(pe::VersionString(image, "OriginalFilename"), "talvenor.dll");
+  for (const char* key : {"FileDescription", "FileVersion", "ProductName"})
+    EXPECT_NE(pe::VersionString(image, key), "") << key;
 }
 
 }  // namespace

@@ -44,10 +44,10 @@ std::int32_t PluginProcess::Attach() {
 
 void PluginProcess::PressUntilDue() {
   EXPECT_EQ(Press(kKey), kKey);
-  SetTicks(Ticks() + 5001);
+  ticks += 5001;
   EXPECT_EQ(Press(kKey), kKey);
-  SetTicks(Ticks() + 5001);
-  SetSeconds(Seconds() + 60);
+  ticks += 5001;
+  seconds += 60;
   EXPECT_EQ(Press(kKey), kKey);
 }
 

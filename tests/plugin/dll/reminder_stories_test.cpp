@@ -7,29 +7,11 @@
 namespace e2e {
 namespace {
 
-using talvenor::ReminderPrompt;
-using talvenor::ReminderSettings;
-
-constexpr std::int64_t kStartSeconds = 1'800'000'000;
-
-std::vector<standin::ScriptedFrontEnd::Tone> OneBurst() {
-  std::vector<standin::ScriptedFrontEnd::Tone> burst;
-  for (int n = 20; n >= 1; --n) burst.push_back({(n % 5) * 500 + 100, 60, 0});
-  return burst;
-}
-
-bool SameTones(const std::vector<standin::ScriptedFrontEnd::Tone>& a,
-               const std::vector<standin::ScriptedFrontEnd::Tone>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].frequency != b[i].frequency || a[i].duration != b[i].duration || a[i].flags != b[i].flags) return false;
-  return true;
-}
-
-std::size_t SettingsReads(const std::vector<std::string>& opens) {
-  std::size_t reads = 0;
-  for (const auto& open : opens) reads += open.rfind("HostFileOpen(\"infprz.dat\", \"rb\"", 0) == 0;
-  return reads;
+std::vector<standin::ScriptedFrontEnd::Tone> Bursts(int count) {
+  std::vector<standin::ScriptedFrontEnd::Tone> tones;
+  for (int burst = 0; burst < count; ++burst)
+    for (int n = 20; n >= 1; --n) tones.push_back({(n % 5) * 500 + 100, 60, 0});
+  return tones;
 }
 
 class ReminderStory : public Story {
@@ -42,13 +24,13 @@ class ReminderStory : public Story {
     ASSERT_EQ(Start(0), 0);
     ASSERT_TRUE(frontEnd.messages.empty());
 
-    SetTicks(1000);
+    ticks = 1000;
     EXPECT_EQ(Press(kKey), kKey);
     EXPECT_EQ(Reads(), 0u) << "the first key runs no check";
-    SetTicks(6000);
+    ticks = 6000;
     EXPECT_EQ(Press(kKey), kKey);
     EXPECT_EQ(Reads(), 0u) << "5000 ms after is not yet more than 5000 ms";
-    SetTicks(6001);
+    ticks = 6001;
     EXPECT_EQ(Press(kKey), kKey);
     EXPECT_EQ(Reads(), 1u) << "5001 ms after the first key: a check, through the redirected GetTickCount";
     EXPECT_TRUE(frontEnd.tones.empty()) << "the interval starts at the first check";
@@ -59,12 +41,15 @@ class ReminderStory : public Story {
   std::uint32_t PressAMinuteLater() {
     seconds += 60;
     ticks += 5001;
-    SetSeconds(seconds);
-    SetTicks(ticks);
     return Press(kKey);
   }
 
-  std::size_t Reads() const { return SettingsReads(CallTexts("HostFileOpen")); }
+  std::size_t Reads() const {
+    std::size_t reads = 0;
+    for (const auto& open : CallTexts("HostFileOpen"))
+      reads += open.rfind("HostFileOpen(\"infprz.dat\", \"rb\"", 0) == 0;
+    return reads;
+  }
 
   // Checks what the reminder dialog is shown with, then types `password`.
   standin::ScriptedFrontEnd::DialogAction TypeInReminder(std::string password) {
@@ -72,16 +57,13 @@ class ReminderStory : public Story {
       EXPECT_EQ(number, 3);
       EXPECT_TRUE(InPlugin(templateSet)) << "the plug-in's own dialog templates";
       EXPECT_EQ(host->stateFlags & 0x8000, 0x8000) << "held while the dialog is open";
-      auto* prompt = static_cast<ReminderPrompt*>(buffer);
+      auto* prompt = static_cast<talvenor::ReminderPrompt*>(buffer);
       EXPECT_EQ(std::string(prompt->text), kReminderText);
       EXPECT_EQ(prompt->enteredPassword[0], '\0');
       SetField(prompt->enteredPassword, password);
       return 1;
     };
   }
-
-  std::int64_t seconds = kStartSeconds;
-  std::uint32_t ticks = 6001;
 };
 
 TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitchesItOff) {
@@ -90,7 +72,7 @@ TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitches
 
   EXPECT_EQ(PressAMinuteLater(), kKey) << "the key goes on to the host";
 
-  EXPECT_TRUE(SameTones(frontEnd.tones, OneBurst())) << frontEnd.tones.size() << " tones";
+  EXPECT_EQ(frontEnd.tones, Bursts(1)) << frontEnd.tones.size() << " tones";
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3}));
   ASSERT_EQ(frontEnd.messages.size(), 1u);
   EXPECT_EQ(frontEnd.messages[0].title, talvenor::text::kNoticeTitle.data());
@@ -99,7 +81,7 @@ TEST_F(ReminderStory, DueReminderSoundsShowsItsDialogAndTheRightPasswordSwitches
   EXPECT_EQ(host->stateFlags, 0);
 
   // The file as the plug-in wrote it: the same record, switched off.
-  ReminderSettings expected = DueEveryMinute();
+  talvenor::ReminderSettings expected = DueEveryMinute();
   expected.enabled = 0;
   EXPECT_EQ(ReadFileBytes(kSettingsFile), SettingsFileBytes(expected));
 
@@ -117,10 +99,7 @@ TEST_F(ReminderStory, WrongPasswordBringsASecondBurstSavesNothingAndTheReminderC
 
   EXPECT_EQ(PressAMinuteLater(), kKey);
 
-  std::vector<standin::ScriptedFrontEnd::Tone> twoBursts = OneBurst();
-  const auto burst = OneBurst();
-  twoBursts.insert(twoBursts.end(), burst.begin(), burst.end());
-  EXPECT_TRUE(SameTones(frontEnd.tones, twoBursts)) << frontEnd.tones.size() << " tones";
+  EXPECT_EQ(frontEnd.tones, Bursts(2)) << frontEnd.tones.size() << " tones";
   EXPECT_TRUE(frontEnd.messages.empty());
   for (const auto& open : CallTexts("HostFileOpen"))
     EXPECT_EQ(open.find("\"wb\""), std::string::npos) << "nothing saved: " << open;

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "contract/host_services.h"
+#include "harness/win32/plugin_service_slots.h"
 #include "support/win32/real_plugin_host.h"
 
 namespace e2e {
@@ -23,6 +25,8 @@ class Story : public ::testing::Test, public RealPluginHost {
     GetModuleFileNameA(plugin, path, MAX_PATH);
     ASSERT_EQ(std::string(path), ProgramDirectory() + "talvenor.dll") << "loaded some other talvenor.dll";
     ASSERT_TRUE(host->calls.empty()) << "the load itself calls no host service, it only binds them";
+    ASSERT_EQ(FindServiceSlots(plugin, molrav).size(), std::size_t{talvenor::kServiceCount})
+        << "every service slot holds MOLRAV's export";
     ASSERT_TRUE(RedirectClock()) << "talvenor.dll no longer imports GetTickCount and _time64: the stories cannot move its clock";
   }
   void TearDown() override {

@@ -24,14 +24,16 @@ class PluginExports : public testing_support::HostTest {
   const std::string description{talvenor::text::kPluginDescription.data(), 124};
 };
 
+// Optional does nothing at all.
 TEST_F(PluginExports, AttachHandsOverTheDescriptionWhateverTheVersionAndWithoutContextTouchesNothing) {
   Host().interfaceVersion = 113;
   char untouched[130];
   std::memset(untouched, 'Q', sizeof untouched);
   int context = 0;
+  EXPECT_EQ(PluginOptional(), 0);
   EXPECT_EQ(PluginAttach(nullptr, untouched), 0);
   EXPECT_EQ(std::string(untouched, sizeof untouched), std::string(130, 'Q'));
-  EXPECT_TRUE(CallTexts().empty()) << "HostInterfaceVersion must not be asked";
+  EXPECT_TRUE(CallTexts().empty()) << "no service called: HostInterfaceVersion must not be asked";
   EXPECT_EQ(PluginAttach(&context, nullptr), -1) << "a null buffer still gets the version verdict";
 
   for (const int version : {111, 112, 113}) {
@@ -85,11 +87,6 @@ TEST_F(PluginExports, RepeatedStartNeverMakesKeyHookItsOwnPredecessor) {
   Host().keyHook = &talvenor::KeyHook;
   PluginStart(0);
   EXPECT_EQ(talvenor::previousHook, nullptr);
-}
-
-TEST_F(PluginExports, OptionalDoesNothing) {
-  EXPECT_EQ(PluginOptional(), 0);
-  EXPECT_TRUE(CallTexts().empty());
 }
 
 }  // namespace

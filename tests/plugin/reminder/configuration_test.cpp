@@ -9,9 +9,6 @@
 namespace keyhook_test {
 namespace {
 
-using testing_support::CallTexts;
-using testing_support::Host;
-
 class Configuration : public KeyHookTest {};
 
 TEST_F(Configuration, WithoutASettingsFileTheDialogOpensAtOnceAndTheSaveCreatesIt) {

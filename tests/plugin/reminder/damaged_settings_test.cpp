@@ -18,18 +18,12 @@ namespace keyhook_test {
 namespace {
 
 using talvenor::TimeTextDiff;
-using testing_support::CallTexts;
-using testing_support::Host;
-using testing_support::RefuseFileOpens;
 
-TEST(TimeText, ReadsAtoiAtOffsetsZeroThreeAndSix) {
+TEST(TimeText, ReadsAtoiAtOffsetsZeroThreeAndSixNeitherOverflowingNorRunningOn) {
   EXPECT_EQ(TimeTextDiff("16:00:00", "08:00:00"), 8 * 3600);
   EXPECT_EQ(TimeTextDiff("07:59:59", "08:00:00"), -1);
   EXPECT_EQ(TimeTextDiff("8", ""), 8 * 3600) << "short texts end at their NUL";
   EXPECT_EQ(TimeTextDiff("ab:cd:ef", "00:00:00"), 0) << "nothing checked";
-}
-
-TEST(TimeText, ADamagedTimeNeitherOverflowsNorRunsOn) {
   EXPECT_EQ(TimeTextDiff("99999999", "00:00:00"), 99999999LL * 3600 + 99999LL * 60 + 99)
       << "beyond 32 bits, not wrapped round to a negative number";
   EXPECT_LT(TimeTextDiff("00:00:00", "99999999"), 0);
@@ -61,7 +55,12 @@ TEST_F(DamagedSettings, EveryTextEndsAtTheLastByteOfItsField) {
   const ReminderSettings record = NoNulAnywhere();
   ASSERT_EQ(std::memchr(&record, 0, sizeof record), nullptr);
   StoreSettings(record);
+  CheckAt(7, 59, 59);
+  CheckAt(16, 0, 1);
+  CheckAt(16, 0, 0);  // the reminder, left without a word
+  ASSERT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "the window is read within its fields";
 
+  ForgetCalls();
   std::string promptText;
   frontEnd.dialogActions.push_back([&](void* set, std::int32_t number, void* buffer) {
     promptText.assign(static_cast<const char*>(buffer), 481);
@@ -74,18 +73,11 @@ TEST_F(DamagedSettings, EveryTextEndsAtTheLastByteOfItsField) {
                                       "HostDaysBetween(\"20261209\", \"99999999\")",
                                       "HostDaysBetween(\"20261209\", \"99999999\")"}))
       << "start dates cut at 8 characters";
-  ASSERT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "08:00:00 is inside the window 08:00:00 to 16:00:00";
+  ASSERT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3}))
+      << "08:00:00 is inside the window 08:00:00 to 16:00:00";
   EXPECT_EQ(promptText, std::string(480, 'T') + '\0') << "the prompt's text ends at its last byte";
   EXPECT_EQ(int{StoredSettings().enabled}, 0) << "the 20 characters that fit are the password";
   EXPECT_EQ(Notices(), std::vector<std::string>{talvenor::text::kReminderSwitchedOff.data()});
-}
-
-TEST_F(DamagedSettings, TheWindowOfADamagedRowIsReadWithinItsFields) {
-  StoreSettings(NoNulAnywhere());
-  CheckAt(16, 0, 0);
-  CheckAt(16, 0, 1);
-  CheckAt(7, 59, 59);
-  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3});
 }
 
 TEST_F(DamagedSettings, APasswordFilling21BytesIsMatchedByItsFirst20) {

@@ -16,10 +16,7 @@
 
 namespace {
 
-using talvenor::DialogTemplateSet;
-using talvenor::ReminderPrompt;
-using talvenor::ReminderSchedule;
-using talvenor::ReminderSettings;
+using namespace talvenor;
 
 standin::DialogView ReadOwnDialog(int number) {
   std::string error;
@@ -30,40 +27,6 @@ standin::DialogView ReadOwnDialog(int number) {
 
 std::string SetBytes(std::size_t offset, std::size_t count) {
   return std::string(reinterpret_cast<const char*>(DialogTemplateSet) + offset, count);
-}
-
-TEST(DialogTemplateSet, HoldsTheThreeDialogsBackToBackFillingTheSetExactly) {
-  EXPECT_EQ(sizeof DialogTemplateSet, 1588u);
-  EXPECT_EQ(standin::DialogSetSize(DialogTemplateSet), 1588u) << "the stored count is not 1584";
-  struct Expected {
-    int number;
-    std::size_t offset, length, items;
-    std::string title;
-    std::uint16_t width, height;
-  };
-  const Expected expected[] = {
-      {1, 4, 86, 1, "Prosz\x91 poda\x8D has\x92o", 32, 4},
-      {2, 90, 1298, 34, "Ustal parametry przypomnienia", 95, 23},
-      {3, 1388, 200, 4, "Przypomnienie", 64, 13},
-  };
-  for (const Expected& e : expected) {
-    const standin::DialogView view = ReadOwnDialog(e.number);
-    SCOPED_TRACE("dialog " + std::to_string(e.number));
-    EXPECT_EQ(view.setOffset, e.offset);
-    EXPECT_EQ(view.length, e.length);
-    EXPECT_EQ(view.items.size(), e.items);
-    EXPECT_EQ(view.title, e.title);
-    EXPECT_EQ(std::tie(view.tag, view.flags, view.hotKey, view.column, view.row, view.width, view.height),
-              std::make_tuple(0xFFFF, 0, 0, 0, 0, e.width, e.height));
-    // The items follow the title without a gap and the last ends with the dialog.
-    std::size_t at = view.setOffset + 24 + view.title.size() + 1;
-    for (const auto& item : view.items) {
-      EXPECT_EQ(item.setOffset, at);
-      at += item.length;
-    }
-    EXPECT_EQ(at, e.offset + e.length);
-  }
-  EXPECT_EQ(ReadOwnDialog(3).setOffset + ReadOwnDialog(3).length, sizeof DialogTemplateSet);
 }
 
 // (buffer offset, size, fieldType or 0 for the check box) of every item
@@ -77,34 +40,66 @@ std::vector<Binding> Bindings(const standin::DialogView& view) {
   return bindings;
 }
 
-TEST(DialogTemplateSet, ConfigurationDialogBindsEveryFieldOfTheSettingsRecord) {
-  std::vector<Binding> expected = {{offsetof(ReminderSettings, text), sizeof(ReminderSettings::text), 0x0008}};
+// The configuration binds every field of the settings record.
+std::vector<Binding> SettingsBindings() {
+  std::vector<Binding> bindings = {{offsetof(ReminderSettings, text), sizeof(ReminderSettings::text), 0x0008}};
   for (std::size_t row = 0; row < 3; ++row) {
     const std::size_t base = offsetof(ReminderSettings, schedules) + row * sizeof(ReminderSchedule);
-    expected.emplace_back(base + offsetof(ReminderSchedule, startDate), sizeof(ReminderSchedule::startDate), 0x0208);
-    expected.emplace_back(base + offsetof(ReminderSchedule, intervalMinutes),
+    bindings.emplace_back(base + offsetof(ReminderSchedule, startDate), sizeof(ReminderSchedule::startDate), 0x0208);
+    bindings.emplace_back(base + offsetof(ReminderSchedule, intervalMinutes),
                           sizeof(ReminderSchedule::intervalMinutes), 0x0001);
-    expected.emplace_back(base + offsetof(ReminderSchedule, fromTime), sizeof(ReminderSchedule::fromTime), 0x0408);
-    expected.emplace_back(base + offsetof(ReminderSchedule, toTime), sizeof(ReminderSchedule::toTime), 0x0408);
+    bindings.emplace_back(base + offsetof(ReminderSchedule, fromTime), sizeof(ReminderSchedule::fromTime), 0x0408);
+    bindings.emplace_back(base + offsetof(ReminderSchedule, toTime), sizeof(ReminderSchedule::toTime), 0x0408);
   }
-  expected.emplace_back(offsetof(ReminderSettings, password), sizeof(ReminderSettings::password), 0x8008);
-  expected.emplace_back(offsetof(ReminderSettings, enabled), sizeof(ReminderSettings::enabled), 0);
-
-  const standin::DialogView view = ReadOwnDialog(2);
-  EXPECT_EQ(Bindings(view), expected);
-  EXPECT_EQ(view.boundBytes, sizeof(ReminderSettings));
+  bindings.emplace_back(offsetof(ReminderSettings, password), sizeof(ReminderSettings::password), 0x8008);
+  bindings.emplace_back(offsetof(ReminderSettings, enabled), sizeof(ReminderSettings::enabled), 0);
+  return bindings;
 }
 
-TEST(DialogTemplateSet, ReminderAndPasswordDialogsBindThePromptBuffer) {
-  const std::vector<Binding> reminder = {
-      {offsetof(ReminderPrompt, text), sizeof(ReminderPrompt::text), 0x0008},
-      {offsetof(ReminderPrompt, enteredPassword), sizeof(ReminderPrompt::enteredPassword), 0x8008}};
-  EXPECT_EQ(Bindings(ReadOwnDialog(3)), reminder);
-  EXPECT_EQ(ReadOwnDialog(3).boundBytes, sizeof(ReminderPrompt));
-
-  const std::vector<Binding> password = {{0, sizeof(ReminderPrompt::enteredPassword), 0x8008}};
-  EXPECT_EQ(Bindings(ReadOwnDialog(1)), password);
-  EXPECT_EQ(ReadOwnDialog(1).boundBytes, 21u);
+// Back to back, filling the set exactly, each binding the record the
+// plug-in passes with it: the password dialog the entered password alone,
+// the reminder dialog the prompt, the configuration the settings.
+TEST(DialogTemplateSet, HoldsTheThreeDialogsBackToBackEachBindingItsRecord) {
+  EXPECT_EQ(sizeof DialogTemplateSet, 1588u);
+  EXPECT_EQ(standin::DialogSetSize(DialogTemplateSet), 1588u) << "the stored count is not 1584";
+  const std::uint16_t kPassword = 0x8008;
+  struct Expected {
+    int number;
+    std::size_t offset, length, items;
+    std::string title;
+    std::uint16_t width, height;
+    std::vector<Binding> bindings;
+    std::size_t boundBytes;
+  };
+  const Expected expected[] = {
+      {1, 4, 86, 1, "Prosz\x91 poda\x8D has\x92o", 32, 4, {{0, sizeof(ReminderPrompt::enteredPassword), kPassword}},
+       21},
+      {2, 90, 1298, 34, "Ustal parametry przypomnienia", 95, 23, SettingsBindings(), sizeof(ReminderSettings)},
+      {3, 1388, 200, 4, "Przypomnienie", 64, 13,
+       {{offsetof(ReminderPrompt, text), sizeof(ReminderPrompt::text), 0x0008},
+        {offsetof(ReminderPrompt, enteredPassword), sizeof(ReminderPrompt::enteredPassword), kPassword}},
+       sizeof(ReminderPrompt)},
+  };
+  for (const Expected& e : expected) {
+    const standin::DialogView view = ReadOwnDialog(e.number);
+    SCOPED_TRACE("dialog " + std::to_string(e.number));
+    EXPECT_EQ(view.setOffset, e.offset);
+    EXPECT_EQ(view.length, e.length);
+    EXPECT_EQ(view.items.size(), e.items);
+    EXPECT_EQ(view.title, e.title);
+    EXPECT_EQ(std::tie(view.tag, view.flags, view.hotKey, view.column, view.row, view.width, view.height),
+              std::make_tuple(0xFFFF, 0, 0, 0, 0, e.width, e.height));
+    EXPECT_EQ(Bindings(view), e.bindings);
+    EXPECT_EQ(view.boundBytes, e.boundBytes);
+    // The items follow the title without a gap and the last ends with the dialog.
+    std::size_t at = view.setOffset + 24 + view.title.size() + 1;
+    for (const auto& item : view.items) {
+      EXPECT_EQ(item.setOffset, at);
+      at += item.length;
+    }
+    EXPECT_EQ(at, e.offset + e.length);
+  }
+  EXPECT_EQ(ReadOwnDialog(3).setOffset + ReadOwnDialog(3).length, sizeof DialogTemplateSet);
 }
 
 TEST(DialogTemplateSet, HotKeyIsTheTildeLetterUpperCasedAndZeroWithoutOne) {

@@ -15,11 +15,6 @@
 namespace keyhook_test {
 namespace {
 
-using testing_support::CallTexts;
-using testing_support::Host;
-using testing_support::RefuseFileOpens;
-using testing_support::SettingsFileBytes;
-
 const std::string kNotSaved = talvenor::text::kSettingsNotSaved.data();
 const std::string kStaysOn = talvenor::text::kReminderStaysOn.data();
 const std::string kMayBeIncomplete = talvenor::text::kSettingsMayBeIncomplete.data();
@@ -66,6 +61,11 @@ const SaveFault kSaveFaults[] = {
     {"a switch-off whose write answers -1 but lands", Step::SwitchOff, Fault::WriteAnswers, -1, {kSwitchedOff}, 591},
     {"a rewrite that answers 591 but lands", Step::WrongPassword, Fault::WriteAnswers, 591, {kWrong}, 591},
     {"room for exactly the record", Step::Configure, Fault::FullAtWrite, 591, {}, 591},
+    {"room for exactly the record, full at the close", Step::Configure, Fault::FullAtClose, 591, {}, 591},
+    {"room for one byte", Step::Configure, Fault::FullAtWrite, 1, {kNotSaved}, 1},
+    // One byte short: a record read back with its missing bytes as zeros would pass.
+    {"a switch-off a byte short in the write", Step::SwitchOff, Fault::FullAtWrite, 590, {kMayBeIncomplete}, 590},
+    {"a switch-off a byte short at the close", Step::SwitchOff, Fault::FullAtClose, 590, {kMayBeIncomplete}, 590},
     {"a disk full inside the write", Step::Configure, Fault::FullAtWrite, 100, {kNotSaved}, 100},
     {"a disk full found at the close", Step::Configure, Fault::FullAtClose, 100, {kNotSaved}, 100},
     {"a switch-off lost inside the write", Step::SwitchOff, Fault::FullAtWrite, 0, {kMayBeIncomplete}, 0},

@@ -43,22 +43,27 @@ TEST_F(FirstRunNotice, FirstStartCreatesAnEmptyMarkerThenShowsTheDescription) {
   EXPECT_EQ(calls[2].rfind("HostMessageBox(\"uwaga\", ", 0), 0u) << calls[2];
 }
 
+// A marker file or a directory of its name: silent, and the marker as it was.
 TEST_F(FirstRunNotice, LaterStartIsSilentAndLeavesTheMarkerAsItWas) {
-  testing_support::WriteFileBytes(scratch / "talvenor.xxx", "anything");
-  const auto stamp = fs::last_write_time(scratch / "talvenor.xxx") - std::chrono::hours(48);
-  fs::last_write_time(scratch / "talvenor.xxx", stamp);
-
-  EXPECT_EQ(ShowFirstRunNotice(), 0);
-  EXPECT_TRUE(frontEnd.messages.empty());
-  EXPECT_TRUE(testing_support::Host().calls.empty()) << "no host service is called";
-  EXPECT_EQ(testing_support::ReadFileBytes(scratch / "talvenor.xxx"), "anything");
-  EXPECT_EQ(fs::last_write_time(scratch / "talvenor.xxx"), stamp);
-}
-
-TEST_F(FirstRunNotice, DirectoryOfTheMarkersNameCountsAsMarker) {
-  fs::create_directory(scratch / "talvenor.xxx");
-  EXPECT_EQ(ShowFirstRunNotice(), 0);
-  EXPECT_TRUE(frontEnd.messages.empty());
+  const fs::path marker = scratch / "talvenor.xxx";
+  for (const bool directory : {false, true}) {
+    SCOPED_TRACE(directory ? "a directory" : "a file");
+    fs::remove_all(marker);
+    if (directory) {
+      fs::create_directory(marker);
+    } else {
+      testing_support::WriteFileBytes(marker, "anything");
+      fs::last_write_time(marker, fs::last_write_time(marker) - std::chrono::hours(48));
+    }
+    const auto stamp = fs::last_write_time(marker);
+    EXPECT_EQ(ShowFirstRunNotice(), 0);
+    EXPECT_TRUE(frontEnd.messages.empty());
+    EXPECT_TRUE(testing_support::Host().calls.empty()) << "no host service is called";
+    EXPECT_EQ(fs::last_write_time(marker), stamp);
+    if (!directory) {
+      EXPECT_EQ(testing_support::ReadFileBytes(marker), "anything");
+    }
+  }
 }
 
 TEST_F(FirstRunNotice, MarkerThatCannotBeCreatedStillLetsTheNoticeShowEveryTime) {

@@ -12,59 +12,114 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <optional>
+#include <random>
 
-#include "random_settings.h"
-#include "reminder/key_hook.h"
-#include "reminder/reminder_prompt.h"
-#include "reminder/reminder_settings.h"
 #include "contract/date_text.h"
-#include "contract/host_constants.h"
+#include "contract/time_of_day.h"
+#include "reminder/key_hook.h"
+#include "reminder/reminder_settings.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
+#include "support/wrapped_services.h"
 #include "text/texts.h"
 
 namespace {
 
-using talvenor::ReminderPrompt;
+using talvenor::ReminderSchedule;
 using talvenor::ReminderSettings;
-using testing_support::Host;
-using namespace soak;
-using talvenor::kShiftF10;
+using namespace testing_support;
+using Random = std::mt19937_64;
 
 constexpr std::uint64_t kDefaultSeed = 20261209;
 constexpr std::uint64_t kDefaultCalls = 1'000'000;
 constexpr std::uint32_t kF10 = 0x4400;  // the previous hook turns it into Shift-F10
-using testing_support::kSettingsFile;
-using testing_support::StoredPassword;
 
-// Every slot holds a guard that counts the call and goes on to the
-// stand-in's export; the guards of the services the hook never uses count
-// the call as a fault.
-void* standinEntry[talvenor::kServiceCount];
+// A whole number in [0, n).
+std::uint64_t Below(Random& random, std::uint64_t n) { return random() % n; }
+// True once in `n` times.
+bool OneIn(Random& random, std::uint64_t n) { return Below(random, n) == 0; }
+
+// Printable ASCII, and now and then a Mazovia letter; never NUL.
+char RandomCharacter(Random& random) {
+  constexpr char kMazoviaLetters[] = "\x86\x8D\x8F\x90\x91\x92\x95\x98\x9C\x9E\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7";
+  if (OneIn(random, 8)) return kMazoviaLetters[Below(random, sizeof kMazoviaLetters - 1)];
+  return static_cast<char>(' ' + Below(random, 95));
+}
+
+std::string RandomPassword(Random& random) {
+  std::string password;
+  for (auto n = 1 + Below(random, 20); n > 0; --n) password += RandomCharacter(random);
+  return password;
+}
+
+// Not in use, or starting around `today` (some ahead of it), with or without
+// a window or one of its bounds.
+ReminderSchedule RandomRow(Random& random, std::int64_t today) {
+  constexpr std::int16_t kIntervals[] = {-5, -1, 0, 1, 1, 2, 3, 5, 10, 30, 60, 32767};
+  if (OneIn(random, 3)) return {};
+  const std::string start = talvenor::FormatHostDate(talvenor::CivilFromDays(today + 5 - Below(random, 40)));
+  const std::int16_t interval = kIntervals[Below(random, std::size(kIntervals))];
+  const int one = static_cast<int>(Below(random, 86400));
+  const int other = static_cast<int>(Below(random, 86400));
+  const std::string from = talvenor::FormatTimeOfDay(std::min(one, other));
+  const std::string to = talvenor::FormatTimeOfDay(std::max(one, other));
+  switch (Below(random, 4)) {
+    case 0: return testing_support::Row(start, interval);
+    case 1: return testing_support::Row(start, interval, from, to);
+    case 2: return testing_support::Row(start, interval, from);
+    default: return testing_support::Row(start, interval, "", to);
+  }
+}
+
+struct SettingsFile {
+  std::optional<std::string> bytes;  // nothing: no file at all
+  bool damaged = false;
+};
+
+// A sound file as the configuration dialog or the settings tool would leave
+// it, or a damaged one: cut short, overlong, bytes flipped, noise, none.
+SettingsFile RandomSettingsFile(Random& random, std::int64_t today) {
+  ReminderSettings record = testing_support::Settings(RandomRow(random, today),
+                                                      OneIn(random, 2) ? "" : RandomPassword(random));
+  std::memset(record.text, 0, sizeof record.text);
+  for (std::size_t i = 0, n = Below(random, 481); i < n; ++i) record.text[i] = RandomCharacter(random);
+  for (ReminderSchedule& row : record.schedules) row = RandomRow(random, today);
+  record.enabled = OneIn(random, 5) ? 0 : static_cast<std::int16_t>(1 + Below(random, 3));
+  std::string bytes = testing_support::SettingsFileBytes(record);
+  switch (Below(random, 10)) {
+    case 0:
+      return {std::nullopt, false};
+    case 1:  // cut short
+      bytes.resize(Below(random, bytes.size()));
+      return {bytes, true};
+    case 2:  // overlong: another program appended to it
+      for (auto n = 1 + Below(random, 609); n > 0; --n) bytes += static_cast<char>(random());
+      return {bytes, true};
+    case 3:  // bytes flipped anywhere, NULs of the texts included
+      for (auto n = 1 + Below(random, 40); n > 0; --n) bytes[Below(random, bytes.size())] = static_cast<char>(random());
+      return {bytes, true};
+    case 4: {  // noise of any length up to 1200 bytes
+      std::string noise(Below(random, 1201), '\0');
+      for (char& b : noise) b = static_cast<char>(random());
+      return {noise, true};
+    }
+    case 5:  // no NUL anywhere in the record
+      for (char& b : bytes)
+        if (b == '\xFF') b = static_cast<char>(~('0' + Below(random, 10)));
+      return {bytes, true};
+    default:
+      return {bytes, false};
+  }
+}
+
+// Every slot holds a wrapper that counts the call and goes on to the
+// stand-in's export; a call of a service the hook never uses is a fault.
 long callsThrough[talvenor::kServiceCount];
-
-template <int Slot, typename Fn> struct Guard;
-template <int Slot, typename R, typename... A> struct Guard<Slot, R (*)(A...)> {
-  static R Call(A... args) {
-    ++callsThrough[Slot];
-    return reinterpret_cast<R (*)(A...)>(standinEntry[Slot])(args...);
-  }
+template <int Slot> struct Counted {
+  Counted() { ++callsThrough[Slot]; }
 };
-template <int Slot, typename R, typename... A> struct Guard<Slot, R (*)(A..., ...)> {
-  static R Call(A..., ...) {
-    ++callsThrough[Slot];
-    return R{};
-  }
-};
-
-void* const kGuards[talvenor::kServiceCount] = {
-#define SOAK_GUARD(name, ordinal, pops, bytes, result, params) \
-  reinterpret_cast<void*>(&Guard<talvenor::name##Slot, talvenor::name##Fn>::Call),
-    TALVENOR_HOST_SERVICES(SOAK_GUARD)
-#undef SOAK_GUARD
-};
+void* const* const kCounted = testing_support::kWrappedServices<Counted>;
 
 constexpr int kNotTheHooksBusiness[] = {talvenor::HostMessageBoxFSlot, talvenor::HostConvertTextSlot,
                                         talvenor::HostService38417Slot, talvenor::HostInterfaceVersionSlot,
@@ -91,18 +146,16 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t otherwise) {
   return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : otherwise;
 }
 
-// What the soak did, each counted to show that every road was taken.
+// The roads the soak must each take at least once, or it proves less than it says.
 enum Figure {
-  kCalls, kChecks, kRemindersShown, kSwitchedOff, kWrongReminderPasswords, kSequences, kPasswordDialogs, kRefused,
-  kConfigurations, kSettingsSwapped, kDamagedFiles, kSwapsInsideDialogs, kKeysInsideDialogs, kTickJumps,
-  kTickWraps, kClockSetBack, kFigureCount
+  kRemindersShown, kSwitchedOff, kWrongReminderPasswords, kConfigurations, kRefused, kKeysInsideDialogs,
+  kDamagedFiles, kTickJumps, kTickWraps, kClockSetBack, kFigureCount
 };
 constexpr const char* kFigureNames[kFigureCount] = {
-    "key codes through KeyHook", "reminder checks", "reminders shown", "switched off by the right password",
-    "wrong or empty reminder passwords", "Shift-F10 configuration sequences", "password dialogs",
-    "refused (\"Niepoprawne hasło\")", "configuration dialogs", "settings files swapped in",
-    "of them damaged or missing", "of them while a dialog was open", "keys pressed inside dialogs",
-    "tick-count jumps of 2^31 ms or more", "wraps of the tick count", "clocks set back"};
+    "reminders shown", "switched off by the right password", "wrong or empty reminder passwords",
+    "configuration dialogs", "refused (\"Niepoprawne hasło\")", "keys pressed inside dialogs",
+    "damaged or missing settings files", "tick-count jumps of 2^31 ms or more", "wraps of the tick count",
+    "clocks set back"};
 
 class KeyHookSoak : public testing_support::HostTest {
  protected:
@@ -112,10 +165,7 @@ class KeyHookSoak : public testing_support::HostTest {
     // waits for the disk, so the soak works in memory where it can.
     memoryDirectory.emplace("soak", true);
     Host().record = false;
-    for (int i = 0; i < talvenor::kServiceCount; ++i) {
-      standinEntry[i] = serviceSlots[i];
-      serviceSlots[i] = kGuards[i];
-    }
+    std::copy_n(kCounted, talvenor::kServiceCount, serviceSlots);
     std::fill(std::begin(callsThrough), std::end(callsThrough), 0);
     talvenor::ResetKeyHookStateForTests();
     talvenor::previousHook = &PreviousHook;
@@ -132,7 +182,6 @@ class KeyHookSoak : public testing_support::HostTest {
   // before it wraps.
   void MoveClocks() {
     std::uint64_t step;
-    std::int64_t seconds;
     const auto kind = Below(random, 100000);
     if (kind < 86000) {
       step = Below(random, 300);
@@ -144,8 +193,7 @@ class KeyHookSoak : public testing_support::HostTest {
       step = 0x80000000u + Below(random, 0x7FFFFFFF);
       ++figures[kTickJumps];
     }
-    seconds = static_cast<std::int64_t>(step / 1000);
-    if (step >= 0x80000000u) seconds = static_cast<std::int64_t>(Below(random, 2 * 86400));  // a long weekend
+    auto seconds = static_cast<std::int64_t>(step >= 0x80000000u ? Below(random, 2 * 86400) : step / 1000);
     const std::uint32_t before = ticks;
     ticks += static_cast<std::uint32_t>(step);
     if (ticks < before) ++figures[kTickWraps];
@@ -159,13 +207,9 @@ class KeyHookSoak : public testing_support::HostTest {
   }
 
   void SetWallClock(std::int64_t seconds) {
-    wallSeconds += seconds - wallClock;
     wallClock = seconds;
-    const std::int64_t day = wallClock / 86400;
-    if (day != today) {
-      today = day;
-      frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(day));
-    }
+    today = wallClock / 86400;
+    frontEnd.today = talvenor::FormatHostDate(talvenor::CivilFromDays(today));
     testing_support::SetClocks(frontEnd, seconds);
   }
 
@@ -174,7 +218,6 @@ class KeyHookSoak : public testing_support::HostTest {
     // Replaced, not emptied and rewritten: as a tool saving a copy would.
     std::remove(kSettingsFile);
     if (file.bytes) testing_support::WriteFileBytes(kSettingsFile, *file.bytes);
-    ++figures[kSettingsSwapped];
     if (file.damaged) ++figures[kDamagedFiles];
   }
 
@@ -193,19 +236,16 @@ class KeyHookSoak : public testing_support::HostTest {
 
   // The configuration dialog: confirm or leave, after switching the
   // reminder on or off, setting a row's interval or a new password.
-  static void Edit(Random& random, ReminderSettings* settings, std::int64_t today) {
+  void Edit(ReminderSettings* settings) {
     switch (Below(random, 4)) {
       case 0:
         settings->enabled = static_cast<std::int16_t>(settings->enabled == 0);
         break;
-      case 1: {
-        auto& row = settings->schedules[Below(random, 3)];
-        std::memset(&row, 0, sizeof row);
-        std::memcpy(row.startDate, talvenor::FormatHostDate(talvenor::CivilFromDays(today)).c_str(), 9);
-        row.intervalMinutes = static_cast<std::int16_t>(Below(random, 5));
+      case 1:
+        settings->schedules[Below(random, 3)] =
+            testing_support::Row(frontEnd.today, static_cast<std::int16_t>(Below(random, 5)));
         settings->enabled = 1;
         break;
-      }
       case 2: {
         const std::string password = OneIn(random, 2) ? std::string() : RandomPassword(random);
         std::memset(settings->password, 0, sizeof settings->password);
@@ -219,13 +259,10 @@ class KeyHookSoak : public testing_support::HostTest {
 
   std::int32_t Answer(std::int32_t number, void* buffer) {
     if (OneIn(random, 4)) PressInsideDialog();
-    if (OneIn(random, 50)) {
-      SwapSettings();
-      ++figures[kSwapsInsideDialogs];
-    }
+    if (OneIn(random, 50)) SwapSettings();
     if (number == 2) {
       if (OneIn(random, 4)) return 0;
-      Edit(random, static_cast<ReminderSettings*>(buffer), today);
+      Edit(static_cast<ReminderSettings*>(buffer));
       return 1;
     }
     switch (Below(random, 4)) {
@@ -247,11 +284,9 @@ class KeyHookSoak : public testing_support::HostTest {
 
   // Counts what the call showed and checks what the host saw of it.
   void Tally(long writesBefore) {
-    for (const std::int32_t number : frontEnd.dialogsRun) {
-      if (number == 3) ++figures[kRemindersShown];
-      if (number == 2) ++figures[kConfigurations];
-      if (number == 1) ++figures[kPasswordDialogs];
-    }
+    const auto reminders = std::count(frontEnd.dialogsRun.begin(), frontEnd.dialogsRun.end(), 3);
+    figures[kRemindersShown] += reminders;
+    figures[kConfigurations] += std::count(frontEnd.dialogsRun.begin(), frontEnd.dialogsRun.end(), 2);
     for (const auto& message : frontEnd.messages) {
       ASSERT_EQ(message.title, talvenor::text::kNoticeTitle.data());
       if (message.text == talvenor::text::kReminderSwitchedOff.data()) {
@@ -262,8 +297,7 @@ class KeyHookSoak : public testing_support::HostTest {
       }
     }
     ASSERT_EQ(frontEnd.tones.size() % 20, 0u) << "tones come in bursts of 20";
-    figures[kWrongReminderPasswords] += frontEnd.tones.size() / 20 - std::count(frontEnd.dialogsRun.begin(),
-                                                                               frontEnd.dialogsRun.end(), 3);
+    figures[kWrongReminderPasswords] += frontEnd.tones.size() / 20 - reminders;
     if (callsThrough[talvenor::HostFileWriteSlot] != writesBefore) {
       ASSERT_EQ(testing_support::ReadFileBytes(kSettingsFile).size(), sizeof(ReminderSettings))
           << "a save left other than one record";
@@ -276,9 +310,8 @@ class KeyHookSoak : public testing_support::HostTest {
   Random random{FromEnvironment("TALVENOR_SOAK_SEED", kDefaultSeed)};
   std::uint32_t ticks = 0xFFF00000u;  // 17 minutes before the tick count wraps
   std::int64_t wallClock = 0;
-  std::int64_t today = -1;
+  std::int64_t today = 0;
   std::uint64_t figures[kFigureCount] = {};
-  std::int64_t wallSeconds = 0;
   std::optional<testing_support::ScratchDirectory> memoryDirectory;
 };
 
@@ -286,8 +319,8 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
   const std::uint64_t seed = FromEnvironment("TALVENOR_SOAK_SEED", kDefaultSeed);
   const std::uint64_t calls = FromEnvironment("TALVENOR_SOAK_CALLS", kDefaultCalls);
   testing_support::SetTickCount(ticks);
-  SetWallClock(talvenor::DaysFromCivil({2026, 12, 1}) * 86400 + 8 * 3600);
-  wallSeconds = 0;
+  const std::int64_t start = talvenor::DaysFromCivil({2026, 12, 1}) * 86400 + 8 * 3600;
+  SetWallClock(start);
   SwapSettings();
 
   for (std::uint64_t n = 0; n < calls; ++n) {
@@ -302,10 +335,8 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
 
     const long chainedBefore = chainedCalls;
     const std::uint64_t insideBefore = figures[kKeysInsideDialogs];
-    const long flagReadsBefore = callsThrough[talvenor::HostGetStateFlagsSlot];
     const long writesBefore = callsThrough[talvenor::HostFileWriteSlot];
     const std::uint32_t answer = talvenor::KeyHook(key);
-    ++figures[kCalls];
 
     ASSERT_FALSE(HasFailure()) << "call " << n << " (seed " << seed << ")";
     ASSERT_EQ(answer, Expected(key)) << "call " << n;
@@ -313,27 +344,21 @@ TEST_F(KeyHookSoak, AMillionKeysLeaveTheHookIdleTheFlagsAsTheyWereAndEverySlotIt
     ASSERT_EQ(Host().stateFlags, flags) << "call " << n << " left the host's state flags changed";
     ASSERT_EQ(static_cast<std::uint64_t>(chainedCalls - chainedBefore), 1 + figures[kKeysInsideDialogs] - insideBefore)
         << "call " << n << ": every key reaches the previous hook once";
-    for (int i = 0; i < talvenor::kServiceCount; ++i)
-      ASSERT_EQ(serviceSlots[i], kGuards[i]) << "call " << n << " changed or emptied slot " << i;
+    ASSERT_TRUE(std::equal(kCounted, kCounted + talvenor::kServiceCount, serviceSlots))
+        << "call " << n << " changed or emptied a slot";
     for (const int slot : kNotTheHooksBusiness)
       ASSERT_EQ(callsThrough[slot], 0) << "call " << n << " reached " << talvenor::kHostServices[slot].name;
-    const long sequences = (Chained(key) & 0xFFFF) == kShiftF10 ? 1 : 0;  // a key may be 0xFFFF itself
-    figures[kSequences] += sequences;
-    figures[kChecks] += callsThrough[talvenor::HostGetStateFlagsSlot] - flagReadsBefore - sequences;
     Tally(writesBefore);
     ASSERT_FALSE(HasFailure()) << "call " << n << " (seed " << seed << ")";
   }
 
-  std::printf("soak: seed %llu, %.1f days of wall-clock time\n", static_cast<unsigned long long>(seed),
-              static_cast<double>(wallSeconds) / 86400);
-  for (int f = 0; f < kFigureCount; ++f)
+  std::printf("soak: seed %llu, %llu calls, %.1f days of wall-clock time\n", static_cast<unsigned long long>(seed),
+              static_cast<unsigned long long>(calls), static_cast<double>(wallClock - start) / 86400);
+  for (int f = 0; f < kFigureCount; ++f) {
     std::printf("soak: %llu %s\n", static_cast<unsigned long long>(figures[f]), kFigureNames[f]);
-
-  // Every road was taken, or the soak proved less than it says.
-  if (calls == kDefaultCalls) {
-    for (const Figure f : {kRemindersShown, kSwitchedOff, kWrongReminderPasswords, kConfigurations, kRefused,
-                           kKeysInsideDialogs, kDamagedFiles, kTickJumps, kTickWraps, kClockSetBack})
+    if (calls == kDefaultCalls) {
       EXPECT_GT(figures[f], 0u) << kFigureNames[f];
+    }
   }
 }
 

@@ -9,9 +9,6 @@
 namespace keyhook_test {
 namespace {
 
-using testing_support::CallTexts;
-using testing_support::Host;
-
 class ReminderDialog : public KeyHookTest {
  protected:
   void SetUp() override {

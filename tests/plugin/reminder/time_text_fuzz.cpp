@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "harness/fuzz_host.h"
 #include "reminder/key_hook.h"
@@ -38,14 +38,6 @@ std::int32_t TALVENOR_CALLEE_POPS FillNowText(char* buffer, std::int32_t) {
   return 0;
 }
 
-struct Bytes {
-  std::unique_ptr<char[]> data;
-  explicit Bytes(const std::string& bytes) : data(new char[bytes.size()]) {
-    std::memcpy(data.get(), bytes.data(), bytes.size());
-  }
-  const char* get() const { return data.get(); }
-};
-
 void StoreSettings(const std::string& fromTime, const std::string& toTime) {
   // Due at every check (interval 0): only the window decides.
   testing_support::WriteSettingsFile(testing_support::Settings(testing_support::Row(kToday, 0, fromTime, toTime)));
@@ -69,15 +61,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (now.empty()) now = "9";
   while (now.size() < kNowTextSize) now += now.substr(0, kNowTextSize - now.size());
 
-  const Bytes nowBytes(now), fromBytes(fromTime), toBytes(toTime);
-  nowText = nowBytes.get();
+  // Built from a range, each vector's block is exactly its size.
+  const std::vector<char> nowBytes(now.begin(), now.end());
+  const std::vector<char> fromBytes(fromTime.begin(), fromTime.end());
+  const std::vector<char> toBytes(toTime.begin(), toTime.end());
+  nowText = nowBytes.data();
 
   // Directly: whatever atoi makes of them, the same both ways round.
-  const std::int64_t afterFrom = TimeTextDiff(nowBytes.get(), fromBytes.get());
-  const std::int64_t beforeTo = TimeTextDiff(toBytes.get(), nowBytes.get());
-  FUZZ_CHECK(TimeTextDiff(fromBytes.get(), nowBytes.get()) == -afterFrom);
-  FUZZ_CHECK(TimeTextDiff(nowBytes.get(), nowBytes.get()) == 0);
-  FUZZ_CHECK(TimeTextDiff(fromBytes.get(), toBytes.get()) + TimeTextDiff(toBytes.get(), fromBytes.get()) == 0);
+  const std::int64_t afterFrom = TimeTextDiff(nowBytes.data(), fromBytes.data());
+  const std::int64_t beforeTo = TimeTextDiff(toBytes.data(), nowBytes.data());
+  FUZZ_CHECK(TimeTextDiff(fromBytes.data(), nowBytes.data()) == -afterFrom);
+  FUZZ_CHECK(TimeTextDiff(nowBytes.data(), nowBytes.data()) == 0);
+  FUZZ_CHECK(TimeTextDiff(fromBytes.data(), toBytes.data()) + TimeTextDiff(toBytes.data(), fromBytes.data()) == 0);
 
   // Through the reminder check: a reminder due at every check, which its
   // window alone lets through or holds back.

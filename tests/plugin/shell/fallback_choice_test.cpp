@@ -9,9 +9,7 @@
 
 namespace {
 
-using talvenor::ChooseFallback;
-using talvenor::FallbackStub;
-using talvenor::ServiceSlot;
+using namespace talvenor;
 
 // -1 stands for null.
 int ChosenStub(const char* identifier) {

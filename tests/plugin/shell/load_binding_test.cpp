@@ -55,6 +55,7 @@ class LoadBinding : public ::testing::Test {
     std::memcpy(serviceSlots, kFirstCallEntries, sizeof serviceSlots);
     ownModule = nullptr;
     hostModule = nullptr;
+    molrav = nullptr;
     ignoreAll = 0;
     g_converted.clear();
     g_convertedInPlace = true;
@@ -63,8 +64,6 @@ class LoadBinding : public ::testing::Test {
   }
   void TearDown() override {
     nativewin::Reset();  // drops the lookups that point into this fixture
-    std::memcpy(serviceSlots, kFirstCallEntries, sizeof serviceSlots);
-    ignoreAll = 0;
   }
 
   // MOLRAV with every service but `missing`; counts every lookup.
@@ -91,51 +90,63 @@ class LoadBinding : public ::testing::Test {
   HMODULE plugin = nullptr;
 };
 
+// Without MOLRAV the lookups search the host's main program.
 TEST_F(LoadBinding, HostWithEveryServiceLoadsWithoutBoxAndEverySlotHoldsItsExport) {
-  RegisterPlugin();
-  RegisterHost({});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_TRUE(Boxes().empty());
-  EXPECT_EQ(ownModule, plugin);
-  EXPECT_EQ(hostModule, molrav);
-  for (int i = 0; i < kServiceCount; ++i) {
-    const std::uint32_t ordinal = kHostServices[i].ordinal;
-    EXPECT_EQ(lookups[ordinal], 1) << ordinal;
-    void* expected = ordinal == 52158 ? reinterpret_cast<void*>(&RecordingConvertText) : standin::ServiceByOrdinal(ordinal);
-    EXPECT_EQ(serviceSlots[i], expected) << "slot of " << ordinal;
+  for (const bool inMolrav : {true, false}) {
+    SetUp();
+    RegisterPlugin();
+    if (inMolrav)
+      RegisterHost({});
+    else
+      nativewin::SetMainProgram(
+          {"host", "C:\\Host\\host.exe", [this](std::uint32_t ordinal) { return Lookup(ordinal); }, nullptr});
+    EXPECT_EQ(Load(), 1);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(ownModule, plugin);
+    EXPECT_EQ(hostModule, molrav) << "null for the main program";
+    for (int i = 0; i < kServiceCount; ++i) {
+      const std::uint32_t ordinal = kHostServices[i].ordinal;
+      EXPECT_EQ(lookups[ordinal], 1) << ordinal;
+      void* expected =
+          ordinal == 52158 ? reinterpret_cast<void*>(&RecordingConvertText) : standin::ServiceByOrdinal(ordinal);
+      EXPECT_EQ(serviceSlots[i], expected) << "slot of " << ordinal;
+    }
   }
 }
 
-TEST_F(LoadBinding, MissingServiceShowsOneBoxWithExactTextsAndAbortFailsTheLoad) {
-  RegisterPlugin();
-  RegisterHost({38417});
-  nativewin::ScriptMessageBoxAnswers({IDABORT});
-  EXPECT_EQ(Load(), 0) << "the host's LoadLibrary must get NULL";
-  ASSERT_EQ(Boxes().size(), 1u);
-  ASSERT_EQ(g_converted.size(), 2u);
-  EXPECT_EQ(g_converted[0], ExpectedMessage(kPluginPath, "38417"));
-  EXPECT_EQ(g_converted[1], kTitleMazovia);
-  EXPECT_TRUE(g_convertedInPlace) << "texts go through HostConvertText in place, code 1 to 3";
-  EXPECT_EQ(Boxes()[0].caption, kTitle1250) << "MessageBoxA gets the converted title";
-  EXPECT_NE(Boxes()[0].text.find("Wywo\xB3" "ano"), std::string::npos) << "and the converted message";
-  EXPECT_EQ(Boxes()[0].style, 0x2012u) << "Abort/Retry/Ignore, error icon, task-modal";
-  EXPECT_EQ(serviceSlots[HostService38417Slot], nullptr);
-  EXPECT_EQ(lookups[52171], 0) << "no probe runs after the first that fails";
-  EXPECT_EQ(serviceSlots[HostSoundSlot], kFirstCallEntries[HostSoundSlot]);
-}
-
-TEST_F(LoadBinding, RetryShowsTheSameBoxAgainWithoutLookingTheServiceUpAgain) {
-  RegisterPlugin();
-  RegisterHost({38417});
-  nativewin::ScriptMessageBoxAnswers({IDRETRY, IDRETRY, IDABORT});
-  EXPECT_EQ(Load(), 0);
-  ASSERT_EQ(Boxes().size(), 3u);
-  for (const auto& box : Boxes()) {
-    EXPECT_EQ(box.text, Boxes()[0].text);
-    EXPECT_EQ(box.caption, kTitle1250);
+// Retry shows the same box again, without looking the service up again.
+// The module path in the message shows mark bytes as spaces, is cut to 299
+// characters, or reads "<nieznany>" when GetModuleFileNameA fails.
+TEST_F(LoadBinding, MissingServiceShowsOneBoxWithExactTextsUntilAbortFailsTheLoad) {
+  const std::string longPath = "C:\\" + std::string(400, 'd') + "\\talvenor.dll";
+  const std::pair<std::string, std::string> paths[] = {
+      {kPluginPath, kPluginPath},
+      {"C:\\a\x01" "b\x02" "c\\talvenor.dll", "C:\\a b c\\talvenor.dll"},
+      {longPath, longPath.substr(0, 299)},
+      {"", "<nieznany>"},
+  };
+  for (const auto& [path, shown] : paths) {
+    SetUp();
+    RegisterPlugin(path);
+    RegisterHost({38417});
+    nativewin::ScriptMessageBoxAnswers({IDRETRY, IDRETRY, IDABORT});
+    EXPECT_EQ(Load(), 0) << "the host's LoadLibrary must get NULL";
+    ASSERT_EQ(g_converted.size(), 2u) << "the texts are converted once, not again per Retry";
+    EXPECT_EQ(g_converted[0], ExpectedMessage(shown, "38417"));
+    EXPECT_EQ(g_converted[1], kTitleMazovia);
+    EXPECT_TRUE(g_convertedInPlace) << "texts go through HostConvertText in place, code 1 to 3";
+    ASSERT_EQ(Boxes().size(), 3u);
+    EXPECT_NE(Boxes()[0].text.find("Wywo\xB3" "ano"), std::string::npos) << "MessageBoxA gets the converted message";
+    for (const auto& box : Boxes()) {
+      EXPECT_EQ(box.text, Boxes()[0].text);
+      EXPECT_EQ(box.caption, kTitle1250) << "and the converted title";
+      EXPECT_EQ(box.style, 0x2012u) << "Abort/Retry/Ignore, error icon, task-modal";
+    }
+    EXPECT_EQ(lookups[38417], 1);
+    EXPECT_EQ(serviceSlots[HostService38417Slot], nullptr);
+    EXPECT_EQ(lookups[52171], 0) << "no probe runs after the first that fails";
+    EXPECT_EQ(serviceSlots[HostSoundSlot], kFirstCallEntries[HostSoundSlot]);
   }
-  EXPECT_EQ(lookups[38417], 1);
-  EXPECT_EQ(g_converted.size(), 2u) << "the texts are converted once, not again per Retry";
 }
 
 TEST_F(LoadBinding, IgnoreGivesAMissingServiceTheStubOfWhatItsCallersPassOrFailsTheLoad) {
@@ -179,27 +190,30 @@ TEST_F(LoadBinding, IgnoreHoldsForLaterMissesAndTheirFallbacksReturnZero) {
   EXPECT_EQ(std::string(today, sizeof today), std::string(12, 'X')) << "a fallback leaves the buffer alone";
 }
 
+// At Abort the load ends there; at Ignore it goes on, and 52158's own
+// probe repeats the lookup.
 TEST_F(LoadBinding, BoxForAnEarlierServiceBindsHostConvertTextOnTheSpotAndItsProbeLooksAgain) {
-  RegisterPlugin();
-  RegisterHost({52029});
-  std::string slotAtBox;
-  nativewin::OnMessageBox([&](const nativewin::ShownMessageBox&) {
-    slotAtBox = serviceSlots[HostConvertTextSlot] == reinterpret_cast<void*>(&RecordingConvertText) ? "bound" : "not bound";
-    EXPECT_EQ(lookups[52158], 1);
-  });
-  nativewin::ScriptMessageBoxAnswers({IDABORT});
-  EXPECT_EQ(Load(), 0);
-  EXPECT_EQ(slotAtBox, "bound");
-  EXPECT_EQ(Boxes()[0].caption, kTitle1250);
-
-  // With Ignore the load goes on; 52158's own probe repeats the lookup.
-  SetUp();
-  RegisterPlugin();
-  RegisterHost({52028});
-  nativewin::ScriptMessageBoxAnswers({IDIGNORE});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_EQ(lookups[52158], 2);
-  EXPECT_EQ(Boxes()[0].caption, kTitle1250);
+  const struct {
+    std::uint32_t missing;
+    int answer;
+    std::int32_t load;
+    int lookupsAfter;
+  } cases[] = {{52029, IDABORT, 0, 1}, {52028, IDIGNORE, 1, 2}};
+  for (const auto& c : cases) {
+    SetUp();
+    RegisterPlugin();
+    RegisterHost({c.missing});
+    bool boundAtBox = false;
+    nativewin::OnMessageBox([&](const nativewin::ShownMessageBox&) {
+      boundAtBox = serviceSlots[HostConvertTextSlot] == reinterpret_cast<void*>(&RecordingConvertText);
+      EXPECT_EQ(lookups[52158], 1) << c.missing;
+    });
+    nativewin::ScriptMessageBoxAnswers({c.answer});
+    EXPECT_EQ(Load(), c.load) << c.missing;
+    EXPECT_TRUE(boundAtBox) << c.missing;
+    EXPECT_EQ(lookups[52158], c.lookupsAfter) << c.missing;
+    EXPECT_EQ(Boxes()[0].caption, kTitle1250) << c.missing;
+  }
 }
 
 TEST_F(LoadBinding, MissingHostConvertTextLeavesBoxesUnconvertedAndNestsNoDeeperThanOne) {
@@ -219,23 +233,6 @@ TEST_F(LoadBinding, MissingHostConvertTextLeavesBoxesUnconvertedAndNestsNoDeeper
   EXPECT_EQ(serviceSlots[HostConvertTextSlot], nullptr);
 }
 
-TEST_F(LoadBinding, TheBoxShowsMarkBytesInTheModulePathAsSpacesCutsItTo299CharactersOrNamesItUnknown) {
-  const std::string longPath = "C:\\" + std::string(400, 'd') + "\\talvenor.dll";
-  const std::pair<std::string, std::string> cases[] = {
-      {"C:\\a\x01" "b\x02" "c\\talvenor.dll", "C:\\a b c\\talvenor.dll"},
-      {longPath, longPath.substr(0, 299)},
-      {"", "<nieznany>"},  // GetModuleFileNameA fails
-  };
-  for (const auto& [path, shown] : cases) {
-    SetUp();
-    RegisterPlugin(path);
-    RegisterHost({38417});
-    EXPECT_EQ(Load(), 0);
-    ASSERT_EQ(g_converted.size(), 2u);
-    EXPECT_EQ(g_converted[0], ExpectedMessage(shown, "38417"));
-  }
-}
-
 TEST_F(LoadBinding, ThreadAndDetachNotificationsDoNothingAndReportSuccess) {
   RegisterPlugin();
   RegisterHost({38417});
@@ -250,19 +247,11 @@ TEST_F(LoadBinding, ThreadAndDetachNotificationsDoNothingAndReportSuccess) {
   EXPECT_EQ(std::memcmp(serviceSlots, kFirstCallEntries, sizeof serviceSlots), 0);
 }
 
-TEST_F(LoadBinding, WithoutMolravTheLookupsSearchTheHostsMainProgram) {
+// A service left without entry returns 0 at its first call instead of
+// calling null.
+TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThroughOrReturnsZero) {
   RegisterPlugin();
-  nativewin::SetMainProgram({"host", "C:\\Host\\host.exe", [](std::uint32_t ordinal) { return standin::ServiceByOrdinal(ordinal); },
-                             nullptr});
-  EXPECT_EQ(Load(), 1);
-  EXPECT_EQ(hostModule, nullptr);
-  EXPECT_TRUE(Boxes().empty());
-  EXPECT_EQ(serviceSlots[HostDaysBetweenSlot], standin::ServiceByOrdinal(30908));
-}
-
-TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThrough) {
-  RegisterPlugin();
-  RegisterHost({});
+  RegisterHost({52534, 30308});
   EarlyAttach(plugin, DLL_PROCESS_ATTACH, nullptr);
   standin::ScriptedFrontEnd frontEnd;
   standin::State().frontEnd = &frontEnd;
@@ -274,12 +263,7 @@ TEST_F(LoadBinding, FirstCallBindsAndPassesEveryArgumentThrough) {
   EXPECT_EQ(HostDaysBetween("20260302", "20260227"), 3);
   EXPECT_EQ(serviceSlots[HostDaysBetweenSlot], standin::ServiceByOrdinal(30908));
   standin::State().frontEnd = nullptr;
-}
 
-TEST_F(LoadBinding, FirstCallOfAServiceLeftWithoutEntryReturnsZeroInsteadOfCallingNull) {
-  RegisterPlugin();
-  RegisterHost({52534, 30308});
-  EarlyAttach(plugin, DLL_PROCESS_ATTACH, nullptr);
   ignoreAll = 1;
   EXPECT_EQ(HostFileOpen("infprz.dat", "rb", 0x40, 0, -1), nullptr);
   EXPECT_EQ(serviceSlots[HostFileOpenSlot], nullptr);

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "harness/win32/program_directory.h"
+
 namespace testing_support {
 
 namespace {

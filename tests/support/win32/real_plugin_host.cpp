@@ -13,21 +13,18 @@ const std::string kReminderText = TALVENOR_MAZOVIA("Zadzwoń do klienta w sprawi
 
 namespace {
 
-std::uint32_t g_ticks = 0;
-std::int64_t g_seconds = 0;
-
-DWORD WINAPI ScriptedTickCount() { return g_ticks; }
+DWORD WINAPI ScriptedTickCount() { return RealPluginHost::ticks; }
 
 __time64_t __cdecl ScriptedTime64(__time64_t* result) {
-  if (result != nullptr) *result = g_seconds;
-  return g_seconds;
+  if (result != nullptr) *result = RealPluginHost::seconds;
+  return RealPluginHost::seconds;
 }
 
 }  // namespace
 
 RealPluginHost::RealPluginHost() {
-  SetTicks(1000);
-  SetSeconds(1'800'000'000);
+  ticks = 1000;
+  seconds = 1'800'000'000;
 }
 
 RealPluginHost::~RealPluginHost() {
@@ -100,11 +97,6 @@ std::uint32_t RealPluginHost::Press(std::uint32_t key) {
   std::snprintf(what, sizeof what, "the key hook (key 0x%X)", static_cast<unsigned>(key));
   return static_cast<std::uint32_t>(Call(reinterpret_cast<const void*>(host->keyHook), words, 1, 4, what));
 }
-
-void RealPluginHost::SetTicks(std::uint32_t milliseconds) { g_ticks = milliseconds; }
-void RealPluginHost::SetSeconds(std::int64_t secondsSince1970) { g_seconds = secondsSince1970; }
-std::uint32_t RealPluginHost::Ticks() { return g_ticks; }
-std::int64_t RealPluginHost::Seconds() { return g_seconds; }
 
 bool RealPluginHost::InPlugin(const void* address) const {
   auto* base = reinterpret_cast<const unsigned char*>(plugin);

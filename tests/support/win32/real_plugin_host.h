@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "contract/plugin_exports.h"
-#include "harness/file_bytes.h"
 #include "harness/scripted_front_end.h"
 #include "harness/settings_file_bytes.h"
 #include "harness/stack_measure.h"
@@ -54,11 +53,10 @@ class RealPluginHost {
   // calls it; 0xFFFF = consumed.
   std::uint32_t Press(std::uint32_t key);
 
-  // The clock the plug-in reads once redirected.
-  static void SetTicks(std::uint32_t milliseconds);
-  static void SetSeconds(std::int64_t secondsSince1970);
-  static std::uint32_t Ticks();
-  static std::int64_t Seconds();
+  // The clock the plug-in reads once redirected: milliseconds, and seconds
+  // since 1970.
+  static inline std::uint32_t ticks = 0;
+  static inline std::int64_t seconds = 0;
 
   bool InPlugin(const void* address) const;
   // Recorded service calls in their readable form, of one service.
