@@ -11,6 +11,8 @@
 #                                            cmd /c, infprz.exe in the folder
 #   doc_examples.sh story DOC BIN_DIR SCRATCH  DOC's ```story blocks with
 #                                            talhost.exe --script FILE --mute
+#   doc_examples.sh screens DOC BIN_DIR SCRATCH  DOC's "Screens", printed by
+#                                            the command the section names
 #
 # Markdown marks an example by its fence (```sh, ```bat, ```powershell,
 # ```story). A guide (.txt) marks it by indenting it under a line that ends
@@ -31,9 +33,11 @@ fenced() {
   rm -rf "$3" && mkdir -p "$3"
   awk -v lang="$2" -v dir="$3" '
     { line = $0; sub(/^ +/, "", line) }
-    line == "```" lang { n++; on = 1; indent = length($0) - length(line); printf "" > (dir "/" n); next }
-    on && line ~ /^```/ { on = 0; next }
-    on { print substr($0, indent + 1) > (dir "/" n) }' "$1"
+    line ~ /^```/ && fence { fence = on = 0; next }
+    line ~ /^```/ { fence = 1 }
+    line == "```" lang { n++; on = 1; indent = length($0) - length(line); printf "" > (dir "/" n) }
+    fence && !on { next }
+    on && line !~ /^```/ { print substr($0, indent + 1) > (dir "/" n) }' "$1"
 }
 
 # guide_examples DOC: "SHELL<TAB>COMMAND" for each example of a .txt guide
@@ -149,7 +153,7 @@ flat_json() { sed 's/^ *//' | tr -d '\n' | sed 's/, "/,"/g'; }
 # infprz.exe and every text file they name (Notepad's "Unicode": UTF-16 with
 # its mark).
 cmd_examples() {
-  local doc=$1 bin=$2 desk=$3 shell line
+  local doc=$1 bin=$2 desk=$3 shell line text=""
   prefix=${TALVENOR_WINEPREFIX:-$root/build/wineprefix}
   host=$prefix/drive_c/Host
   trap 'rm -rf "$host" "$prefix/dosdevices/d:" "$prefix/drive_c/talvenor" "$TMPDIR_DOCS"' EXIT
@@ -193,10 +197,12 @@ cmd_examples() {
       ran "$line (in a terminal, ended with Alt-X)"
       continue ;;
     esac
-    local name
-    for name in $(grep -o -- '--text-file [^ ]*' <<<"$line" | cut -d' ' -f2); do
-      printf '\xff\xfe' >"$desk/$name"
-      printf 'Przypomnienie:\r\nzapłać za licencję.\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$desk/$name"
+    local i
+    for ((i = 1; i < ${#words[@]}; i++)); do
+      [ "${words[i - 1]}" = --text-file ] || continue
+      printf '\xff\xfe' >"$desk/${words[i]}"
+      printf 'Przypomnienie:\r\nzapłać za licencję.\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$desk/${words[i]}"
+      text="zapłać za licencję."
     done
     (cd "$desk" && LC_ALL=$locale "$wine_run" cmd /c "${words[@]}") >"$desk/out" 2>&1 ||
       fail "$line" "$(cat "$desk/out")"
@@ -210,10 +216,16 @@ cmd_examples() {
       esac
       cmp "$host/infprz.dat" "$target" || fail "$line: not the same file as C:\\Host\\infprz.dat"
     fi
-    # A text typed in cmd arrives in the file as the host's bytes.
+    # A text typed in cmd arrives in the file as the host's bytes, and
+    # output cmd redirects to a file is UTF-8 that holds it as typed.
     if [[ $line =~ --text\ \"([^\"]*)\" ]]; then
-      [ "$(stored_text "$host/infprz.dat")" = "$(mazovia "${BASH_REMATCH[1]}")" ] ||
-        fail "C:\\Host\\infprz.dat does not hold the text \"${BASH_REMATCH[1]}\" in the host's code page"
+      text=${BASH_REMATCH[1]}
+      [ "$(stored_text "$host/infprz.dat")" = "$(mazovia "$text")" ] ||
+        fail "C:\\Host\\infprz.dat does not hold the text \"$text\" in the host's code page"
+    fi
+    if [[ ${words[-2]} == ">" && -n ${text:-} ]]; then
+      iconv -f UTF-8 -t UTF-8 "$desk/${words[-1]}" >/dev/null && grep -qF "$text" "$desk/${words[-1]}" ||
+        fail "$line: ${words[-1]} does not hold \"$text\" in UTF-8"
     fi
   done <<<"$examples"
 }
@@ -256,6 +268,44 @@ story_examples() {
   ((failed == 0)) || fail "a story of ${doc##*/}"
 }
 
+# The screens a document shows under "## Screens", each printed by the
+# command named there ("Captured with `talhost.exe ...`"), run in a desk
+# that holds the files it names.
+screen_examples() {
+  local doc=$1 bin=$2 desk=$3 command screen failed=0
+  command=$(sed -n 's/^Captured with `\(talhost\.exe [^`]*\)`.*/\1/p' "$doc")
+  [ -n "$command" ] || fail "no \"Captured with \`talhost.exe ...\`\" in $doc"
+  read -r -a words <<<"$command"
+  rm -rf "$desk" && mkdir -p "$desk"
+  local word
+  for word in "${words[@]:1}"; do
+    if [ -f "$root/$word" ]; then mkdir -p "$desk/${word%/*}" && cp "$root/$word" "$desk/$word"; fi
+  done
+  (cd "$desk" && "$wine_run" "$bin/talhost.exe" "${words[@]:1}") >"$desk.out" 2>&1 || fail "$command" "$(tail -n 5 "$desk.out")"
+  sed -i 's/\r$//' "$desk.out"
+  ran "$command"
+  awk '/^## /{on = ($0 == "## Screens")} on' "$doc" >"$TMPDIR_DOCS/screens.md"
+  fenced "$TMPDIR_DOCS/screens.md" "" "$desk.screens"
+  for screen in "$desk.screens"/*; do
+    if holds_lines "$desk.out" "$screen"; then
+      ran "screen ${screen##*/} ($(wc -l <"$screen") lines)"
+    else
+      echo "--- screen ${screen##*/} of ${doc##*/} is not in what $command printed:"
+      cat "$screen"
+      failed=1
+    fi
+  done
+  ((failed == 0)) || fail "screens of ${doc##*/} that its command does not print"
+}
+
+# holds_lines FILE PART: whether FILE holds PART's lines one after the other
+# (PART's first line starts it only once).
+holds_lines() {
+  awk 'NR == FNR { want[n++] = $0; next }
+       { if ($0 == want[k]) { if (++k == n) found = 1 } else k = ($0 == want[0]) }
+       END { exit !found }' "$2" "$1"
+}
+
 TMPDIR_DOCS=$(mktemp -d)
 trap 'rm -rf "$TMPDIR_DOCS"' EXIT
 case "$mode" in
@@ -263,5 +313,6 @@ readme) readme "$@" ;;
 sh) sh_examples "$@" ;;
 cmd) cmd_examples "$@" ;;
 story) story_examples "$@" ;;
+screens) screen_examples "$@" ;;
 *) fail "unknown mode $mode" ;;
 esac
