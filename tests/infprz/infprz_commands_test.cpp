@@ -125,6 +125,7 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"import", "-"}, "at most 3 rows", R"({"rows": [{}, {}, {}, {}]})"},
       {{"import", "-"}, "interval 18446744073709551615 is", R"({"rows": [{"intervalMinutes": 18446744073709551615}]})"},
       {{"import", "-"}, "not valid JSON: line 1, column 17: \"}\" was not expected", R"({"text": "żółw",})"},
+      {{"set", "--row=", "--interval", "5"}, "--row takes a row number, 1 to 3"},
   };
   for (const auto& [args, message, input] : refused) {
     const auto run = Infprz(args, input);
@@ -153,6 +154,8 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
       {{"set", "--password", "/?"}, 568, "/?\0"s},  // a value, not a request for help
       {{"set", "--off"}, 589, "\0\0"s},
       {{"import", "crlf.json"}, 0, "a\r" + std::string(58, ' ') + "b\0"s},  // a damaged file's CR before a break kept
+      {{"set", "--row", "1", "--interval", "32767"}, 490, "\xFF\x7F"s},
+      {{"set", "--row", "1", "--interval", "-32767"}, 490, "\x01\x80"s},
   };
   WriteFileBytes("crlf.json", R"({"text": "a\r\nb"})" + std::string(2000, ' '));  // not only small files
   for (const auto& [args, offset, bytes] : stored) {
@@ -168,7 +171,9 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
 // damaged file shown and repaired; the cases run in turn on the one file,
 // `file` written first when given. `err` is all of standard error.
 TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
-  talvenor::ReminderSettings odd{};
+  talvenor::ReminderSettings odd{}, onWithoutADate{};
+  onWithoutADate.enabled = 1;
+  std::strcpy(onWithoutADate.schedules[0].startDate, "2026XXXX");  // the only start date is none
   std::strcpy(odd.text, "a\x7F" "b");
   std::strcpy(odd.schedules[0].startDate, "2026XXXX");
   std::string damaged = ReadFileBytes("infprz.dat");
@@ -218,6 +223,7 @@ TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
        "infprz: repaired infprz.dat: row 3: to time has no terminating NUL: only its first 8 bytes count\n"
        "infprz: repaired infprz.dat: the password has 1 nonzero byte after its end\n", ""},
       {"", {"show"}, "", controlByte, "  8 | " + std::string(60, 'A') + "\n"},  // what anyone reads stays the same
+      {SettingsFileBytes(onWithoutADate), {"show"}, "", noStart, "\"2026XXXX\" (not a date: the row never governs)"},
   };
   for (const Case& c : cases) {
     if (!c.file.empty()) WriteFileBytes("infprz.dat", c.file);

@@ -80,12 +80,14 @@ ReminderSettings SomeSettings() {
 }
 
 TEST(DialogEngine, ConfigurationShowsTheRecordAsAPolishUserReadsItAndTypingReplacesAFieldsText) {
-  const ReminderSettings settings = SomeSettings();
+  ReminderSettings settings = SomeSettings();
+  std::memcpy(settings.schedules[1].startDate, "202612025", 9);  // no NUL: read up to the field's 8 characters
   DialogRun run(talvenor::kConfigurationDialog, sizeof settings, &settings);
   const std::string screen = run.ScreenText();
   EXPECT_NE(screen.find(" Ustal parametry przypomnienia "), std::string::npos) << screen;
   EXPECT_NE(screen.find("Zamknij kasę przed wyjściem"), std::string::npos) << "the text, Mazovia shown as Polish";
   EXPECT_NE(screen.find("Od dnia: 01.12.2026"), std::string::npos) << "tildes not drawn, date as DD.MM.YYYY";
+  EXPECT_NE(screen.find("02.12.2026"), std::string::npos) << "a date without its NUL";
   EXPECT_NE(screen.find("30···· minut"), std::string::npos);
   EXPECT_NE(screen.find("od godz:08:00:00"), std::string::npos);
   EXPECT_NE(screen.find("przypomnienie: *****····"), std::string::npos) << "the password is masked";
@@ -259,7 +261,10 @@ TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
                          Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H", "F12"},
                          Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr, "F12"}}) {
     SCOPED_TRACE("dialog " + std::to_string(row.dialog));
-    DialogRun run(row.dialog, row.bound);
+    // The field holds an old password to its last byte, no NUL in it.
+    std::vector<unsigned char> full(row.bound, 0);
+    std::memset(full.data() + row.passwordAt, 'p', 21);
+    DialogRun run(row.dialog, row.bound, full.data());
     if (row.reach != nullptr) run.Press(row.reach);
     run.Type("12345678901234567890");
     const std::string screen = run.ScreenText();
@@ -268,7 +273,9 @@ TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
     run.Press("q");
     EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
     EXPECT_EQ(run.Press(row.confirm), DialogOutcome::Confirmed);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt)), "12345678901234567890");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt), 21),
+              std::string("12345678901234567890") + '\0')
+        << "its NUL inside the field";
     EXPECT_TRUE(run.GuardIntact(row.bound)) << "a byte behind the dialog's bound bytes was written";
   }
 }

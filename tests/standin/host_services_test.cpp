@@ -64,11 +64,20 @@ TEST_F(StandinServices, KeyHookChainReturnsThePreviousHead) {
   EXPECT_EQ(HostSetKeyHook(nullptr), first);
 }
 
-TEST_F(StandinServices, ConvertTextWorksInPlace) {
+TEST_F(StandinServices, ConvertTextWorksInPlaceAndOnEveryPolishLetterBothWays) {
   char text[] = "\x9C\x92";  // Łł in Mazovia
   HostConvertText(text, text, 1, 3);
   EXPECT_STREQ(text, "\xA3\xB3");
   EXPECT_EQ(testing_support::CallTexts("HostConvertText").at(0), "HostConvertText(\"\\x9C\\x92\", same, 1, 3)");
+
+  // Every Polish letter, both ways: ąćĄĘęłĆŚŁśŹŻóÓńŃźż, and ASCII as it is.
+  const std::string mazovia = "a\x86\x8D\x8F\x90\x91\x92\x95\x98\x9C\x9E\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7z";
+  const std::string windows1250 = "a\xB9\xE6\xA5\xCA\xEA\xB3\xC6\x8C\xA3\x9C\x8F\xAF\xF3\xD3\xF1\xD1\x9F\xBFz";
+  char converted[32];
+  HostConvertText(mazovia.c_str(), converted, 1, 3);
+  EXPECT_EQ(std::string(converted), windows1250);
+  HostConvertText(windows1250.c_str(), converted, 3, 1);
+  EXPECT_EQ(std::string(converted), mazovia);
 }
 
 }  // namespace

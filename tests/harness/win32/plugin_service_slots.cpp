@@ -4,7 +4,7 @@
 
 namespace testing_support {
 
-std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host) {
+std::uintptr_t* FindServiceSlotRow(HMODULE plugin, HMODULE host) {
   auto* base = reinterpret_cast<unsigned char*>(plugin);
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -25,10 +25,16 @@ std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host) {
         match = exports[i] != 0 ? word == exports[i]
                                 : word >= reinterpret_cast<std::uintptr_t>(base) && word < imageEnd;
       }
-      if (match) return std::vector<std::uintptr_t>(words + at, words + at + talvenor::kServiceCount);
+      if (match) return words + at;
     }
   }
-  return {};
+  return nullptr;
+}
+
+std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host) {
+  const std::uintptr_t* row = FindServiceSlotRow(plugin, host);
+  if (row == nullptr) return {};
+  return std::vector<std::uintptr_t>(row, row + talvenor::kServiceCount);
 }
 
 }  // namespace testing_support

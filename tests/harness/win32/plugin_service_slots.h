@@ -11,5 +11,8 @@ namespace testing_support {
 
 // Empty when no such row is found.
 std::vector<std::uintptr_t> FindServiceSlots(HMODULE plugin, HMODULE host);
+// The row itself, to put a test's own service into a slot: row[slot index].
+// Null when no such row is found.
+std::uintptr_t* FindServiceSlotRow(HMODULE plugin, HMODULE host);
 
 }  // namespace testing_support

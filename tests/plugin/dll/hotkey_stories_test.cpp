@@ -70,5 +70,23 @@ TEST_F(HotkeyStory, WrongPasswordSaysSoAndKeepsTheConfigurationClosed) {
   EXPECT_EQ(host->stateFlags, 0);
 }
 
+// A password ends at its NUL, in the file and in the password dialog.
+TEST_F(HotkeyStory, APasswordEndsAtItsNulInTheFileAndInTheDialog) {
+  ReminderSettings stored = Protected();
+  std::memcpy(stored.password, "tajne\0zzzzzzzzzzzzzzz", sizeof stored.password);
+  WriteSettingsFile(stored);
+  WriteFileBytes(kMarkerFile, "");
+  ASSERT_EQ(Start(0), 0);
+  frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+    std::memcpy(buffer, "tajne\0old", 10);
+    return 1;
+  });
+
+  EXPECT_EQ(Press(kShiftF10), kConsumed);
+
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 2}));
+  EXPECT_TRUE(frontEnd.messages.empty());
+}
+
 }  // namespace
 }  // namespace e2e

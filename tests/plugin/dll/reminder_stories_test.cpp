@@ -1,5 +1,6 @@
 // A reminder falling due in the real talvenor.dll, its clock moved through
 // the redirected GetTickCount and _time64.
+#include "harness/odd_host_services.h"
 #include "reminder/reminder_prompt.h"
 #include "story_host.h"
 #include "text/texts.h"
@@ -111,6 +112,53 @@ TEST_F(ReminderStory, WrongPasswordBringsASecondBurstSavesNothingAndTheReminderC
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3}));
   EXPECT_EQ(frontEnd.tones.size(), 80u);
   EXPECT_EQ(ReadFileBytes(kSettingsFile), stored);
+}
+
+TEST_F(ReminderStory, AnyNonzeroEnabledWordReminds) {
+  StartAndMakeFirstCheck();
+  for (const std::uint16_t word : {0xFFFF, 0x0100}) {
+    talvenor::ReminderSettings settings = DueEveryMinute();
+    settings.enabled = static_cast<std::int16_t>(word);
+    WriteSettingsFile(settings);
+    frontEnd.dialogActions.push_back(TypeInReminder("TAJNE"));  // wrong: it stays on
+    PressAMinuteLater();
+    EXPECT_EQ(frontEnd.tones.size(), 40u) << "enabled 0x" << std::hex << word;
+    frontEnd.tones.clear();
+  }
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3, 3}));
+}
+
+// A password ends at its NUL: bytes a damaged file keeps behind the stored
+// one and characters the host leaves behind the typed one are no part of it.
+TEST_F(ReminderStory, APasswordEndsAtItsNulInTheFileAndInTheDialog) {
+  StartAndMakeFirstCheck();
+  talvenor::ReminderSettings settings = DueEveryMinute();
+  std::memcpy(settings.password, "tajne\0zzzzzzzzzzzzzzz", sizeof settings.password);
+  WriteSettingsFile(settings);
+  frontEnd.dialogActions.push_back([](void*, std::int32_t, void* buffer) {
+    std::memcpy(static_cast<talvenor::ReminderPrompt*>(buffer)->enteredPassword, "tajne\0old", 10);
+    return 1;
+  });
+  PressAMinuteLater();
+  EXPECT_EQ(frontEnd.tones.size(), 20u) << "no second burst";
+  ASSERT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_EQ(frontEnd.messages[0].text, talvenor::text::kReminderSwitchedOff.data());
+}
+
+// A host whose date fills all 12 bytes of the plug-in's buffer and writes
+// no NUL: HostDaysBetween still gets a text that ends inside them.
+TEST_F(ReminderStory, AHostDateFillingItsWholeBufferReachesDaysBetweenTerminated) {
+  std::uintptr_t* slots = FindServiceSlotRow(plugin, molrav);
+  ASSERT_NE(slots, nullptr);
+  SetFullBufferToday(frontEnd.today);
+  slots[talvenor::HostTodayTextSlot] = reinterpret_cast<std::uintptr_t>(&TodayFillingItsBuffer);
+  slots[talvenor::HostDaysBetweenSlot] = reinterpret_cast<std::uintptr_t>(&DaysBetweenNotingDate1);
+  StartAndMakeFirstCheck();
+  frontEnd.dialogActions.push_back(TypeInReminder("tajne"));
+  PressAMinuteLater();
+  EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{3})) << "read as today";
+  ASSERT_EQ(Date1Lengths().size(), 2u) << "the first check and this one";
+  for (const std::size_t length : Date1Lengths()) EXPECT_LE(length, 11u) << "today's text ran past its 12 bytes";
 }
 
 }  // namespace

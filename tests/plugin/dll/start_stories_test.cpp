@@ -1,6 +1,7 @@
 // Attach and start of the real talvenor.dll, as a host does them.
 #include <cstdio>
 
+#include "harness/odd_host_services.h"
 #include "story_host.h"
 #include "text/texts.h"
 
@@ -82,6 +83,17 @@ TEST_F(Story, FirstStartInstallsTheHookThenShowsTheNoticeAndLeavesTheMarker) {
   EXPECT_EQ(CallTexts("HostSetKeyHook").size(), 1u);
   EXPECT_EQ(frontEnd.messages.size(), 1u);
   EXPECT_EQ(Press(0x1E61), 0x1E61u) << "a plain key comes back as it was";
+}
+
+// A repeated start is ignored, its notice too, where the marker cannot be made.
+TEST_F(Story, ARepeatedStartWhereTheMarkerCannotBeMadeShowsOneNotice) {
+  std::uintptr_t* slots = FindServiceSlotRow(plugin, molrav);
+  ASSERT_NE(slots, nullptr);
+  slots[talvenor::HostFileOpenSlot] = reinterpret_cast<std::uintptr_t>(&OpenRefusingAll);
+  EXPECT_EQ(Start(0), 0);
+  EXPECT_EQ(Start(0), 0);
+  EXPECT_EQ(frontEnd.messages.size(), 1u);
+  EXPECT_FALSE(FileExists(kMarkerFile));
 }
 
 // The marker as the first start leaves it.

@@ -4,6 +4,7 @@
 #include "reminder/key_hook.h"
 #include "text/plugin_description.h"
 #include "exports/plugin_exports.h"
+#include "harness/refused_open.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 #include "text/texts.h"
@@ -87,6 +88,16 @@ TEST_F(PluginExports, RepeatedStartNeverMakesKeyHookItsOwnPredecessor) {
   Host().keyHook = &talvenor::KeyHook;
   PluginStart(0);
   EXPECT_EQ(talvenor::previousHook, nullptr);
+
+  // Where the marker cannot be made, the repeated start shows no notice.
+  talvenor::ResetKeyHookStateForTests();
+  std::filesystem::remove("talvenor.xxx");
+  frontEnd.messages.clear();
+  testing_support::RefuseFileOpens("wb");
+  PluginStart(0);
+  PluginStart(0);
+  EXPECT_EQ(frontEnd.messages.size(), 1u) << "one first-run notice";
+  EXPECT_FALSE(std::filesystem::exists("talvenor.xxx"));
 }
 
 }  // namespace

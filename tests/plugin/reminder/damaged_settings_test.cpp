@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "harness/odd_host_services.h"
 #include "harness/refused_open.h"
 #include "reminder/time_text.h"
 #include "shell/service_slots.h"
@@ -94,6 +95,33 @@ TEST_F(DamagedSettings, APasswordFilling21BytesIsMatchedByItsFirst20) {
   EXPECT_EQ(frontEnd.dialogsRun, (std::vector<std::int32_t>{1, 1, 1, 2}));
 }
 
+// A password is its text up to the NUL: bytes a damaged file keeps behind
+// the stored one, and characters a host leaves behind the one typed, are
+// no part of it. Each case at Shift-F10, then in the reminder dialog.
+TEST_F(DamagedSettings, APasswordEndsAtItsNulInTheFileAndInTheDialog) {
+  using namespace std::string_literals;
+  const struct {
+    std::string stored, typed;
+    bool right;
+  } cases[] = {
+      {"tajne\0zzzzzzzzzzzzzzz"s, "tajne", true},
+      {"tajne", "tajne\0old"s, true},
+      {"tajne\0zz"s, "tajne\0old"s, true},
+      {"tajne\0zz"s, "tajn\0e"s, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.stored) + " typed " + testing::PrintToString(c.typed));
+    StoreSettings(Settings(Row(kToday, 0), c.stored));
+    frontEnd.dialogsRun.clear();
+    frontEnd.dialogActions.push_back(Type(c.typed));
+    Press(kShiftF10);
+    EXPECT_EQ(frontEnd.dialogsRun, (c.right ? std::vector<std::int32_t>{1, 2} : std::vector<std::int32_t>{1}));
+    frontEnd.dialogActions.push_back(Type(c.typed));
+    CheckAt(12, 0, 0);  // due at every check
+    EXPECT_EQ(int{StoredSettings().enabled}, c.right ? 0 : 1);
+  }
+}
+
 // Host services that write nothing, as the binding's fallbacks do.
 std::int32_t TALVENOR_CALLEE_POPS WritesNoDate(char*) { return 0; }
 std::int32_t TALVENOR_CALLEE_POPS WritesNoTime(char*, std::int32_t) { return 0; }
@@ -119,6 +147,22 @@ TEST_F(DamagedSettings, AHostServiceThatWritesNothingLeavesAnEmptyText) {
   LitterTheStack();
   CheckAt(12, 0, 0);
   EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "no time text reads as 00:00:00";
+  testing_support::BindAllServices();
+}
+
+// A host whose date fills all 12 bytes of the plug-in's buffer and writes
+// no NUL: HostDaysBetween still gets a text that ends inside them.
+TEST_F(DamagedSettings, AHostDateFillingItsWholeBufferReachesDaysBetweenTerminated) {
+  testing_support::SetFullBufferToday(kToday);
+  testing_support::Date1Lengths().clear();
+  serviceSlots[talvenor::HostTodayTextSlot] = reinterpret_cast<void*>(&testing_support::TodayFillingItsBuffer);
+  serviceSlots[talvenor::HostDaysBetweenSlot] = reinterpret_cast<void*>(&testing_support::DaysBetweenNotingDate1);
+  StoreSettings(Settings(Row(kToday, 0)));
+  LitterTheStack();
+  CheckAt(12, 0, 0);
+  ASSERT_EQ(testing_support::Date1Lengths().size(), 1u);
+  EXPECT_LE(testing_support::Date1Lengths()[0], 11u) << "today's text ran past its 12 bytes";
+  EXPECT_EQ(frontEnd.dialogsRun, std::vector<std::int32_t>{3}) << "and was read as today";
   testing_support::BindAllServices();
 }
 

@@ -28,6 +28,12 @@ ReminderSettings Rows(const std::vector<ReminderSchedule>& rows) {
   return record;
 }
 
+// The record with `enabled` as the file's two bytes give it.
+ReminderSettings Enabled(std::uint16_t word, ReminderSettings record) {
+  record.enabled = static_cast<std::int16_t>(word);
+  return record;
+}
+
 struct Check {
   int h, m, s;
   int shownSoFar;  // reminders shown after this check
@@ -46,6 +52,8 @@ std::vector<ScheduleCase> ScheduleCases() {
        Rows({Row(kToday, 1)}),
        {{12, 0, 0, 0}, {12, 0, 59, 0}, {12, 1, 0, 1}, {12, 1, 59, 1}, {12, 2, 0, 2}}},
       {"an interval of 0 is due at every check", Rows({Row(kToday, 0)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
+      {"enabled 0xFFFF is on: any nonzero word", Enabled(0xFFFF, Rows({Row(kToday, 0)})), {{12, 0, 0, 1}}},
+      {"enabled 0x0100 is on: its high byte counts", Enabled(0x0100, Rows({Row(kToday, 0)})), {{12, 0, 0, 1}}},
       {"an interval of -1 is due at every check", Rows({Row(kToday, -1)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
       {"an interval of -32767 is due at every check", Rows({Row(kToday, -32767)}), {{12, 0, 0, 1}, {12, 0, 0, 2}}},
       {"a clock set back makes it due at once, and the interval counts from then", Rows({Row(kToday, 60)}),
