@@ -48,9 +48,15 @@ std::string Why(int error);
 bool GiveOwnerAndPermissions(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Puts the new file `from` in the place of `to` (which exists when
-// `replacing`), keeping what the system keeps of the replaced file.
-// Returns an error text, empty on success. Both names are full ones.
-std::string PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to, bool replacing);
+// `replacing`), keeping what the system keeps of the replaced file. Both
+// names are full ones.
+struct Placing {
+  bool done = false;
+  bool untouched = false;  // refused before anything changed: `to` may still be written over
+  std::string error;       // why not done
+};
+inline Placing Placed() { return {true, false, {}}; }
+Placing PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to, bool replacing);
 
 // The errno values met with a settings file, in the tool's words.
 inline std::string ErrnoText(int error) {

@@ -62,10 +62,13 @@ bool GiveOwnerAndPermissions(const fs::path& from, const fs::path& to) {
          (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
-std::string PutInPlace(const fs::path& from, const fs::path& to, bool /*replacing*/) {
+Placing PutInPlace(const fs::path& from, const fs::path& to, bool /*replacing*/) {
   std::error_code error;
   fs::rename(from, to, error);
-  return error ? Why(error.value()) : std::string();
+  if (!error) return Placed();
+  // A rename changes both names or neither; refused, the file may be written over.
+  const bool refused = error.value() == EACCES || error.value() == EPERM;
+  return {.done = false, .untouched = refused, .error = Why(error.value())};
 }
 
 }  // namespace infprz

@@ -101,12 +101,18 @@ bool GiveOwnerAndPermissions(const fs::path& from, const fs::path& to) {
   return !UnderWine();
 }
 
-std::string PutInPlace(const fs::path& from, const fs::path& to, bool replacing) {
-  // Without REPLACEFILE_IGNORE_MERGE_ERRORS: a DACL that cannot be kept
-  // fails the replacement instead of leaving the new file with another.
-  if (replacing && ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr)) return {};
-  if (!replacing && MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return {};
-  return WindowsErrorText(GetLastError());
+Placing PutInPlace(const fs::path& from, const fs::path& to, bool replacing) {
+  if (!replacing) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return Placed();
+    return {.done = false, .untouched = false, .error = WindowsErrorText(GetLastError())};
+  }
+  // Without REPLACEFILE_IGNORE_MERGE_ERRORS, with which it succeeds and
+  // leaves the new file its own DACL where this user may not set one
+  // (WRITE_DAC, which a network share's Change right lacks). Its access
+  // denied leaves both files as they were; other failures may not.
+  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr)) return Placed();
+  const DWORD error = GetLastError();
+  return {.done = false, .untouched = error == ERROR_ACCESS_DENIED, .error = WindowsErrorText(error)};
 }
 
 }  // namespace infprz

@@ -97,9 +97,13 @@ void ReplaceWholeFile(const fs::path& typed, std::string_view bytes) {
   ClearErrors();
   if (!WriteAndClose(fd, bytes)) failure = Say(Msg::kWriteFailed, {NameOf(temporary), Why(errno)});
   if (failure.empty()) {
-    const std::string placeError = PutInPlace(temporary, path, replacing);
-    if (placeError.empty()) return;
-    failure = Say(Msg::kCannotReplace, {name, placeError});
+    const Placing placing = PutInPlace(temporary, path, replacing);
+    if (placing.done) return;
+    if (replacing && placing.untouched) {
+      fs::remove(temporary, error);
+      return WriteInPlace(path, name, bytes);
+    }
+    failure = Say(Msg::kCannotReplace, {name, placing.error});
   }
   fs::remove(temporary, error);
   throw FileError(failure);
