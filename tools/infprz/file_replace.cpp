@@ -1,5 +1,6 @@
 #include "file_replace.h"
 
+#include <cerrno>
 #include <random>
 #include <string>
 
