@@ -377,6 +377,9 @@ INFPRZ_MESSAGE(kCannotCreateBeside,
 INFPRZ_MESSAGE(kCannotReplace,
   "{1}: cannot be replaced: {2}; left as it was",
   "{1}: nie można zastąpić pliku: {2}; plik pozostał bez zmian")
+INFPRZ_MESSAGE(kCannotKeepPermissions,
+  "{1}: cannot be changed without changing its owner or permissions (a new file cannot keep them, and it cannot be written over: {2}); left as it was",
+  "{1}: nie można zmienić pliku bez zmiany jego właściciela lub uprawnień (nowy plik ich nie zachowa, a nadpisać go nie można: {2}); plik pozostał bez zmian")
 INFPRZ_MESSAGE(kTooLarge, "larger than 1 MB", "większy niż 1 MB")
 INFPRZ_MESSAGE(kNoSuchFile, "no such file or folder", "nie ma takiego pliku ani folderu")
 INFPRZ_MESSAGE(kNoSuchFolder, "the folder does not exist", "nie ma takiego folderu")
