@@ -419,6 +419,7 @@ INFPRZ_MESSAGE(kCheckFolderUnlisted,
   "{1}: the folder cannot be listed: {2}; only files named exactly are looked at",
   "{1}: nie można odczytać zawartości folderu: {2}; sprawdzane są tylko pliki o dokładnych nazwach")
 INFPRZ_MESSAGE(kCheckNotAFolder, "{1}: not a folder: {2}", "{1}: to nie folder: {2}")
+INFPRZ_MESSAGE(kCheckIsAFile, "it is a file", "to jest plik")
 INFPRZ_MESSAGE(kCheckServicesFrom,
   "Host services, found as the plug-in finds them: in {1}",
   "Usługi programu, znalezione tak jak znajduje je wtyczka: w {1}")
