@@ -22,6 +22,7 @@
 #include "infprz/check_report.h"
 #include "infprz/check_sha256.h"
 #include "infprz/messages.h"
+#include "infprz_run.h"
 
 namespace {
 
@@ -266,6 +267,36 @@ TEST_F(CheckFolder, ComparesThePluginWithTheChecksumsBesideTheTool) {
         << row.sums << report.text;
   }
 }
+
+#if !defined(_WIN32)
+// The example of docs/infprz.md, run as printed on such a folder: the
+// report the page shows, but for the folder's and the user's names.
+TEST_F(CheckFolder, GivesTheReportTheManualShows) {
+  const std::string page = ReadFileBytes(fs::path(TALVENOR_SOURCE_DIR) / "docs/infprz.md");
+  const std::string commandStart = "```sh\ninfprz check ";
+  const std::size_t command = page.find(commandStart);
+  ASSERT_NE(command, std::string::npos) << "no check example in docs/infprz.md";
+  const std::size_t folderAt = command + commandStart.size();
+  const std::string shownFolder = page.substr(folderAt, page.find('\n', folderAt) - folderAt);
+  const std::size_t reportAt = page.find("```text\n", folderAt) + 8;
+  const std::string shown = page.substr(reportAt, page.find("```", reportAt) - reportAt);
+
+  const fs::path folder = scratch.path() / "host";
+  fs::create_directory(folder);
+  WriteFileBytes(folder / "MOLRAV.dll", ModuleLacking("52171"));
+  const auto run = infprz_test::Infprz({"check", folder.string()});
+  EXPECT_EQ(run.status, 1);
+  const auto comparable = [](const std::string& report) {
+    std::string kept;
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);)
+      if (!line.starts_with("Folder")) kept += line + "\n";
+    return kept;
+  };
+  EXPECT_EQ(comparable(run.out), comparable(shown));
+  EXPECT_NE(shown.find("Folder: " + shownFolder + "\n"), std::string::npos);
+}
+#endif
 
 TEST(CheckSha256, GivesTheStandardDigests) {
   const std::pair<std::string, std::string> rows[] = {

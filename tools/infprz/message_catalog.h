@@ -550,10 +550,10 @@ INFPRZ_MESSAGE(kCheckPluginMissing,
 INFPRZ_MESSAGE(kCheckPluginFile, "Plug-in file: {1}", "Plik wtyczki: {1}")
 INFPRZ_MESSAGE(kCheckPluginGood,
   "a 32-bit Windows DLL exporting 30001, 30008 and 30009 by ordinal",
-  "32-bitowa biblioteka DLL dla Windows, eksportuje 30001, 30008 i 30009 przez numer")
+  "32-bitowa biblioteka DLL dla Windows, eksportuje 30001, 30008 i 30009 według numerów")
 INFPRZ_MESSAGE(kCheckPluginLacksExports,
   "{1}: a 32-bit Windows DLL, but it does not export {2} by ordinal: not this plug-in",
-  "{1}: 32-bitowa biblioteka DLL dla Windows, ale nie eksportuje {2} przez numer: to nie ta wtyczka")
+  "{1}: 32-bitowa biblioteka DLL dla Windows, ale nie eksportuje {2} według numerów: to nie ta wtyczka")
 INFPRZ_MESSAGE(kCheckPluginVersion, "version: {1}", "wersja: {1}")
 INFPRZ_MESSAGE(kCheckPluginNoVersion, "version: none (no version resource)", "wersja: brak (brak zasobu wersji)")
 INFPRZ_MESSAGE(kCheckPluginSha256, "SHA-256: {1}", "SHA-256: {1}")
