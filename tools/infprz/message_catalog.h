@@ -415,6 +415,9 @@ INFPRZ_MESSAGE(kHelpCheckExit,
   "Kod wyjścia: 0 wtyczka ładuje się bez okna błędu i może zapisywać, 1 coś się nie uda (raport mówi\n"
   "co), 2 odrzucono wiersz poleceń.")
 INFPRZ_MESSAGE(kCheckFolder, "Folder: {1}", "Folder: {1}")
+INFPRZ_MESSAGE(kCheckOneFolder,
+  "unexpected {1} (check takes one folder; a name with spaces goes in quotes)",
+  "nieoczekiwany argument {1} (check sprawdza jeden folder; nazwę ze spacjami ujmij w cudzysłów)")
 INFPRZ_MESSAGE(kCheckFolderUnlisted,
   "{1}: the folder cannot be listed: {2}; only files named exactly are looked at",
   "{1}: nie można odczytać zawartości folderu: {2}; sprawdzane są tylko pliki o dokładnych nazwach")
