@@ -82,6 +82,11 @@ FolderRights TryCreateAndReplace(const fs::path& folder) {
   return rights;
 }
 
+bool Absent(const fs::path& file) {
+  std::error_code error;
+  return fs::status(SystemPath(file), error).type() == fs::file_type::not_found;
+}
+
 bool MayWrite(const fs::path& file) {
 #if defined(_WIN32)
   return _waccess(SystemPath(file).c_str(), 2) == 0;

@@ -32,6 +32,10 @@ struct FolderRights {
 };
 FolderRights TryCreateAndReplace(const std::filesystem::path& folder);
 
+// Whether the folder surely has no such file; one that may not be looked
+// at (a folder that cannot be read) may be there, and its reading says why.
+bool Absent(const std::filesystem::path& file);
+
 // Whether this user may write the existing file, without opening it.
 bool MayWrite(const std::filesystem::path& file);
 

@@ -88,7 +88,7 @@ ProgramFile ReadProgramFile(const fs::path& folder, const std::string& name) {
 HostFinding FindHostServices(const fs::path& folder, const FolderListing& listing) {
   HostFinding finding;
   std::optional<pe::Image> host;
-  if (const auto module = FindName(listing, kModuleFile); module && (listing.listed || fs::exists(SystemPath(folder / *module)))) {
+  if (const auto module = FindName(listing, kModuleFile); module && !Absent(folder / PathFromUtf8(*module))) {
     finding.file = *module;
     ProgramFile read = ReadProgramFile(folder, *module);
     if (read.image && !read.image->IsI386Dll()) read.problem = Say(Msg::kCheckNotAnI386Dll, {*module});

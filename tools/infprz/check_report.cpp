@@ -139,7 +139,7 @@ void ReportSums(Report& report, const fs::path& sumsPath, const std::string& dig
 
 void ReportPlugin(Report& report, const fs::path& folder, const FolderListing& listing, const fs::path& sums) {
   const auto name = FindName(listing, kPluginFile);
-  if (!name || (!listing.listed && !fs::exists(SystemPath(folder / *name)))) {
+  if (!name || Absent(folder / PathFromUtf8(*name))) {
     report.Line(Say(Msg::kCheckPluginMissing));
     return;
   }
@@ -201,7 +201,8 @@ void ReportRightsAndSettings(Report& report, const fs::path& folder, const Folde
     report.Fails(Msg::kCheckFailsSettings);
   }
   const auto marker = FindName(listing, talvenor::kMarkerFileName);
-  const bool markerThere = marker && fs::exists(SystemPath(folder / PathFromUtf8(*marker)));
+  std::error_code error;
+  const bool markerThere = marker && fs::exists(SystemPath(folder / PathFromUtf8(*marker)), error);
   report.Line(Say(markerThere         ? Msg::kCheckMarkerExists
                   : rights.canCreate ? Msg::kCheckMarkerMissing
                                      : Msg::kCheckMarkerCannotMake),

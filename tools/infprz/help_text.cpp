@@ -64,8 +64,18 @@ std::string CommandHelp(Command command) {
   std::string summary;
   for (const CommandInfo& info : kCommands)
     if (info.command == command) summary = Say(info.summary);
-  std::string help = Say(Msg::kHelpUsage, {usage}) + "\n" + summary + "\n\n" + Say(Msg::kHelpOptions) + "\n" + Table(rows);
-  if (check) help += "\n" + Say(Msg::kHelpCheckExit) + "\n";
+  std::string help = Say(Msg::kHelpUsage, {usage});  // appended piecewise, as above
+  help += '\n';
+  help += summary;
+  help += "\n\n";
+  help += Say(Msg::kHelpOptions);
+  help += '\n';
+  help += Table(rows);
+  if (check) {
+    help += '\n';
+    help += Say(Msg::kHelpCheckExit);
+    help += '\n';
+  }
   return help;
 }
 
