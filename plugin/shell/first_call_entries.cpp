@@ -182,7 +182,7 @@ TalvenorFirstCall\name:
 
 extern "C" void* TalvenorResolveOnFirstCall(std::uint32_t ordinal) {
   for (int i = 0; i < talvenor::kServiceCount; ++i) {
-    if (talvenor::kHostServices[i].ordinal != ordinal) continue;
+    if (talvenor::kServiceStacks[i].ordinal != ordinal) continue;
     talvenor::ResolveService(MAKEINTRESOURCEA(ordinal), &serviceSlots[i]);
     return serviceSlots[i];
   }

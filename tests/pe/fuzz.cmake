@@ -1,0 +1,2 @@
+talvenor_add_fuzz(pe_image pe_image_fuzz.cpp)
+target_link_libraries(fuzz_pe_image PRIVATE pe_image)
