@@ -1,6 +1,7 @@
 #include "plugin_loader.h"
 
 #include "contract/plugin_exports.h"
+#include "core/host_texts.h"
 #include "import_patch.h"
 
 namespace standin::host {
@@ -35,13 +36,12 @@ LoadedPlugin LoadPlugin(const std::string& path) {
   LoadedPlugin plugin;
   plugin.module = LoadLibraryA(path.c_str());
   if (plugin.module == nullptr) {
-    plugin.problem = "Windows nie załadował modułu (" + LastError() + ")";
+    plugin.problem = text::Fill(text::kWindowsRefusedModule, {LastError()});
     return plugin;
   }
   const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttachOrdinal))));
   if (attach == nullptr || GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStartOrdinal)) == nullptr) {
-    plugin.problem = "moduł nie eksportuje " + std::to_string(kPluginAttachOrdinal) + " i " +
-                     std::to_string(kPluginStartOrdinal) + ": to nie jest wtyczka programu";
+    plugin.problem = text::Fill(text::kNotAPlugin, {std::to_string(kPluginAttachOrdinal), std::to_string(kPluginStartOrdinal)});
     FreeLibrary(plugin.module);
     plugin.module = nullptr;
   }
