@@ -27,30 +27,30 @@ std::optional<int> ReadWholeNumber(const std::string& text) {
 }
 
 // Stores one option's value; false, with why in *error, when it is none.
-bool Take(CommandLine& line, std::string_view name, const std::string& value, std::string* error) {
+bool Take(CommandLine& line, text::Option option, const std::string& value, std::string* error) {
   auto refuse = [&](const text::Spoken& why) { return *error = text::Say(why, {value}), false; };
-  if (name == "--plugin") line.plugin = value;
-  else if (name == "--script") line.script = value;
-  else if (name == "--dir") line.directory = value;
-  else if (name == "--size") {
-    if (!(line.size = ReadSize(value))) return refuse(text::kBadSize);
-  } else if (name == "--today") {
-    if (!(line.today = talvenor::ParseDateText(value))) return refuse(text::kBadTodayOption);
-  } else if (name == "--time") {
-    if (!(line.secondOfDay = talvenor::ParseTimeOfDay(value))) return refuse(text::kBadTimeOption);
-  } else if (name == "--interface-version") {
-    const auto number = ReadWholeNumber(value);
-    if (!number) return refuse(text::kBadInterfaceVersion);
-    line.interfaceVersion = *number;
+  switch (option) {
+    case text::Option::kPlugin: line.plugin = value; break;
+    case text::Option::kScript: line.script = value; break;
+    case text::Option::kDir: line.directory = value; break;
+    case text::Option::kSize:
+      if (!(line.size = ReadSize(value))) return refuse(text::kBadSize);
+      break;
+    case text::Option::kToday:
+      if (!(line.today = talvenor::ParseDateText(value))) return refuse(text::kBadTodayOption);
+      break;
+    case text::Option::kTime:
+      if (!(line.secondOfDay = talvenor::ParseTimeOfDay(value))) return refuse(text::kBadTimeOption);
+      break;
+    case text::Option::kInterfaceVersion:
+      if (!(line.interfaceVersion = ReadWholeNumber(value))) return refuse(text::kBadInterfaceVersion);
+      break;
+    case text::Option::kMute: line.mute = true; break;
+    case text::Option::kEveryScreen: line.everyScreen = true; break;
+    case text::Option::kRealClock: line.realClock = true; break;
+    case text::Option::kHelp: line.help = true; break;
   }
   return true;
-}
-
-void Switch(CommandLine& line, std::string_view name) {
-  if (name == "--mute") line.mute = true;
-  if (name == "--every-screen") line.everyScreen = true;
-  if (name == "--real-clock") line.realClock = true;
-  if (name == "--help") line.help = true;
 }
 
 }  // namespace
@@ -74,27 +74,49 @@ std::optional<CommandLine> ReadCommandLine(std::span<const std::string> argument
     }
     if (option->value.english.empty()) {
       if (equals != std::string::npos) return *error = text::Say(text::kTakesNoValue, {name}), std::nullopt;
-      Switch(line, name);
+      Take(line, option->option, "", error);
       continue;
     }
     std::string value;
     if (equals != std::string::npos) value = argument.substr(equals + 1);
     else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) value = arguments[++i];
     else return *error = text::Say(text::kNeedsValue, {name, text::Say(option->value)}), std::nullopt;
-    if (!Take(line, name, value, error)) return std::nullopt;
+    if (!Take(line, option->option, value, error)) return std::nullopt;
   }
   return line;
 }
 
 std::string CommandLineHelp() {
+  // Within 80 columns, as a console window starts: each option's help in
+  // one column, wrapped at blanks. Columns count characters, not bytes.
+  constexpr std::size_t kHelpColumn = 26, kWidth = 79;
+  auto cells = [](std::string_view utf8) {
+    std::size_t count = 0;
+    for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
+    return count;
+  };
   std::string help = text::Say(text::kUsage);
   for (const text::OptionHelp& option : text::kOptions) {
-    std::string left = "  " + std::string(option.name);
-    if (!option.value.english.empty()) left += " " + text::Say(option.value);
-    // Columns count characters, not bytes: the Polish value names have letters of two bytes.
-    std::size_t cells = 0;
-    for (unsigned char c : left) cells += (c & 0xC0) != 0x80;
-    help += left + std::string(cells < 34 ? 34 - cells : 1, ' ') + text::Say(option.help) + "\n";
+    std::string row = "  " + std::string(option.name);
+    if (!option.value.english.empty()) row += " " + text::Say(option.value);
+    std::size_t used = cells(row);
+    const std::string words = text::Say(option.help);
+    for (std::size_t from = 0; from < words.size();) {
+      const std::size_t blank = std::min(words.find(' ', from), words.size());
+      const std::string_view word = std::string_view(words).substr(from, blank - from);
+      if (used < kHelpColumn || used + 1 + cells(word) > kWidth) {
+        if (used >= kHelpColumn) row += "\n", used = 0;
+        row += std::string(kHelpColumn - used, ' ');
+        used = kHelpColumn;
+      } else {
+        row += ' ';
+        ++used;
+      }
+      row += word;
+      used += cells(word);
+      from = blank + 1;
+    }
+    help += row + "\n";
   }
   return help + text::Say(text::kUsageEnd);
 }

@@ -112,6 +112,7 @@ inline constexpr std::string_view kDialogUnreadable = "Okna dialogowego nr {1} n
 inline constexpr std::string_view kModuleTitle = "Moduł dodatkowy";
 inline constexpr std::string_view kModuleNotLoaded = "Nie załadowano modułu {1}:\n{2}";
 inline constexpr std::string_view kWindowsRefusedModule = "Windows nie załadował modułu ({1})";
+inline constexpr std::string_view kWindowsErrorCode = "kod {1}";
 inline constexpr std::string_view kNotAPlugin = "moduł nie eksportuje {1} i {2}: to nie jest wtyczka programu";
 // A confirmation refused: a field that cannot take its entry.
 inline constexpr std::string_view kErrorTitle = "Błąd";
@@ -125,48 +126,53 @@ inline constexpr std::string_view kOutOfRange = "Liczba {1} jest poza zakresem.\
 // --- talhost.exe's command line -------------------------------------------
 inline constexpr Spoken kUsage{
     "Usage: talhost [OPTIONS]\n"
-    "The stand-in host program: runs a plug-in (talvenor.dll) with the host's 17 services.\n"
+    "The stand-in host program: runs a plug-in (talvenor.dll) with the host's\n"
+    "17 services, in the console or, with --script, from a script.\n"
     "\n"
     "Options:\n",
     "Użycie: talhost [OPCJE]\n"
-    "Zastępczy program-gospodarz: uruchamia wtyczkę (talvenor.dll) z 17 usługami programu.\n"
+    "Zastępczy program-gospodarz: uruchamia wtyczkę (talvenor.dll) z 17 usługami\n"
+    "programu, w konsoli albo, z --script, ze skryptu.\n"
     "\n"
     "Opcje:\n"};
 inline constexpr Spoken kUsageEnd{
-    "\nExit status: 0; 1 when an expectation of the script failed or the host ended before its keys\n"
-    "did; 2 for an option or a script that cannot be read.\n",
-    "\nKod wyjścia: 0; 1, gdy oczekiwanie skryptu zawiodło albo program skończył pracę przed jego\n"
-    "klawiszami; 2 dla opcji albo skryptu, których nie można odczytać.\n"};
+    "\nExit status: 0; 1 when an expectation of the script failed or the host\n"
+    "ended before its keys did; 2 for an option or a script that cannot be read.\n",
+    "\nKod wyjścia: 0; 1, gdy oczekiwanie skryptu zawiodło albo program skończył\n"
+    "pracę przed jego klawiszami; 2 dla opcji albo skryptu, których nie można\n"
+    "odczytać.\n"};
+enum class Option { kPlugin, kToday, kTime, kInterfaceVersion, kMute, kDir, kSize, kScript, kEveryScreen, kRealClock, kHelp };
 struct OptionHelp {
+  Option option;
   std::string_view name;
   Spoken value;  // empty for a switch
   Spoken help;
 };
 inline constexpr OptionHelp kOptions[] = {
-    {"--plugin", {"PATH", "ŚCIEŻKA"},
+    {Option::kPlugin, "--plugin", {"PATH", "ŚCIEŻKA"},
      {"the plug-in to load (default: talvenor.dll beside talhost.exe)",
       "wtyczka do załadowania (domyślnie talvenor.dll obok talhost.exe)"}},
-    {"--today", {"DATE", "DATA"},
+    {Option::kToday, "--today", {"DATE", "DATA"},
      {"the host's date: DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD; the day goes on from there",
       "data programu: DD.MM.RRRR, RRRR-MM-DD albo RRRRMMDD; dzień biegnie od niej"}},
-    {"--time", {"HH:MM[:SS]", "GG:MM[:SS]"},
+    {Option::kTime, "--time", {"HH:MM[:SS]", "GG:MM[:SS]"},
      {"the host's time of day; the clock runs on from there", "godzina programu; zegar biegnie od niej"}},
-    {"--interface-version", {"N", "N"},
+    {Option::kInterfaceVersion, "--interface-version", {"N", "N"},
      {"what HostInterfaceVersion answers (default 112)", "odpowiedź HostInterfaceVersion (domyślnie 112)"}},
-    {"--mute", {}, {"no beeps; the tones show on the status line only", "bez dźwięku; tony tylko na pasku stanu"}},
-    {"--dir", {"DIR", "FOLDER"},
+    {Option::kMute, "--mute", {}, {"no beeps; the tones show on the status line only", "bez dźwięku; tony tylko na pasku stanu"}},
+    {Option::kDir, "--dir", {"DIR", "FOLDER"},
      {"work in DIR (where infprz.dat and talvenor.xxx live)", "praca w FOLDERZE (tam są infprz.dat i talvenor.xxx)"}},
-    {"--size", {"WxH", "SZERxWYS"},
+    {Option::kSize, "--size", {"WxH", "SZERxWYS"},
      {"the screen's size, 40x15 to 300x200: the console's at start, or a script's (default 100x30)",
       "rozmiar ekranu, od 40x15 do 300x200: konsoli na starcie albo skryptu (domyślnie 100x30)"}},
-    {"--script", {"FILE", "PLIK"},
+    {Option::kScript, "--script", {"FILE", "PLIK"},
      {"play the script in FILE instead of reading the keyboard; print the screens and the calls",
       "odgrywa skrypt z PLIKU zamiast czytać klawiaturę; wypisuje ekrany i wywołania"}},
-    {"--every-screen", {}, {"with --script: print the screen before every key", "z --script: ekran przed każdym klawiszem"}},
-    {"--real-clock", {},
+    {Option::kEveryScreen, "--every-screen", {}, {"with --script: print the screen before every key", "z --script: ekran przed każdym klawiszem"}},
+    {Option::kRealClock, "--real-clock", {},
      {"with --script: waits take real time and the plug-in reads the real clock",
       "z --script: czekanie trwa naprawdę, a wtyczka czyta prawdziwy zegar"}},
-    {"--help", {}, {"this help", "ta pomoc"}},
+    {Option::kHelp, "--help", {}, {"this help", "ta pomoc"}},
 };
 inline constexpr Spoken kUnknownOption{"unknown option \"{1}\" (talhost --help lists the options)",
                                        "nieznana opcja „{1}” (opcje wymienia talhost --help)"};

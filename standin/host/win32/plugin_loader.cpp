@@ -27,7 +27,7 @@ std::string LastError() {
   FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text, nullptr);
   std::string message = text;
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) message.pop_back();
-  return "kod " + std::to_string(code) + (message.empty() ? "" : ": " + message);
+  return text::Fill(text::kWindowsErrorCode, {std::to_string(code)}) + (message.empty() ? "" : ": " + message);
 }
 
 }  // namespace
