@@ -141,7 +141,9 @@ inline constexpr Spoken kUsageEnd{
     "\nKod wyjścia: 0; 1, gdy oczekiwanie skryptu zawiodło albo program skończył\n"
     "pracę przed jego klawiszami; 2 dla opcji albo skryptu, których nie można\n"
     "odczytać.\n"};
-enum class Option { kPlugin, kToday, kTime, kInterfaceVersion, kMute, kDir, kSize, kScript, kEveryScreen, kRealClock, kHelp };
+enum class Option {
+  kPlugin, kToday, kTime, kInterfaceVersion, kMute, kDir, kSize, kScript, kEveryScreen, kRealClock, kHelp
+};
 struct OptionHelp {
   Option option;
   std::string_view name;
@@ -159,7 +161,8 @@ inline constexpr OptionHelp kOptions[] = {
      {"the host's time of day; the clock runs on from there", "godzina programu; zegar biegnie od niej"}},
     {Option::kInterfaceVersion, "--interface-version", {"N", "N"},
      {"what HostInterfaceVersion answers (default 112)", "odpowiedź HostInterfaceVersion (domyślnie 112)"}},
-    {Option::kMute, "--mute", {}, {"no beeps; the tones show on the status line only", "bez dźwięku; tony tylko na pasku stanu"}},
+    {Option::kMute, "--mute", {},
+     {"no beeps; the tones show on the status line only", "bez dźwięku; tony tylko na pasku stanu"}},
     {Option::kDir, "--dir", {"DIR", "FOLDER"},
      {"work in DIR (where infprz.dat and talvenor.xxx live)", "praca w FOLDERZE (tam są infprz.dat i talvenor.xxx)"}},
     {Option::kSize, "--size", {"WxH", "SZERxWYS"},
@@ -168,7 +171,8 @@ inline constexpr OptionHelp kOptions[] = {
     {Option::kScript, "--script", {"FILE", "PLIK"},
      {"play the script in FILE instead of reading the keyboard; print the screens and the calls",
       "odgrywa skrypt z PLIKU zamiast czytać klawiaturę; wypisuje ekrany i wywołania"}},
-    {Option::kEveryScreen, "--every-screen", {}, {"with --script: print the screen before every key", "z --script: ekran przed każdym klawiszem"}},
+    {Option::kEveryScreen, "--every-screen", {},
+     {"with --script: print the screen before every key", "z --script: ekran przed każdym klawiszem"}},
     {Option::kRealClock, "--real-clock", {},
      {"with --script: waits take real time and the plug-in reads the real clock",
       "z --script: czekanie trwa naprawdę, a wtyczka czyta prawdziwy zegar"}},
