@@ -92,6 +92,7 @@ TEST(Script, ACommentEndsEveryKindOfLineAndIsNeverTyped) {
       {"type C#5 and #", ScriptCommand::Type, "C#5 and", 7},
       {"type \"\\\"q\\\"\" # escaped quotes", ScriptCommand::Type, "\"q\"", 3},
       {"wait 6 # later", ScriptCommand::Wait, "", 0},
+      {"\xEF\xBB\xBFwait 6 # as Notepad saves UTF-8", ScriptCommand::Wait, "", 0},
       {"today 09.12.2026\t# tab, then a comment", ScriptCommand::Today, "", 0},
       {"time 12:00 # noon", ScriptCommand::Time, "", 0},
       {"screen # no label", ScriptCommand::Show, "", 0},

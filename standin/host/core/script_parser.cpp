@@ -148,6 +148,8 @@ std::optional<std::vector<ScriptCommand>> ParseScript(std::string_view text, std
     if (error != nullptr) *error = text::Say(kAtLine, {std::to_string(lineNumber), refusal.why});
     return std::nullopt;
   };
+  // Notepad saves UTF-8 with a byte-order mark in front.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::string_view line = Trim(text.substr(0, end));
