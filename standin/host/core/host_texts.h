@@ -123,6 +123,27 @@ inline constexpr std::string_view kBadTime =
 inline constexpr std::string_view kNotANumber = "„{1}” nie jest liczbą.\nPodaj liczbę od {2} do {3}.";
 inline constexpr std::string_view kOutOfRange = "Liczba {1} jest poza zakresem.\nPodaj liczbę od {2} do {3}.";
 
+// --- Story files (talhost.exe --script): refusals of a line ---------------
+namespace story {
+inline constexpr Spoken kAtLine{"line {1}: {2}", "wiersz {1}: {2}"};
+inline constexpr Spoken kUnknownWord{"unknown command \"{1}\"", "nieznane polecenie „{1}”"};
+inline constexpr Spoken kUnknownKeyName{"unknown key \"{1}\"", "nieznany klawisz „{1}”"};
+inline constexpr Spoken kCannotType{"the host's keyboard cannot type \"{1}\"", "klawiatura programu nie napisze „{1}”"};
+inline constexpr Spoken kNeeds{"{1} needs {2}", "{1}: brak argumentu, oczekiwano: {2}"};
+inline constexpr Spoken kNotWhatItTakes{"{1} takes {2}, not \"{3}\"", "{1}: oczekiwano: {2}, jest „{3}”"};
+inline constexpr Spoken kUnclosedQuote{"the quote is not closed: {1}", "niezamknięty cudzysłów: {1}"};
+inline constexpr Spoken kAfterQuote{"\"{1}\" after the closing quote", "„{1}” po zamykającym cudzysłowie"};
+// What a word takes (script_words.cpp).
+inline constexpr Spoken kTakesKeyNames{"key names", "nazwy klawiszy"};
+inline constexpr Spoken kTakesText{"a text", "tekst"};
+inline constexpr Spoken kTakesSeconds{"a number of seconds", "liczba sekund"};
+inline constexpr Spoken kTakesDate{"a date (DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD)", "data (DD.MM.RRRR, RRRR-MM-DD albo RRRRMMDD)"};
+inline constexpr Spoken kTakesTime{"HH:MM or HH:MM:SS", "GG:MM albo GG:MM:SS"};
+inline constexpr Spoken kTakesLabel{"a label", "etykieta"};
+inline constexpr Spoken kTakesNothing{"nothing", "nic"};
+inline constexpr Spoken kTakesCountAndText{"a count and a text", "liczba i tekst"};
+}  // namespace story
+
 // --- talhost.exe's command line -------------------------------------------
 inline constexpr Spoken kUsage{
     "Usage: talhost [OPTIONS]\n"

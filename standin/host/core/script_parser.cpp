@@ -12,14 +12,7 @@ namespace standin::host {
 
 namespace {
 
-constexpr text::Spoken kAtLine{"line {1}: {2}", "wiersz {1}: {2}"};
-constexpr text::Spoken kUnknownWord{"unknown command \"{1}\"", "nieznane polecenie „{1}”"};
-constexpr text::Spoken kUnknownKey{"unknown key \"{1}\"", "nieznany klawisz „{1}”"};
-constexpr text::Spoken kCannotType{"the host's keyboard cannot type \"{1}\"", "klawiatura programu nie napisze „{1}”"};
-constexpr text::Spoken kNeeds{"{1} needs {2}", "{1}: brak argumentu, oczekiwano: {2}"};
-constexpr text::Spoken kNotWhatItTakes{"{1} takes {2}, not \"{3}\"", "{1}: oczekiwano: {2}, jest „{3}”"};
-constexpr text::Spoken kUnclosedQuote{"the quote is not closed: {1}", "niezamknięty cudzysłów: {1}"};
-constexpr text::Spoken kAfterQuote{"\"{1}\" after the closing quote", "„{1}” po zamykającym cudzysłowie"};
+using namespace text::story;
 
 bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -89,7 +82,7 @@ bool ReadArguments(const ScriptWord& word, std::string_view rest, ScriptCommand&
       for (std::string_view names = argument; !(names = Trim(names)).empty();) {
         const std::string_view keyName = FirstWord(names);
         const auto key = ParseKeyName(keyName);
-        if (!key) return refusal.why = text::Say(kUnknownKey, {keyName}), false;
+        if (!key) return refusal.why = text::Say(kUnknownKeyName, {keyName}), false;
         command.keys.push_back(*key);
         names.remove_prefix(keyName.size());
       }
