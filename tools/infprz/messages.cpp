@@ -1,10 +1,6 @@
 #include "messages.h"
 
-#include <cstdlib>
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
+#include "contract/user_language.h"
 
 namespace infprz {
 
@@ -50,16 +46,7 @@ std::string Fill(std::string_view text, std::initializer_list<std::string_view> 
 }  // namespace
 
 Language SystemLanguage() {
-#if defined(_WIN32)
-  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_POLISH ? Language::kPolish : Language::kEnglish;
-#else
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || *value == '\0') continue;
-    return std::string_view(value).starts_with("pl") ? Language::kPolish : Language::kEnglish;
-  }
-  return Language::kEnglish;
-#endif
+  return talvenor::SystemUserLanguage() == talvenor::UserLanguage::kPolish ? Language::kPolish : Language::kEnglish;
 }
 
 void UseLanguage(Language language) { current = language; }

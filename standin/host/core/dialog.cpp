@@ -8,6 +8,7 @@
 #include "colours.h"
 #include "contract/dialog_template_format.h"
 #include "flow_text_editor.h"
+#include "host_texts.h"
 #include "line_editor.h"
 #include "masked_editor.h"
 
@@ -24,6 +25,13 @@ constexpr char32_t kEmptyCell = U'·';
 constexpr unsigned char kCaptionKeyStart = 0x05, kCaptionKeyEnd = 0x01;
 
 enum class FieldKind { Label, Text, MultiLine, Date, Time, Number, CheckBox, Button };
+
+// A mask as its field shows it, the empty slots dotted.
+std::string Dotted(const std::string& shown) {
+  std::string out;
+  for (char c : shown) out += c == ' ' ? std::string("·") : std::string(1, c);
+  return out;
+}
 
 FieldKind KindOf(const DialogItemView& item) {
   switch (item.kind) {
@@ -86,6 +94,25 @@ struct Dialog::Field {
     if (mask) mask->Mark();
   }
   bool Marked() const { return (line && line->Marked()) || (mask && mask->Marked()); }
+
+  // Why its entry cannot be written (for the host's box), empty when it can.
+  std::string Problem() const {
+    const std::string range[] = {std::to_string(item.minValue), std::to_string(item.maxValue)};
+    switch (kind) {
+      case FieldKind::Date:
+        return DateAccepted(mask->Shown(), loadedShown) ? "" : text::Fill(text::kBadDate, {Dotted(mask->Shown())});
+      case FieldKind::Time:
+        return TimeAccepted(mask->Shown(), loadedShown) ? "" : text::Fill(text::kBadTime, {Dotted(mask->Shown())});
+      case FieldKind::Number:
+        switch (CheckNumber(item, line->Text(), loadedText)) {
+          case NumberEntry::kNotANumber: return text::Fill(text::kNotANumber, {line->Text(), range[0], range[1]});
+          case NumberEntry::kOutOfRange: return text::Fill(text::kOutOfRange, {line->Text(), range[0], range[1]});
+          case NumberEntry::kAccepted: return "";
+        }
+        return "";
+      default: return "";
+    }
+  }
 
   bool Focusable() const {
     switch (kind) {
@@ -240,9 +267,10 @@ DialogOutcome Dialog::HandleKey(std::uint16_t code) {
     else if (focused->mask) result = focused->mask->HandleKey(code);
     else if (focused->line) result = focused->line->HandleKey(code);
     if (result == kFull)
-      hint_ = focused->mask ? "Pole pełne" : "Pole pełne (znaków: " + std::to_string(focused->item.capacity) + ")";
+      hint_ = focused->mask ? text::Say(text::kFieldFull)
+                            : text::Say(text::kFieldFullOf, {std::to_string(focused->item.capacity)});
     if (result == kNotAllowed)
-      hint_ = focused->kind == FieldKind::Number ? "W tym polu tylko cyfry i minus na początku" : "W tym polu tylko cyfry";
+      hint_ = text::Say(focused->kind == FieldKind::Number ? text::kDigitsAndMinus : text::kDigitsOnly);
     if (result != kNotMine) return DialogOutcome::Open;
     if (focused->kind == FieldKind::CheckBox && code == key::kSpace) {
       focused->checked = !focused->checked;
@@ -267,10 +295,7 @@ DialogOutcome Dialog::TryConfirm() {
   // while one cannot.
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const Field& field = *fields_[i];
-    std::string problem;
-    if (field.kind == FieldKind::Date) problem = DateProblem(field.mask->Shown(), field.loadedShown);
-    if (field.kind == FieldKind::Time) problem = TimeProblem(field.mask->Shown(), field.loadedShown);
-    if (field.kind == FieldKind::Number) problem = NumberProblem(field.item, field.line->Text(), field.loadedText);
+    const std::string problem = field.Problem();
     if (!problem.empty()) {
       SetFocus(static_cast<int>(i));
       problem_ = problem;
