@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "file_calls.h"
 #include "file_replace.h"
 #include "messages.h"
 

@@ -4,6 +4,7 @@
 
 #include "contract/fallback_rule.h"
 #include "contract/host_services.h"
+#include "file_calls.h"
 #include "file_replace.h"
 #include "messages.h"
 

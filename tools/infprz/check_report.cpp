@@ -10,6 +10,7 @@
 #include "contract/host_constants.h"
 #include "contract/host_services.h"
 #include "contract/plugin_exports.h"
+#include "file_calls.h"
 #include "file_replace.h"
 #include "messages.h"
 #include "settings_damage.h"
