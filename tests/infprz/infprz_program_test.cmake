@@ -40,10 +40,15 @@ function(expect_in haystack needle)
   endif()
 endfunction()
 
-# Runs infprz with the arguments after `expected` and finds that in its standard error.
-function(refused status expected)
+# Runs infprz with the arguments after the two texts, in English and in
+# Polish, and finds each text in its language's standard error.
+function(refused status english polish)
+  set(LOCALE C.UTF-8)
   infprz(${status} ${ARGN})
-  expect_in("${err}" "${expected}")
+  expect_in("${err}" "${english}")
+  set(LOCALE pl_PL.UTF-8)
+  infprz(${status} ${ARGN})
+  expect_in("${err}" "${polish}")
 endfunction()
 
 infprz(0 --help)
@@ -112,24 +117,20 @@ expect_in("${err}" "sub: this is a folder")
 # date or a text is refused, one wording for a missing file, the missing
 # folder named, and commands quoted as the shell reads them.
 string(REPEAT x 500 long_text)
-refused(2 "unexpected \"Host\\infprz.dat\" (" show Programy\\Host Host\\infprz.dat)
-refused(2 "infprz: ${Q}infprz show --help${Q} lists its options" show a b)
+refused(2 "unexpected \"Host\\infprz.dat\" (" "nieoczekiwany argument \"Host\\infprz.dat\" ("
+        show Programy\\Host Host\\infprz.dat)
+refused(2 "infprz: ${Q}infprz show --help${Q} lists its options"
+        "infprz: ${Q}infprz show --help${Q} wypisuje opcje tego polecenia" show a b)
 refused(2 "start date \"31.02.2026\" does not exist: February 2026 has 28 days; nothing written"
+        "data początkowa \"31.02.2026\" nie istnieje: luty 2026 ma 28 dni; nic nie zapisano"
         set --row 1 --start-date 31.02.2026)
-refused(2 "the text does not fit: it is 500 characters, at most 480 (8 lines of 60 columns)" set --text ${long_text})
-refused(1 "infprz: missing.json: no such file\n" import missing.json)
-refused(1 "infprz: nosuchdir: no such folder\n" import settings.json nosuchdir/infprz.dat)
-refused(1 "(${QQ}infprz init \"Nowy plik.dat\"${QQ} makes a new one" set --on "Nowy plik.dat")
-set(LOCALE pl_PL.UTF-8)
-refused(2 "nieoczekiwany argument \"Host\\infprz.dat\" (" show Programy\\Host Host\\infprz.dat)
-refused(2 "infprz: ${Q}infprz show --help${Q} wypisuje opcje tego polecenia" show a b)
-refused(2 "data początkowa \"31.02.2026\" nie istnieje: luty 2026 ma 28 dni; nic nie zapisano"
-        set --row 1 --start-date 31.02.2026)
-refused(2 "tekst się nie mieści: ma 500 znaków, najwyżej 480 (8 wierszy po 60 kolumn)" set --text ${long_text})
-refused(1 "infprz: missing.json: nie ma takiego pliku\n" import missing.json)
-refused(1 "infprz: nosuchdir: nie ma takiego folderu\n" import settings.json nosuchdir/infprz.dat)
-refused(1 "(nowy tworzy ${QQ}infprz init \"Nowy plik.dat\"${QQ} albo" set --on "Nowy plik.dat")
-set(LOCALE C.UTF-8)
+refused(2 "the text does not fit: it is 500 characters, at most 480 (8 lines of 60 columns)"
+        "tekst się nie mieści: ma 500 znaków, najwyżej 480 (8 wierszy po 60 kolumn)" set --text ${long_text})
+refused(1 "infprz: missing.json: no such file\n" "infprz: missing.json: nie ma takiego pliku\n" import missing.json)
+refused(1 "infprz: nosuchdir: no such folder\n" "infprz: nosuchdir: nie ma takiego folderu\n"
+        import settings.json nosuchdir/infprz.dat)
+refused(1 "(${QQ}infprz init \"Nowy plik.dat\"${QQ} makes a new one"
+        "(nowy tworzy ${QQ}infprz init \"Nowy plik.dat\"${QQ} albo" set --on "Nowy plik.dat")
 
 set(LOCALE pl_PL.UTF-8)
 infprz(0 show)

@@ -277,7 +277,6 @@ INFPRZ_MESSAGE(kCountNonzeroBytes,
 // --- the fields and their values ---------------------------------------------
 INFPRZ_MESSAGE(kFieldText, "the text", "tekst")
 INFPRZ_MESSAGE(kFieldPassword, "the password", "hasło")
-INFPRZ_MESSAGE(kFieldRow, "row {1}", "wiersz {1}")
 INFPRZ_MESSAGE(kFieldStartDate, "row {1}: start date", "wiersz {1}: data początkowa")
 INFPRZ_MESSAGE(kFieldFromTime, "row {1}: from time", "wiersz {1}: godzina od")
 INFPRZ_MESSAGE(kFieldToTime, "row {1}: to time", "wiersz {1}: godzina do")
