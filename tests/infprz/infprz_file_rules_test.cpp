@@ -160,7 +160,7 @@ TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
       {ERROR_ACCESS_DENIED, "no permission"},
       {ERROR_SHARING_VIOLATION, "it is locked: another program has it open"},
       {ERROR_DISK_FULL, "the disk is full"},
-      {ERROR_PATH_NOT_FOUND, "the folder does not exist"},
+      {ERROR_PATH_NOT_FOUND, "no such folder"},
       {ERROR_WRITE_PROTECT, "the disk is read-only"},
       {0x2000FFFF, "an error the system does not describe (code 536936447)"}};
   for (const auto& [code, text] : own) EXPECT_EQ(infprz::WindowsErrorText(code), text) << code;

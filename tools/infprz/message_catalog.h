@@ -5,7 +5,10 @@
 // {1} to {9} stand for the values the caller gives, in any order the
 // language needs. A counted message (kCount...) holds its forms separated
 // by '|': English one|other, Polish one|few (2-4, 22-24, ...)|many; {1} is
-// the count.
+// the count. A list message (kList...) holds its items separated by '|'.
+// A command the text suggests stands between backquotes, which become the
+// quotes of the user's shell (double quotes on Windows, apostrophes elsewhere;
+// none on Windows around a command that holds a quoted file name).
 // The tool prints no other text, so every line has both languages.
 
 // --- the command line -----------------------------------------------------
@@ -52,11 +55,11 @@ INFPRZ_MESSAGE(kImportNeedsJson,
   "import needs the JSON file to read (- reads standard input)",
   "import wymaga pliku JSON do odczytania (- czyta standardowe wejście)")
 INFPRZ_MESSAGE(kSeeHelp,
-  "'infprz --help' lists the commands and options",
-  "'infprz --help' wypisuje polecenia i opcje")
+  "`infprz --help` lists the commands and options",
+  "`infprz --help` wypisuje polecenia i opcje")
 INFPRZ_MESSAGE(kSeeCommandHelp,
-  "'infprz {1} --help' lists its options",
-  "'infprz {1} --help' wypisuje opcje tego polecenia")
+  "`infprz {1} --help` lists its options",
+  "`infprz {1} --help` wypisuje opcje tego polecenia")
 
 // --- the help ------------------------------------------------------------
 INFPRZ_MESSAGE(kHelpAbout,
@@ -78,8 +81,8 @@ INFPRZ_MESSAGE(kHelpCommandOptions,
   "[OPTIONS]",
   "[OPCJE]")
 INFPRZ_MESSAGE(kHelpPerCommand,
-  "'infprz COMMAND --help' lists a command's options; -h and /? work as --help.",
-  "'infprz POLECENIE --help' wypisuje opcje polecenia; -h i /? działają jak --help.")
+  "`infprz COMMAND --help` lists a command's options; -h and /? work as --help.",
+  "`infprz POLECENIE --help` wypisuje opcje polecenia; -h i /? działają jak --help.")
 INFPRZ_MESSAGE(kHelpFooter,
   "FILE is infprz.dat in the current folder unless given. Texts must fit the host's code page\n"
   "(Mazovia). An empty value: --password= (in cmd \"\" also works; '' does not).\n"
@@ -117,11 +120,11 @@ INFPRZ_MESSAGE(kHelpFile,
   "the settings file (default: infprz.dat in the current folder)",
   "plik ustawień (domyślnie infprz.dat w bieżącym folderze)")
 INFPRZ_MESSAGE(kHelpJsonFile,
-  "JSON file as 'show --json' writes it (UTF-8, or UTF-16 with BOM); - reads standard input",
-  "plik JSON, jaki zapisuje 'show --json' (UTF-8 albo UTF-16 z BOM); - czyta standardowe wejście")
+  "JSON file as `show --json` writes it (UTF-8, or UTF-16 with BOM); - reads standard input",
+  "plik JSON, jaki zapisuje `show --json` (UTF-8 albo UTF-16 z BOM); - czyta standardowe wejście")
 INFPRZ_MESSAGE(kHelpJson,
-  "the whole record as JSON, as 'import' reads it",
-  "wszystkie ustawienia jako JSON, w postaci, którą czyta 'import'")
+  "the whole record as JSON, as `import` reads it",
+  "wszystkie ustawienia jako JSON, w postaci, którą czyta `import`")
 INFPRZ_MESSAGE(kHelpShowPassword,
   "include the password itself",
   "pokazuje także samo hasło")
@@ -207,32 +210,32 @@ INFPRZ_MESSAGE(kShowMissingFile,
   "{1}: no such file (the plug-in reads that as the empty configuration: reminder off, no password)",
   "{1}: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: przypomnienie wyłączone, bez hasła)")
 INFPRZ_MESSAGE(kChangeMissingFile,
-  "{1}: no such file; nothing written ('infprz init {2}' makes a new one, or give --create)",
-  "{1}: nie ma takiego pliku; nic nie zapisano (nowy tworzy 'infprz init {2}' albo dodaj --create)")
+  "{1}: no such file; nothing written (`infprz init {2}` makes a new one, or give --create)",
+  "{1}: nie ma takiego pliku; nic nie zapisano (nowy tworzy `infprz init {2}` albo dodaj --create)")
 INFPRZ_MESSAGE(kInitExists,
-  "{1}: exists already; 'init --force' replaces it with the empty configuration",
-  "{1}: plik już istnieje; 'init --force' zastępuje go pustą konfiguracją")
+  "{1}: exists already; `init --force` replaces it with the empty configuration",
+  "{1}: plik już istnieje; `init --force` zastępuje go pustą konfiguracją")
 INFPRZ_MESSAGE(kInitFolder,
-  "{1}: this is a folder; give the settings file in it: 'infprz init {2}'",
-  "{1}: to jest folder; podaj plik ustawień w nim: 'infprz init {2}'")
+  "{1}: this is a folder; give the settings file in it: `infprz init {2}`",
+  "{1}: to jest folder; podaj plik ustawień w nim: `infprz init {2}`")
 INFPRZ_MESSAGE(kRewriteRepaired,
-  "'infprz set {1}' rewrites the file repaired",
-  "'infprz set {1}' zapisuje plik naprawiony")
+  "`infprz set {1}` rewrites the file repaired",
+  "`infprz set {1}` zapisuje plik naprawiony")
 INFPRZ_MESSAGE(kRepaired, "repaired {1}: {2}", "naprawiono {1}: {2}")
 INFPRZ_MESSAGE(kControlBytesShown,
-  "the text holds {1}, shown as '?' ('show --json' writes them as \\u escapes)",
-  "tekst zawiera {1}, pokazane jako '?' ('show --json' zapisuje je jako \\u)")
+  "the text holds {1}, shown as '?' (`show --json` writes them as \\u escapes)",
+  "tekst zawiera {1}, pokazane jako '?' (`show --json` zapisuje je jako \\u)")
 INFPRZ_MESSAGE(kCountControlBytes,
   "{1} control byte|{1} control bytes",
   "{1} bajt sterujący|{1} bajty sterujące|{1} bajtów sterujących")
 INFPRZ_MESSAGE(kLineFeedInJson,
-  "the text holds a line feed byte at character {1}, written as \"\\n\", which 'import' reads as a line break, "
+  "the text holds a line feed byte at character {1}, written as \"\\n\", which `import` reads as a line break, "
   "not as the byte",
-  "tekst zawiera bajt końca wiersza na znaku {1}, zapisany jako \"\\n\", który 'import' czyta jako podział "
+  "tekst zawiera bajt końca wiersza na znaku {1}, zapisany jako \"\\n\", który `import` czyta jako podział "
   "wiersza, a nie jako ten bajt")
 INFPRZ_MESSAGE(kPasswordNotInJson,
-  "the JSON says a password is set but does not hold it ('show --json --show-password' writes it); {1}",
-  "według JSON hasło jest ustawione, ale JSON go nie zawiera (zapisuje je 'show --json --show-password'); {1}")
+  "the JSON says a password is set but does not hold it (`show --json --show-password` writes it); {1}",
+  "według JSON hasło jest ustawione, ale JSON go nie zawiera (zapisuje je `show --json --show-password`); {1}")
 INFPRZ_MESSAGE(kKeepsPassword,
   "{1} keeps the password it had",
   "{1} zachowuje dotychczasowe hasło")
@@ -247,9 +250,9 @@ INFPRZ_MESSAGE(kWindowNeverOpens,
   "wiersz {1}: jego godzina od {2} wypada po godzinie do {3}: w dni, w które obowiązuje, przypomnienie nie "
   "przyjdzie")
 INFPRZ_MESSAGE(kOnWithoutStartDate,
-  "the reminder is on but no row has a start date: it never reminds ('set --row 1 --start-date ...')",
+  "the reminder is on but no row has a start date: it never reminds (`set --row 1 --start-date ...`)",
   "przypomnienie jest włączone, ale żaden wiersz nie ma daty początkowej: nigdy nie przypomni "
-  "('set --row 1 --start-date ...')")
+  "(`set --row 1 --start-date ...`)")
 
 // --- a damaged file ---------------------------------------------------------
 INFPRZ_MESSAGE(kFileTooLong,
@@ -274,7 +277,6 @@ INFPRZ_MESSAGE(kCountNonzeroBytes,
 // --- the fields and their values ---------------------------------------------
 INFPRZ_MESSAGE(kFieldText, "the text", "tekst")
 INFPRZ_MESSAGE(kFieldPassword, "the password", "hasło")
-INFPRZ_MESSAGE(kFieldRow, "row {1}", "wiersz {1}")
 INFPRZ_MESSAGE(kFieldStartDate, "row {1}: start date", "wiersz {1}: data początkowa")
 INFPRZ_MESSAGE(kFieldFromTime, "row {1}: from time", "wiersz {1}: godzina od")
 INFPRZ_MESSAGE(kFieldToTime, "row {1}: to time", "wiersz {1}: godzina do")
@@ -293,8 +295,14 @@ INFPRZ_MESSAGE(kControlCharacterInText,
   "{1} holds the control character {2}; only line breaks are allowed",
   "{1} zawiera znak sterujący {2}; dozwolone są tylko podziały wierszy")
 INFPRZ_MESSAGE(kTextTooLong,
-  "the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills the rest of its line)",
-  "tekst się nie mieści: najwyżej 480 znaków, 8 wierszy po 60 kolumn (podział wiersza wypełnia resztę wiersza)")
+  "the text does not fit: it is {1}, at most 480 (8 lines of 60 columns)",
+  "tekst się nie mieści: ma {1}, najwyżej 480 (8 wierszy po 60 kolumn)")
+INFPRZ_MESSAGE(kTextTooManyLines,
+  "the text does not fit: it takes {1} of 60 columns, at most 8 (a line break fills the rest of its line)",
+  "tekst się nie mieści: zajmuje {1} po 60 kolumn, najwyżej 8 (podział wiersza wypełnia resztę wiersza)")
+INFPRZ_MESSAGE(kCountLines,
+  "{1} line|{1} lines",
+  "{1} wiersz|{1} wiersze|{1} wierszy")
 INFPRZ_MESSAGE(kPasswordTooLong,
   "the password is {1}: at most 20 fit",
   "hasło ma {1}: mieści się najwyżej 20")
@@ -307,6 +315,27 @@ INFPRZ_MESSAGE(kNoSuchRow,
 INFPRZ_MESSAGE(kNotADateValue,
   "{1} {2} is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD",
   "{1} {2} to nie data; napisz DD.MM.RRRR, RRRR-MM-DD albo RRRRMMDD")
+INFPRZ_MESSAGE(kNoSuchDate,
+  "{1} {2} does not exist: {3}",
+  "{1} {2} nie istnieje: {3}")
+INFPRZ_MESSAGE(kYearOutOfRange,
+  "year {1} is outside 1 to 9999",
+  "rok {1} wykracza poza zakres od 1 do 9999")
+INFPRZ_MESSAGE(kNoSuchMonth,
+  "there is no month {1}: months are 1 to 12",
+  "nie ma miesiąca {1}: miesiące mają numery od 1 do 12")
+INFPRZ_MESSAGE(kNoDayZero,
+  "there is no day 0: days count from 1",
+  "nie ma dnia 0: dni liczy się od 1")
+INFPRZ_MESSAGE(kMonthHasDays,
+  "{1} {2} has {3}",
+  "{1} {2} ma {3}")
+INFPRZ_MESSAGE(kCountDays,
+  "{1} day|{1} days",
+  "{1} dzień|{1} dni|{1} dni")
+INFPRZ_MESSAGE(kListMonths,
+  "January|February|March|April|May|June|July|August|September|October|November|December",
+  "styczeń|luty|marzec|kwiecień|maj|czerwiec|lipiec|sierpień|wrzesień|październik|listopad|grudzień")
 INFPRZ_MESSAGE(kIntervalNotANumber,
   "row {1}: interval {2} is not a whole number of minutes from -32767 to 32767",
   "wiersz {1}: odstęp {2} to nie liczba całkowita minut od -32767 do 32767")
@@ -381,8 +410,11 @@ INFPRZ_MESSAGE(kCannotKeepPermissions,
   "{1}: cannot be changed without changing its owner or permissions (a new file cannot keep them, and it cannot be written over: {2}); left as it was",
   "{1}: nie można zmienić pliku bez zmiany jego właściciela lub uprawnień (nowy plik ich nie zachowa, a nadpisać go nie można: {2}); plik pozostał bez zmian")
 INFPRZ_MESSAGE(kTooLarge, "larger than 1 MB", "większy niż 1 MB")
-INFPRZ_MESSAGE(kNoSuchFile, "no such file or folder", "nie ma takiego pliku ani folderu")
-INFPRZ_MESSAGE(kNoSuchFolder, "the folder does not exist", "nie ma takiego folderu")
+INFPRZ_MESSAGE(kNoSuchFile, "no such file", "nie ma takiego pliku")
+INFPRZ_MESSAGE(kNoSuchFolder, "no such folder", "nie ma takiego folderu")
+INFPRZ_MESSAGE(kMissingFile, "{1}: no such file", "{1}: nie ma takiego pliku")
+INFPRZ_MESSAGE(kMissingFolder, "{1}: no such folder", "{1}: nie ma takiego folderu")
+INFPRZ_MESSAGE(kNotAFolder, "{1}: not a folder", "{1}: to nie jest folder")
 INFPRZ_MESSAGE(kIsAFolder, "it is a folder", "to jest folder")
 INFPRZ_MESSAGE(kNoPermission, "no permission", "brak uprawnień")
 INFPRZ_MESSAGE(kReadOnlyDisk, "the disk is read-only", "dysk jest tylko do odczytu")
