@@ -129,6 +129,14 @@ sh_examples() {
       while read -r line; do skipped "$line" "the developer's interactive host, not run in a test"; done <"$block"
       continue
     fi
+    # The check's example needs the host folder it reports on; infprz_tests
+    # builds one and compares the report with the one printed beneath it.
+    if grep -q '^infprz check ' "$block"; then
+      while read -r line; do
+        skipped "$line" "run by infprz_tests (CheckFolder.GivesTheReportTheManualShows) on a folder whose MOLRAV.dll lacks HostSound"
+      done <"$block"
+      continue
+    fi
     (cd "$desk" && PATH="$bin:$PATH" bash -e -x "$block") || fail "the ${doc##*/} sh block above"
     while read -r line; do ran "$line"; done <"$block"
   done
