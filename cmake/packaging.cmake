@@ -91,6 +91,9 @@ foreach(target IN ITEMS infprz talhost MOLRAV)
     list(APPEND TALVENOR_SHIPPED_TARGETS ${target})
   endif()
 endforeach()
+# What the ZIP ships, without the test programs: ./x package builds this.
+add_custom_target(release_programs)
+add_dependencies(release_programs ${TALVENOR_SHIPPED_TARGETS})
 foreach(target IN LISTS TALVENOR_SHIPPED_TARGETS)
   set_property(TARGET ${target} PROPERTY C_LINKER_LAUNCHER
                ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${TALVENOR_SOURCE_DATE_EPOCH})

@@ -55,7 +55,7 @@ def entry_faults(archive, name, epoch):
     return faults
 
 
-def text_faults(root):
+def text_faults(root, name):
     faults = []
     for guide in GUIDES:
         path = os.path.join(root, guide)
@@ -64,6 +64,9 @@ def text_faults(root):
         data = open(path, "rb").read()
         if not data.startswith(b"\xef\xbb\xbf"):
             faults.append(f"{guide} does not start with a UTF-8 byte order mark")
+        # Its check of the download names the ZIP the user has.
+        if f"{name}.zip".encode() not in data:
+            faults.append(f"{guide} does not name {name}.zip (its version changed?)")
     for folder, _, names in os.walk(root):
         for n in sorted(names):
             if not n.lower().endswith(".txt"):
@@ -114,7 +117,7 @@ def main():
         faults += entry_faults(archive, name, epoch)
         archive.extractall(unpacked)
         root = os.path.join(unpacked, name)
-        faults += text_faults(root)
+        faults += text_faults(root, name)
         if os.path.exists(os.path.join(root, "SHA256SUMS.txt")):
             faults += sums_faults(root)
     for fault in faults:
