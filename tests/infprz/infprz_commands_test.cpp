@@ -108,7 +108,7 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"set", "--on", "--off"}, "--on and --off cannot be given together"},
       {{"set", "--text", "ok", "--row", "1", "--from", "25:00:00"}, "not a time of day"},
       {{"shwo"},
-       ShellQuotes("unknown command \"shwo\"; the commands are show, import, set, clear-password and init\n"
+       ShellQuotes("unknown command \"shwo\"; the commands are show, import, set, clear-password, init and check\n"
                    "infprz: `infprz --help` lists the commands and options")},
       {{}, "a command is needed"},
       {{"--json", "show"}, "--json comes after the command"},

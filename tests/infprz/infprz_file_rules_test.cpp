@@ -14,6 +14,7 @@
 #include "contract/code_page_text.h"
 #include "infprz/file_calls.h"
 #include "infprz/file_read.h"
+#include "infprz/file_replace.h"
 #include "infprz/settings_file.h"
 #include "infprz/windows_error_text.h"
 #include "infprz_run.h"
@@ -152,6 +153,23 @@ TEST_F(InfprzFileRules, EveryWayOfNamingAFileReplacesIt) {
   }
   for (const auto& entry : fs::recursive_directory_iterator(scratch))
     EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
+}
+
+// The commands name a missing folder before they start; one that goes (or
+// turns out to be a file) while the file is replaced is named the same way,
+// not as the temporary file it kept from being made.
+TEST_F(InfprzFileRules, AFolderGoneAtTheReplacementIsNamed) {
+  WriteFileBytes("plain", "x");
+  const std::pair<const char*, const char*> rows[] = {{"gone/infprz.dat", "gone: no such folder"},
+                                                      {"plain/infprz.dat", "plain: not a folder"}};
+  for (const auto& [name, said] : rows) {
+    try {
+      infprz::ReplaceWholeFile(infprz::PathFromUtf8(name), std::string(591, '\xFF'));
+      ADD_FAILURE() << name << ": replaced";
+    } catch (const infprz::FileError& e) {
+      EXPECT_EQ(std::string(e.what()), said);
+    }
+  }
 }
 
 #if defined(_WIN32)

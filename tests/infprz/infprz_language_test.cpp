@@ -115,7 +115,7 @@ TEST_F(InfprzInPolish, ShowRefusalsAndHelpSpeakPolish) {
   for (int i = 0; i < 9; ++i) nineLines += "a\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"shwo"},
-       ShellQuotes("infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password i init\n"
+       ShellQuotes("infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password, init i check\n"
                    "infprz: `infprz --help` wypisuje polecenia i opcje\n")},
       {{"set", "--bogus"},
        ShellQuotes("infprz: polecenie set nie zna opcji --bogus\n"

@@ -219,8 +219,8 @@ int CheckFolder(const CheckRequest& request, std::ostream& out) {
   const fs::path shown = fs::weakly_canonical(fs::absolute(SystemPath(folder), error), error);
   report.Line(Say(Msg::kCheckFolder, {NameOf(error ? folder : shown)}));
   if (KindOf(folder) != FileKind::kFolder) {
-    const Msg why = KindOf(folder) == FileKind::kMissing ? Msg::kNoSuchFolder : Msg::kCheckIsAFile;
-    report.Line(Say(Msg::kCheckNotAFolder, {NameOf(folder), Say(why)}));
+    const Msg why = KindOf(folder) == FileKind::kMissing ? Msg::kMissingFolder : Msg::kNotAFolder;
+    report.Line(Say(why, {NameOf(folder)}));
     return 1;
   }
   const FolderListing listing = ListFolder(folder);

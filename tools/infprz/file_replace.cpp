@@ -84,9 +84,15 @@ void ReplaceWholeFile(const fs::path& typed, std::string_view bytes) {
   if (fd < 0) {
     const int createError = errno;
     if (replacing && (createError == EACCES || createError == EPERM)) return WriteInPlace(path, name, bytes);
-    const std::string why = Why(createError);
+    // A folder removed since the command looked is named as such, not as
+    // the temporary file it kept from being made.
     const fs::path folder = typed.parent_path().empty() ? fs::path(".") : typed.parent_path();
-    throw FileError(Say(Msg::kCannotCreateBeside, {NameOf(folder), NameOf(typed.filename()), why}));
+    // (Windows says "no such path" for both.)
+    if (createError == ENOENT || createError == ENOTDIR) {
+      const bool missing = KindOf(folder) == FileKind::kMissing;
+      throw FileError(Say(missing ? Msg::kMissingFolder : Msg::kNotAFolder, {NameOf(folder)}));
+    }
+    throw FileError(Say(Msg::kCannotCreateBeside, {NameOf(folder), NameOf(typed.filename()), Why(createError)}));
   }
   if (replacing && !GiveOwnerAndPermissions(path, temporary)) {
     CloseFile(fd);

@@ -13,11 +13,11 @@
 
 // --- the command line -----------------------------------------------------
 INFPRZ_MESSAGE(kNoCommand,
-  "a command is needed: show, import, set, clear-password or init",
-  "brak polecenia: podaj show, import, set, clear-password albo init")
+  "a command is needed: show, import, set, clear-password, init or check",
+  "brak polecenia: podaj show, import, set, clear-password, init albo check")
 INFPRZ_MESSAGE(kUnknownCommand,
-  "unknown command {1}; the commands are show, import, set, clear-password and init",
-  "nieznane polecenie {1}; polecenia to show, import, set, clear-password i init")
+  "unknown command {1}; the commands are show, import, set, clear-password, init and check",
+  "nieznane polecenie {1}; polecenia to show, import, set, clear-password, init i check")
 INFPRZ_MESSAGE(kOptionBeforeCommand,
   "{1} comes after the command: infprz COMMAND [OPTIONS] [FILE], for example infprz show --json",
   "{1} podaje się po poleceniu: infprz POLECENIE [OPCJE] [PLIK], na przykład infprz show --json")
@@ -456,8 +456,6 @@ INFPRZ_MESSAGE(kCheckOneFolder,
 INFPRZ_MESSAGE(kCheckFolderUnlisted,
   "{1}: the folder cannot be listed: {2}; only files named exactly are looked at",
   "{1}: nie można odczytać zawartości folderu: {2}; sprawdzane są tylko pliki o dokładnych nazwach")
-INFPRZ_MESSAGE(kCheckNotAFolder, "{1}: not a folder: {2}", "{1}: to nie folder: {2}")
-INFPRZ_MESSAGE(kCheckIsAFile, "it is a file", "to jest plik")
 INFPRZ_MESSAGE(kCheckServicesFrom,
   "Host services, found as the plug-in finds them: in {1}",
   "Usługi programu, znalezione tak jak znajduje je wtyczka: w {1}")
