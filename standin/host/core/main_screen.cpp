@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <span>
 #include <vector>
 
 #include "bios_keys.h"
@@ -22,14 +23,24 @@ std::string Hex4(std::uint32_t value) {
   return text;
 }
 
-// Lays out the help line: keys picked out, then what they do.
-void DrawHelp(Screen& screen, int row) {
-  screen.Fill({0, row, screen.Width(), 1}, U' ', colour::kHelpLine);
+// Lays out a bar across `row`: each entry's keys picked out, `gap` cells,
+// then what they do; returns the column after the last entry.
+int DrawKeyBar(Screen& screen, int row, std::span<const text::HelpLineItem> entries, int gap, std::uint8_t attr,
+               std::uint8_t keyAttr) {
+  screen.Fill({0, row, screen.Width(), 1}, U' ', attr);
   int column = 1;
-  for (const auto& [keys, what] : text::kHelpLine) {
-    column = screen.Text(column, row, keys, colour::kHelpKey);
-    column = screen.Text(column + 1, row, what, colour::kHelpLine) + 2;
+  for (const auto& [keys, what] : entries) {
+    column = screen.Text(column, row, keys, keyAttr);
+    column = screen.Text(column + gap, row, what, attr) + 2;
   }
+  return column;
+}
+
+// The menu line: each item's first letter is its key.
+int DrawMenu(Screen& screen) {
+  std::vector<text::HelpLineItem> items;
+  for (const std::string_view item : text::kMenu) items.push_back({item.substr(0, 1), item.substr(1)});
+  return DrawKeyBar(screen, 0, items, 0, colour::kMenu, colour::kMenuKey);
 }
 
 // The text wrapped to `width` cells, down to the row `bottom`.
@@ -46,13 +57,7 @@ void MainScreen::Draw(Screen& screen, const PluginPanel& plugin) const {
   const int width = screen.Width(), height = screen.Height();
   screen.Fill({0, 0, width, height}, U' ', colour::kDesk);
 
-  // Menu line.
-  screen.Fill({0, 0, width, 1}, U' ', colour::kMenu);
-  int column = 1;
-  for (const std::string_view item : text::kMenu) {
-    screen.Put(column, 0, DecodeUtf8(item)[0], colour::kMenuKey);
-    column = screen.Text(column + 1, 0, std::string(item).substr(1), colour::kMenu) + 2;
-  }
+  const int column = DrawMenu(screen);
   const std::string firm(text::kFirm);
   const int firmColumn = width - static_cast<int>(DecodeUtf8(firm).size());
   if (firmColumn > column) screen.Text(firmColumn, 0, firm, colour::kMenu);
@@ -99,7 +104,7 @@ void MainScreen::Draw(Screen& screen, const PluginPanel& plugin) const {
     }
   }
 
-  DrawHelp(screen, height - 2);
+  DrawKeyBar(screen, height - 2, text::kHelpLine, 1, colour::kHelpLine, colour::kHelpKey);
 }
 
 void MainScreen::DrawStatusLine(Screen& screen, const HostStatus& status) {
