@@ -75,6 +75,14 @@ bool ReadArguments(const ScriptWord& word, std::string_view rest, ScriptCommand&
   auto notWhatItTakes = [&](std::string_view what) {
     return refusal.why = text::Say(kNotWhatItTakes, {name, text::Say(word.takes), what}), false;
   };
+  // One value that `parse` reads from the whole argument, or nothing.
+  auto readInto = [&](auto& into, auto parse) {
+    if (argument.empty()) return needs();
+    const auto value = parse(argument);
+    if (!value) return notWhatItTakes(argument);
+    into = *value;
+    return true;
+  };
   switch (word.reading) {
     case ScriptReading::kNothing:
       return argument.empty() || notWhatItTakes(argument);
@@ -95,27 +103,9 @@ bool ReadArguments(const ScriptWord& word, std::string_view rest, ScriptCommand&
       command.text = *read;
       return true;
     }
-    case ScriptReading::kSeconds: {
-      if (argument.empty()) return needs();
-      const auto ms = ParseSeconds(argument);
-      if (!ms) return notWhatItTakes(argument);
-      command.milliseconds = *ms;
-      return true;
-    }
-    case ScriptReading::kDate: {
-      if (argument.empty()) return needs();
-      const auto date = talvenor::ParseDateText(argument);
-      if (!date) return notWhatItTakes(argument);
-      command.date = *date;
-      return true;
-    }
-    case ScriptReading::kTime: {
-      if (argument.empty()) return needs();
-      const auto second = talvenor::ParseTimeOfDay(argument);
-      if (!second) return notWhatItTakes(argument);
-      command.secondOfDay = *second;
-      return true;
-    }
+    case ScriptReading::kSeconds: return readInto(command.milliseconds, ParseSeconds);
+    case ScriptReading::kDate: return readInto(command.date, talvenor::ParseDateText);
+    case ScriptReading::kTime: return readInto(command.secondOfDay, talvenor::ParseTimeOfDay);
     case ScriptReading::kCountAndText: {
       if (argument.empty()) return needs();
       const std::string_view count = FirstWord(argument);
