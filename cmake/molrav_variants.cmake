@@ -1,6 +1,6 @@
 # MOLRAV.dll and the test hosts' variants of it: the service table's
-# ordinals exported by a .def generated from contract/host_services.h.
-set(TALVENOR_SERVICE_TABLE ${PROJECT_SOURCE_DIR}/contract/host_services.h)
+# ordinals exported by a .def generated from contract/abi/host_services.h.
+set(TALVENOR_SERVICE_TABLE ${PROJECT_SOURCE_DIR}/contract/abi/host_services.h)
 set(TALVENOR_MOLRAV_DEF_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/molrav_def.cmake)
 
 # talvenor_services_def(OUTPUT library omit): a .def that exports the

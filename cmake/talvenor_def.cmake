@@ -1,9 +1,9 @@
-# Writes talvenor.def: the plug-in's exports of contract/plugin_exports.h by
+# Writes talvenor.def: the plug-in's exports of contract/abi/plugin_exports.h by
 # ordinal only, under their i686 callee-pops symbols (name@bytes).
 # cmake -DTABLE=plugin_exports.h -DOUTPUT=talvenor.def -P talvenor_def.cmake
 file(READ ${TABLE} table)
 string(REGEX MATCHALL "X\\(Plugin[A-Za-z0-9]+, *[0-9]+, *(Callee|Caller), *[0-9]+," rows "${table}")
-set(def "; Generated from contract/plugin_exports.h: by ordinal only, no names.\n")
+set(def "; Generated from contract/abi/plugin_exports.h: by ordinal only, no names.\n")
 string(APPEND def "LIBRARY talvenor.dll\nEXPORTS\n")
 set(count 0)
 foreach(row IN LISTS rows)

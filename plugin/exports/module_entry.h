@@ -2,7 +2,7 @@
 // What the module does when the platform notifies it of a load or unload.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 
 namespace talvenor {
 

@@ -2,8 +2,8 @@
 
 #include <type_traits>
 
-#include "contract/host_constants.h"
-#include "contract/plugin_exports.h"
+#include "contract/abi/host_constants.h"
+#include "contract/abi/plugin_exports.h"
 #include "reminder/first_run_notice.h"
 #include "reminder/key_hook.h"
 #include "text/plugin_description.h"

@@ -1,9 +1,9 @@
 #pragma once
 // The plug-in's face to the host: three exports, by ordinal only, as
-// contract/plugin_exports.h lists them. Each removes its own arguments.
+// contract/abi/plugin_exports.h lists them. Each removes its own arguments.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 
 extern "C" {
 

@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
 #include "text/texts.h"
 #include "dialog_templates.h"
 #include "reminder_prompt.h"
 #include "reminder_settings.h"
-#include "contract/field_text.h"
+#include "contract/abi/field_text.h"
 
 namespace talvenor {
 

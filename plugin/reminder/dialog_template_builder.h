@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "contract/dialog_template_format.h"
+#include "contract/abi/dialog_template_format.h"
 
 namespace talvenor::dialog_template {
 

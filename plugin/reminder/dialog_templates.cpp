@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "contract/mazovia.h"
-#include "contract/settings_record.h"
+#include "contract/abi/mazovia.h"
+#include "contract/abi/settings_record.h"
 #include "dialog_template_builder.h"
 #include "reminder_prompt.h"
 

@@ -1,6 +1,6 @@
 #include "first_run_notice.h"
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
 #include "text/texts.h"

@@ -4,7 +4,7 @@
 // neither sets nor clears it.
 #include <cstdint>
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 
 namespace talvenor {
 

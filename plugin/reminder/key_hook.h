@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "contract/host_services.h"
-#include "contract/host_constants.h"
+#include "contract/abi/host_services.h"
+#include "contract/abi/host_constants.h"
 
 namespace talvenor {
 

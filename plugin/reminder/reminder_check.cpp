@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "contract/field_text.h"
-#include "contract/governing_row.h"
-#include "contract/host_constants.h"
+#include "contract/abi/field_text.h"
+#include "contract/abi/governing_row.h"
+#include "contract/abi/host_constants.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"
 #include "text/texts.h"

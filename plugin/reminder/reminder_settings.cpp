@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "shell/service_slots.h"
 
 namespace talvenor {

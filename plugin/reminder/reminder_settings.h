@@ -1,9 +1,9 @@
 #pragma once
-// The settings store: the record of contract/settings_record.h read from
+// The settings store: the record of contract/abi/settings_record.h read from
 // and written to infprz.dat through the host's file services.
 #include <cstdint>
 
-#include "contract/settings_record.h"
+#include "contract/abi/settings_record.h"
 
 namespace talvenor {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "platform.h"
 #include "text/plugin_description.h"
 #include "service_binding.h"

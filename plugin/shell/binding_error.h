@@ -3,7 +3,7 @@
 // Ignore that holds for every later miss of the load.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 
 namespace talvenor {
 

@@ -3,8 +3,8 @@
 // and the rule that picks one for a missing service.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
-#include "contract/fallback_rule.h"
+#include "contract/abi/calling_convention.h"
+#include "contract/abi/fallback_rule.h"
 
 namespace talvenor {
 

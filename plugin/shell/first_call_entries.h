@@ -6,7 +6,7 @@
 // as the service would.
 #include <cstdint>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 extern "C" {
 // TalvenorFirstCallHostMessageBox ...: entries in assembly, not C++

@@ -1,6 +1,6 @@
 #include "service_binding.h"
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "binding_error.h"
 #include "platform.h"
 #include "service_slots.h"

@@ -4,9 +4,9 @@
 // module handles they need.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 #include "fallback_stubs.h"
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 namespace talvenor {
 

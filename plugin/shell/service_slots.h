@@ -2,7 +2,7 @@
 // The service slots and the call entries the plug-in's code calls.
 // A call is one indirect call through the service's slot: the slot holds the
 // host's export, a fallback, or (until bound) the service's first-call entry.
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 extern "C" {
 // One code pointer per service, in slot order; untyped, as the host's

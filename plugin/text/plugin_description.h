@@ -3,7 +3,7 @@
 // named in the plug-in's own messages.
 #include <cstddef>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 #include "text/texts.h"
 
 namespace talvenor {

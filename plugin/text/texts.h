@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "contract/mazovia.h"
+#include "contract/abi/mazovia.h"
 
 namespace talvenor::text {
 

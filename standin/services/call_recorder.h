@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 namespace standin {
 

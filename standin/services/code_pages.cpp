@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "contract/host_constants.h"
-#include "contract/mazovia.h"
+#include "contract/abi/host_constants.h"
+#include "contract/abi/mazovia.h"
 
 namespace standin {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <optional>
 
-#include "contract/date_text.h"
-#include "contract/time_of_day.h"
+#include "contract/text/date_text.h"
+#include "contract/text/time_of_day.h"
 
 namespace standin {
 

@@ -5,7 +5,7 @@
 // every count, size and text is checked against the bytes available and a
 // malformed set is refused with an error; nothing outside the set is read.
 //
-// The format itself is in contract/dialog_template_format.h.
+// The format itself is in contract/abi/dialog_template_format.h.
 //
 // Binding: the items, in order, own consecutive bytes of the buffer from
 // offset 0: a text field capacity + 1, a number field 2 (signed 16-bit), a
@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "contract/dialog_template_format.h"
+#include "contract/abi/dialog_template_format.h"
 
 namespace standin {
 

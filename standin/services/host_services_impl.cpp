@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "code_pages.h"
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 
 #if defined(_WIN32)
 #include <share.h>

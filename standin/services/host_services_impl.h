@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "call_recorder.h"
-#include "contract/host_constants.h"
-#include "contract/host_services.h"
+#include "contract/abi/host_constants.h"
+#include "contract/abi/host_services.h"
 #include "file_faults.h"
 #include "front_end.h"
 

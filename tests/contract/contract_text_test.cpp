@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "contract/date_text.h"
-#include "contract/field_text.h"
-#include "contract/governing_row.h"
-#include "contract/reminder_text.h"
-#include "contract/time_of_day.h"
+#include "contract/text/date_text.h"
+#include "contract/abi/field_text.h"
+#include "contract/abi/governing_row.h"
+#include "contract/text/reminder_text.h"
+#include "contract/text/time_of_day.h"
 
 namespace {
 

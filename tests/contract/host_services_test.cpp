@@ -4,7 +4,7 @@
 // call expects corrupts the host's stack at a customer's desk.
 #include <gtest/gtest.h>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 #include "harness/stack_measure.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"

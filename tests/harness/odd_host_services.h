@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 namespace testing_support {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <random>
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "reminder/reminder_prompt.h"
 #include "shell/platform.h"
 #include "shell/service_slots.h"

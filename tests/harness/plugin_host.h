@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/settings_record.h"
+#include "contract/abi/settings_record.h"
 #include "harness/scripted_front_end.h"
 #include "services/host_services_impl.h"
 

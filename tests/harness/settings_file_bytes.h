@@ -9,8 +9,8 @@
 #include <iterator>
 #include <string>
 
-#include "contract/host_constants.h"
-#include "contract/settings_record.h"
+#include "contract/abi/host_constants.h"
+#include "contract/abi/settings_record.h"
 
 namespace testing_support {
 

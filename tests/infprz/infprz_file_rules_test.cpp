@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/code_page_text.h"
+#include "contract/text/code_page_text.h"
 #include "infprz/file_calls.h"
 #include "infprz/file_read.h"
 #include "infprz/file_replace.h"

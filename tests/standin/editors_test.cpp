@@ -6,7 +6,7 @@
 #include "core/line_editor.h"
 #include "core/masked_editor.h"
 #include "host_test_keys.h"
-#include "contract/reminder_text.h"
+#include "contract/text/reminder_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // way the plug-in calls them: through the bound slots.
 #include <cstring>
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "shell/service_slots.h"
 #include "support/test_host.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 
 namespace keyhook_test {
 

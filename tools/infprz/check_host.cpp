@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "contract/fallback_rule.h"
-#include "contract/host_services.h"
+#include "contract/abi/fallback_rule.h"
+#include "contract/abi/host_services.h"
 #include "file_calls.h"
 #include "file_replace.h"
 #include "messages.h"

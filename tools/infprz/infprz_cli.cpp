@@ -4,7 +4,7 @@
 
 #include "check_report.h"
 #include "command_line.h"
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include "file_replace.h"
 #include "help_text.h"
 #include "infprz_commands.h"

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <sstream>
 
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "file_replace.h"
 #include "json_input.h"
 #include "messages.h"

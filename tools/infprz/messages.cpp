@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "contract/user_language.h"
+#include "contract/text/user_language.h"
 
 namespace infprz {
 

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "contract/mazovia.h"
+#include "contract/abi/mazovia.h"
 #include "messages.h"
 
 namespace infprz {

@@ -1,8 +1,8 @@
 #include "schedule_check.h"
 
-#include "contract/date_text.h"
-#include "contract/governing_row.h"
-#include "contract/time_of_day.h"
+#include "contract/text/date_text.h"
+#include "contract/abi/governing_row.h"
+#include "contract/text/time_of_day.h"
 #include "messages.h"
 #include "text_fields.h"
 

@@ -2,14 +2,14 @@
 
 #include <regex>
 
-#include "contract/code_page_text.h"
+#include "contract/text/code_page_text.h"
 #include "messages.h"
 #include "quoted.h"
 
-#include "contract/date_text.h"
-#include "contract/time_of_day.h"
-#include "contract/reminder_text.h"
-#include "contract/mazovia.h"
+#include "contract/text/date_text.h"
+#include "contract/text/time_of_day.h"
+#include "contract/text/reminder_text.h"
+#include "contract/abi/mazovia.h"
 #include "text_fields.h"
 
 namespace infprz {

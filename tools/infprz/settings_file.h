@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "contract/settings_record.h"
+#include "contract/abi/settings_record.h"
 
 namespace infprz {
 

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <sstream>
 
-#include "contract/code_page_text.h"
-#include "contract/date_text.h"
-#include "contract/reminder_text.h"
+#include "contract/text/code_page_text.h"
+#include "contract/text/date_text.h"
+#include "contract/text/reminder_text.h"
 #include "messages.h"
 #include "quoted.h"
 #include "schedule_check.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contract/field_text.h"
+#include "contract/abi/field_text.h"
 #include "messages.h"
 
 namespace infprz {

@@ -1,6 +1,6 @@
 #include "text_input.h"
 
-#include "contract/code_page_text.h"
+#include "contract/text/code_page_text.h"
 #include "messages.h"
 #include "settings_fields.h"
 

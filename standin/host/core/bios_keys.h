@@ -5,7 +5,7 @@
 // 0x8600 ...). Keys are recognised by their virtual-key code, never by the
 // character alone: under Wine, Esc arrives with character 0.
 #include <cstdint>
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include <optional>
 #include <string>
 #include <string_view>

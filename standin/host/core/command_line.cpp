@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "contract/time_of_day.h"
+#include "contract/text/time_of_day.h"
 #include "host_texts.h"
 
 namespace standin::host {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "terminal.h"
 
 namespace standin::host {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "contract/dialog_template_format.h"
+#include "contract/abi/dialog_template_format.h"
 
 namespace standin::host {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "contract/time_of_day.h"
+#include "contract/text/time_of_day.h"
 
 namespace standin::host {
 

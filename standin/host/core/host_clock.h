@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 
 namespace standin::host {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "contract/user_language.h"
+#include "contract/text/user_language.h"
 
 namespace standin::host::text {
 

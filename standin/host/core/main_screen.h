@@ -4,7 +4,7 @@
 // key help and the status line (date, time, the state flags, the last key
 // code and what the hook chain made of it, the last tone).
 #include <cstdint>
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include <string>
 
 #include "screen.h"

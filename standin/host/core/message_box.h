@@ -10,7 +10,7 @@
 // Nie: the arrows and Tab choose, Enter presses the chosen one (Tak at
 // first), T and N press theirs, Esc is Nie.
 #include <cstdint>
-#include "contract/host_constants.h"
+#include "contract/abi/host_constants.h"
 #include <optional>
 #include <string>
 #include <vector>

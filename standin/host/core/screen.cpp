@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "contract/mazovia.h"
+#include "contract/abi/mazovia.h"
 
 namespace standin::host {
 

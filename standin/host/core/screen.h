@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "contract/code_page_text.h"
+#include "contract/text/code_page_text.h"
 
 namespace standin::host {
 

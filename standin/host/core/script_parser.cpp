@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "contract/code_page_text.h"
-#include "contract/date_text.h"
-#include "contract/time_of_day.h"
+#include "contract/text/code_page_text.h"
+#include "contract/text/date_text.h"
+#include "contract/text/time_of_day.h"
 #include "script_words.h"
 
 namespace standin::host {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bios_keys.h"
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "host_texts.h"
 
 namespace standin::host {

@@ -1,6 +1,6 @@
 #include "plugin_loader.h"
 
-#include "contract/plugin_exports.h"
+#include "contract/abi/plugin_exports.h"
 #include "core/host_texts.h"
 #include "import_patch.h"
 

@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "console_terminal.h"
-#include "contract/host_constants.h"
-#include "contract/user_language.h"
+#include "contract/abi/host_constants.h"
+#include "contract/text/user_language.h"
 #include "core/command_line.h"
 #include "core/host_app.h"
 #include "core/host_texts.h"

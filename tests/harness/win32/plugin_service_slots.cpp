@@ -1,6 +1,6 @@
 #include "plugin_service_slots.h"
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 namespace testing_support {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 #include "harness/stack_measure.h"
 #include "harness/win32/message_box_answerer.h"
 #include "harness/win32/plugin_service_slots.h"

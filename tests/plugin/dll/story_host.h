@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 #include "harness/win32/plugin_service_slots.h"
 #include "support/win32/real_plugin_host.h"
 

@@ -15,8 +15,8 @@
 #include <optional>
 #include <random>
 
-#include "contract/date_text.h"
-#include "contract/time_of_day.h"
+#include "contract/text/date_text.h"
+#include "contract/text/time_of_day.h"
 #include "reminder/key_hook.h"
 #include "reminder/reminder_settings.h"
 #include "shell/service_slots.h"

@@ -20,7 +20,7 @@
 #include "reminder/key_hook.h"
 #include "reminder/reminder_prompt.h"
 #include "reminder/reminder_settings.h"
-#include "contract/date_text.h"
+#include "contract/text/date_text.h"
 #include "services/host_services_impl.h"
 #include "shell/platform.h"
 #include "text/texts.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "contract/code_page_text.h"
-#include "contract/host_constants.h"
+#include "contract/text/code_page_text.h"
+#include "contract/abi/host_constants.h"
 #include "services/code_pages.h"
 #include "text/texts.h"
 

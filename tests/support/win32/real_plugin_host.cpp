@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "contract/mazovia.h"
+#include "contract/abi/mazovia.h"
 #include "harness/stack_measure.h"
 #include "import_patch.h"
 

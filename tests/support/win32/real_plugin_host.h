@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/plugin_exports.h"
+#include "contract/abi/plugin_exports.h"
 #include "harness/scripted_front_end.h"
 #include "harness/settings_file_bytes.h"
 #include "harness/stack_measure.h"

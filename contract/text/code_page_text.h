@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "mazovia.h"
+#include "contract/abi/mazovia.h"
 
 namespace talvenor::text {
 

@@ -4,7 +4,7 @@
 // exports through it.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 
 // X(Name, ordinal, pops, argumentBytes, Result, (parameters))
 // By ordinal only, no names; 30002 to 30007 are not exported. Each export

@@ -6,8 +6,8 @@
 // so such a row never governs. Heap-free: the plug-in uses it.
 #include <cstdint>
 
-#include "contract/field_text.h"
-#include "contract/settings_record.h"
+#include "contract/abi/field_text.h"
+#include "contract/abi/settings_record.h"
 
 namespace talvenor {
 

@@ -5,7 +5,7 @@
 // and the settings tool give the same answer.
 #include <cstdint>
 
-#include "contract/host_services.h"
+#include "contract/abi/host_services.h"
 
 namespace talvenor {
 

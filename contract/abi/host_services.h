@@ -4,7 +4,7 @@
 // stand-in host's exports, MOLRAV.def) is generated from this one list.
 #include <cstdint>
 
-#include "contract/calling_convention.h"
+#include "contract/abi/calling_convention.h"
 
 namespace talvenor {
 
