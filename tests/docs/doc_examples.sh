@@ -41,14 +41,17 @@ fenced() {
 }
 
 # guide_examples DOC: "SHELL<TAB>COMMAND" for each example of a .txt guide
-# (SHELL cmd or PowerShell), without its byte order mark and line ends.
+# (SHELL cmd or PowerShell), without its byte order mark and line ends; a
+# command standing apart that no such line marks is "unmarked".
 guide_examples() {
   sed -e '1s/^\xef\xbb\xbf//' -e 's/\r$//' "$1" | awk '
+    { blank_before = was_blank; was_blank = ($0 == "") }
     /^ +(cmd|PowerShell): +[^ ]/ { sh = $1; sub(/:$/, "", sh); line = $0
                                    sub(/^ +[^:]+: +/, "", line); print sh "\t" line; next }
     shell != "" && /^$/ { if (started) shell = ""; next }
     shell != "" && /^ / { started = 1; line = $0; sub(/^ +/, "", line); print shell "\t" line; next }
     shell != "" { shell = "" }
+    blank_before && /^ +(\.\\)?infprz / { print "unmarked\t" $0; next }
     /cmd:$/ { shell = "cmd"; started = 0 }
     /PowerShell.*:$/ { shell = "PowerShell"; started = 0 }'
 }
@@ -167,6 +170,7 @@ polish_locale() {
 }
 
 # The cmd examples run in a Wine prefix whose C:\Host holds an infprz.dat
+# and the stand-in's MOLRAV.dll
 # and whose D: is a folder with an empty Host\, from a folder that holds
 # infprz.exe and every text file they name (Notepad's "Unicode": UTF-16 with
 # its mark).
@@ -182,6 +186,8 @@ cmd_examples() {
   # The ZIP as downloaded, with its published checksum (package_zip wrote them).
   cp "$bin"/../package-test/*.zip "$bin"/../package-test/*.zip.sha256 "$desk/" 2>/dev/null || true
   "$wine_run" "$desk/infprz.exe" init 'C:\Host\infprz.dat' >/dev/null
+  # The host program's module, as infprz check finds it there.
+  cp "$bin/MOLRAV.dll" "$host/"
   # A Polish guide runs as on a Polish Windows; without the glibc locale
   # Wine would misread the Polish letters of the arguments.
   local locale=C.UTF-8
@@ -201,6 +207,9 @@ cmd_examples() {
   [ -n "$examples" ] || fail "no examples found in $doc"
   echo "cmd under Wine, LC_ALL=$locale"
   while IFS=$'\t' read -r shell line; do
+    if [ "$shell" = unmarked ]; then
+      fail "$line" "a command not under a line ending in \"cmd:\" or naming PowerShell: no test would run it"
+    fi
     if [ "$shell" = PowerShell ]; then
       skipped "$line" "PowerShell: not on Linux, nor under Wine"
       continue
