@@ -26,42 +26,44 @@ void Floor(benchmark::State& state) {
 }
 BENCHMARK(Floor);
 
+// With `settings` in the file, each round presses `key` after `prepare`
+// has readied the host (the tick count moved on, the dialogs' answers
+// queued); what the round showed is forgotten, so every round is the same.
+template <typename Prepare>
+void KeyRounds(benchmark::State& state, const talvenor::ReminderSettings& settings, std::uint32_t key,
+               Prepare prepare) {
+  BenchHost host;
+  testing_support::WriteSettingsFile(settings);
+  for (auto _ : state) {
+    prepare(host);
+    benchmark::DoNotOptimize(talvenor::KeyHook(key));
+    host.ForgetShown();
+  }
+}
+
 // The file read, today's date, the governing row; not due yet.
 void ReminderCheckNotDue(benchmark::State& state) {
-  BenchHost host;
-  testing_support::WriteSettingsFile(bench::DueSettings(60, ""));
-  for (auto _ : state) {
-    host.PassCheckInterval();
-    benchmark::DoNotOptimize(talvenor::KeyHook(kPlainKey));
-  }
+  KeyRounds(state, bench::DueSettings(60, ""), kPlainKey, [](BenchHost& host) { host.PassCheckInterval(); });
 }
 BENCHMARK(ReminderCheckNotDue);
 
 // Due at every check: 20 tones, the reminder dialog, a wrong password and
-// the second burst. The reminder stays on, so every round is the same.
+// the second burst. The reminder stays on.
 void ReminderCheckShown(benchmark::State& state) {
-  BenchHost host;
-  testing_support::WriteSettingsFile(bench::DueSettings(0, "tajne"));
-  for (auto _ : state) {
+  KeyRounds(state, bench::DueSettings(0, "tajne"), kPlainKey, [](BenchHost& host) {
     host.PassCheckInterval();
     host.frontEnd.dialogActions.push_back(testing_support::Type("zle"));
-    benchmark::DoNotOptimize(talvenor::KeyHook(kPlainKey));
-    host.ForgetShown();
-  }
+  });
 }
 BENCHMARK(ReminderCheckShown);
 
 // Shift-F10 behind a password: the password dialog, the configuration
 // dialog confirmed, the save.
 void ShiftF10Configuration(benchmark::State& state) {
-  BenchHost host;
-  testing_support::WriteSettingsFile(bench::DueSettings(60, "tajne"));
-  for (auto _ : state) {
+  KeyRounds(state, bench::DueSettings(60, "tajne"), kShiftF10, [](BenchHost& host) {
     host.frontEnd.dialogActions.push_back(testing_support::Type("tajne"));
     host.frontEnd.dialogActions.push_back(testing_support::Confirm());
-    benchmark::DoNotOptimize(talvenor::KeyHook(kShiftF10));
-    host.ForgetShown();
-  }
+  });
 }
 BENCHMARK(ShiftF10Configuration);
 

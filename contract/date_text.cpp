@@ -11,17 +11,42 @@ namespace {
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
+DateReading Valid(int y, int m, int d) {
+  DateReading reading;
+  reading.typed = {y, m, d};
+  if (y < 1 || y > 9999)
+    reading.fault = DateFault::kYear;
+  else if (m < 1 || m > 12)
+    reading.fault = DateFault::kMonth;
+  else if (d < 1 || d > DaysInMonth(y, m))
+    reading.fault = DateFault::kDay;
+  else
+    reading.date = reading.typed;
+  return reading;
+}
+
+DateReading NoForm() {
+  DateReading reading;
+  reading.fault = DateFault::kForm;
+  return reading;
+}
+
+// YYYYMMDD, all eight digits.
+DateReading ReadHostDate(std::string_view text) {
+  int digits[8];
+  for (int i = 0; i < 8; ++i) digits[i] = text[i] - '0';
+  const int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+  return Valid(y, digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]);
+}
+
+bool AllDigits(std::string_view part) { return part.find_first_not_of("0123456789") == std::string_view::npos; }
+
+}  // namespace
+
 int DaysInMonth(int y, int m) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
 }
-
-std::optional<CivilDate> Valid(int y, int m, int d) {
-  if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return std::nullopt;
-  return CivilDate{y, m, d};
-}
-
-}  // namespace
 
 std::tm LocalNow() {
   const std::time_t t = std::time(nullptr);
@@ -36,14 +61,10 @@ std::tm LocalNow() {
 
 std::optional<CivilDate> ParseHostDate(const char* text) {
   if (text == nullptr) return std::nullopt;
-  int digits[8];
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 8; ++i)
     if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    digits[i] = text[i] - '0';
-  }
   if (text[8] != '\0') return std::nullopt;
-  const int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
-  return Valid(y, digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]);
+  return ReadHostDate(std::string_view(text, 8)).date;
 }
 
 std::string FormatHostDate(const CivilDate& date) {
@@ -99,12 +120,15 @@ std::string DisplayDate(const CivilDate& date) {
   return buffer;
 }
 
-std::optional<CivilDate> ParseDateText(std::string_view text) {
-  const auto all_digits = [](std::string_view part) { return part.find_first_not_of("0123456789") == std::string_view::npos; };
-  if (text.size() == 8 && all_digits(text)) return ParseHostDate(std::string(text).c_str());
-  if (text.size() == 10 && text[4] == '-' && text[7] == '-' && all_digits(text.substr(0, 4)) &&
-      all_digits(text.substr(5, 2)) && all_digits(text.substr(8, 2)))
-    return ParseHostDate((std::string(text.substr(0, 4)) + std::string(text.substr(5, 2)) + std::string(text.substr(8, 2))).c_str());
+std::optional<CivilDate> ParseDateText(std::string_view text) { return ReadDateText(text).date; }
+
+DateReading ReadDateText(std::string_view text) {
+  if (text.size() == 8 && AllDigits(text)) return ReadHostDate(text);
+  if (text.size() == 10 && text[4] == '-' && text[7] == '-' && AllDigits(text.substr(0, 4)) &&
+      AllDigits(text.substr(5, 2)) && AllDigits(text.substr(8, 2))) {
+    const std::string digits = std::string(text.substr(0, 4)) + std::string(text.substr(5, 2)) + std::string(text.substr(8, 2));
+    return ReadHostDate(digits);
+  }
   // D.M.YYYY or DD.MM.YYYY, with one kind of separator.
   std::size_t i = 0;
   auto number = [&](std::size_t minDigits, std::size_t maxDigits) -> int {
@@ -117,13 +141,13 @@ std::optional<CivilDate> ParseDateText(std::string_view text) {
     return digits >= minDigits ? value : -1;
   };
   const int d = number(1, 2);
-  if (d < 0 || i >= text.size()) return std::nullopt;
+  if (d < 0 || i >= text.size()) return NoForm();
   const char separator = text[i++];
-  if (separator != '.' && separator != '-' && separator != '/') return std::nullopt;
+  if (separator != '.' && separator != '-' && separator != '/') return NoForm();
   const int m = number(1, 2);
-  if (m < 0 || i >= text.size() || text[i++] != separator) return std::nullopt;
+  if (m < 0 || i >= text.size() || text[i++] != separator) return NoForm();
   const int y = number(4, 4);
-  if (y < 0 || i != text.size()) return std::nullopt;
+  if (y < 0 || i != text.size()) return NoForm();
   return Valid(y, m, d);
 }
 

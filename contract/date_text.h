@@ -43,4 +43,19 @@ std::string DisplayDate(const CivilDate& date);
 // always ("1.2.26" would be the year 26).
 std::optional<CivilDate> ParseDateText(std::string_view text);
 
+// Why a typed text is no date: not in any of the forms above (kForm), or
+// in one but with a year outside 1 to 9999, a month outside 1 to 12, or a
+// day its month does not have (0, or 31.02.2026).
+enum class DateFault { kNone, kForm, kYear, kMonth, kDay };
+struct DateReading {
+  std::optional<CivilDate> date;
+  DateFault fault = DateFault::kNone;
+  CivilDate typed{};  // the numbers as typed, unless kForm
+};
+// ParseDateText, saying why it refuses.
+DateReading ReadDateText(std::string_view text);
+
+// The days of `month` (1 to 12) in `year`, leap years counted.
+int DaysInMonth(int year, int month);
+
 }  // namespace talvenor

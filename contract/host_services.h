@@ -77,6 +77,27 @@ inline constexpr HostServiceInfo kHostServices[kServiceCount] = {
 #undef TALVENOR_INFO
 };
 
+// The rows without their names, for what the plug-in walks at run time:
+// a table the DLL's code reads ships whole, and the names would be dead
+// weight there.
+struct ServiceStack {
+  std::uint16_t ordinal;
+  std::uint16_t poppedBytes;  // what the service removes on return: 0 where its callers do
+};
+static_assert(sizeof(ServiceStack) == 4);
+
+// What a service removes on return, as a number the preprocessor can
+// spell: its argument bytes when it removes them, 0 where its callers do.
+#define TALVENOR_POPPED_BYTES(pops, bytes) TALVENOR_POPPED_BYTES_##pops(bytes)
+#define TALVENOR_POPPED_BYTES_Callee(bytes) bytes
+#define TALVENOR_POPPED_BYTES_Caller(bytes) 0
+
+inline constexpr ServiceStack kServiceStacks[kServiceCount] = {
+#define TALVENOR_STACK(name, ordinal, pops, bytes, result, params) {ordinal, TALVENOR_POPPED_BYTES(pops, bytes)},
+    TALVENOR_HOST_SERVICES(TALVENOR_STACK)
+#undef TALVENOR_STACK
+};
+
 // The table's byte counts must match its own signatures: every argument is
 // one 32-bit stack word on i686 (the fixed ones, for the variadic service).
 namespace detail {

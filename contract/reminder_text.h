@@ -20,6 +20,11 @@ inline constexpr std::size_t kReminderCapacity = kReminderColumns * kReminderLin
 // would exceed 480 bytes or the text holds another control byte.
 std::optional<std::string> FlowReminderText(std::string_view withLineBreaks);
 
+// How many bytes the stored text of `withLineBreaks` would take, however
+// many: what a refusal of a too long text reports. Control bytes count as
+// one each.
+std::size_t FlowedLength(std::string_view withLineBreaks);
+
 // Stored text -> its screen lines (at most 8, each at most 60 bytes;
 // trailing spaces of a line are kept).
 std::vector<std::string> ReminderTextLines(std::string_view stored);

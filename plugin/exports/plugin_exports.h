@@ -24,12 +24,10 @@ std::int32_t TALVENOR_CALLEE_POPS PluginOptional();
 
 namespace talvenor {
 
-
 // 0 when HostInterfaceVersion() is 112, -1 for any other value.
 std::int32_t CheckInterfaceVersion();
 
 // The version-mismatch message, with the description in both places.
 void ShowVersionStop();
-
 
 }  // namespace talvenor

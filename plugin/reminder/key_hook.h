@@ -26,8 +26,8 @@ std::uint32_t TALVENOR_CALLEE_POPS KeyHook(std::uint32_t key);
 static_assert(std::is_same_v<decltype(&KeyHook), KeyHookFn>, "the host calls KeyHook as a key hook");
 
 // The hook's module-wide state as at load (not installed, no previous
-// hook, no check yet, no reminder yet, not busy); for tests, which run many "loads" in one
-// process.
+// hook, no check yet, no reminder yet, not busy); for tests, which run
+// many "loads" in one process.
 void ResetKeyHookStateForTests();
 // Whether a reminder check or the configuration is running now; for tests
 // that press keys from inside the plug-in's dialogs or check it is clear.

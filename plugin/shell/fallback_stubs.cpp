@@ -68,54 +68,24 @@ void* const FallbackStub[kFallbackStubCount] = {
 
 namespace {
 
-constexpr int kNoStub = -1;
-
-// Argument bytes read as a stub number: bytes/4 when that is a stub.
-int StubForBytes(long bytes) {
-  if (bytes < 0) return kNoStub;
-  const long n = bytes / 4;
-  return n < kFallbackStubCount ? static_cast<int>(n) : kNoStub;
-}
-
-int StubForOrdinalDigits(std::uint32_t ordinal) {
-  const std::uint32_t digits = ordinal % 100;
-  if (digits == 99) return 0;
-  if (digits % 4 == 0 && digits <= 56) return static_cast<int>(digits / 4);
-  return kNoStub;
-}
-
-// Returns kNoStub when the number after the last '@' is too large.
-int StubForName(const char* name) {
+// Returns kNoFallback when the number after the last '@' is too large.
+int FallbackForName(const char* name) {
   const char* at = std::strrchr(name, '@');
   if (at == nullptr || at[1] < '0' || at[1] > '9') return 0;
   // strtol, not atoi: atoi's overflow is undefined, and a huge number has
   // come back negative, or wrapped to a small one, on some runtimes;
   // strtol saturates, so a huge number reads as too large.
-  return StubForBytes(std::strtol(at + 1, nullptr, 10));
+  return FallbackForBytes(std::strtol(at + 1, nullptr, 10));
 }
 
 }  // namespace
 
 void TALVENOR_CALLEE_POPS ChooseFallback(const char* identifier, ServiceSlot* slot) {
-  int stub = kNoStub;
-  if (!IsOrdinal(identifier)) {
-    stub = StubForName(identifier);
-  } else {
-    const auto ordinal = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(identifier));
-    stub = StubForOrdinalDigits(ordinal);
-    // The digits of 52028 and 52308 read as 28 and 8 bytes, but their
-    // callers pass 12 and 16: a stub of the digits' size would leave the
-    // caller's stack off. Where the digits allow a fallback at all, one of
-    // our own services gets the stub that removes what its callers pass.
-    for (const HostServiceInfo& service : kHostServices)
-      if (stub != kNoStub && service.ordinal == ordinal)
-        stub = service.pops == ArgumentPopper::Callee ? StubForBytes(service.argumentBytes) : 0;
-    // A do-nothing HostFileWrite would follow every open for "wb": each save
-    // would empty infprz.dat and lose the text and the password. Better the
-    // load fails than the user's settings.
-    if (ordinal == kHostServices[HostFileWriteSlot].ordinal) stub = kNoStub;
-  }
-  *slot = stub == kNoStub ? nullptr : FallbackStub[stub];
+  const int stub =
+      IsOrdinal(identifier)
+          ? FallbackForOrdinal(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(identifier)))
+          : FallbackForName(identifier);
+  *slot = stub == kNoFallback ? nullptr : FallbackStub[stub];
 }
 
 }  // namespace talvenor

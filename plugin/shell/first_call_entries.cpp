@@ -4,11 +4,14 @@
 #include "service_binding.h"
 #include "service_slots.h"
 
-// What a callee-popped service removes; a caller-popped one removes nothing.
-#define TALVENOR_POPPED_BYTES_Callee(bytes) #bytes
-#define TALVENOR_POPPED_BYTES_Caller(bytes) "0"
+// "    TALVENOR_FIRST_CALL HostMessageBox, 52028, 12": one line of assembler
+// per service, with the bytes its tail removes on return.
+#define TALVENOR_SPELL(x) #x
+#define TALVENOR_SPELL_EXPANDED(x) TALVENOR_SPELL(x)
 #define TALVENOR_FIRST_CALL_ROW(name, ordinal, pops, bytes, result, params) \
-  "    TALVENOR_FIRST_CALL " #name ", " #ordinal ", " TALVENOR_POPPED_BYTES_##pops(bytes) "\n"
+  "    TALVENOR_FIRST_CALL " #name ", " #ordinal ", " TALVENOR_SPELL_EXPANDED(TALVENOR_POPPED_BYTES(pops, bytes)) "\n"
+// One TALVENOR_FIRST_CALL per service, then the assembler macro is gone.
+#define TALVENOR_FIRST_CALL_ROWS TALVENOR_HOST_SERVICES(TALVENOR_FIRST_CALL_ROW) "    .purgem TALVENOR_FIRST_CALL\n"
 
 // A first-call entry pushes where to go if the slot stays null (its own
 // tail, which returns 0 and removes the arguments) and the service's
@@ -45,123 +48,111 @@ _TalvenorFirstCall\name:
 1:  xorl %eax, %eax
     ret $\popped
     .endm
-)" TALVENOR_HOST_SERVICES(TALVENOR_FIRST_CALL_ROW) R"(
-    .purgem TALVENOR_FIRST_CALL
-)");
-#elif defined(_WIN32) && defined(__x86_64__)
-// The x86-64 test build, Microsoft's convention: the arguments travel in
-// rcx, rdx, r8, r9 (and xmm0-3); the callee may use 32 bytes above the
-// return address; r10 and r11 are free scratch. Entered with the tail and
-// the ordinal pushed, rsp is 8 off a 16-byte boundary; the eight pushes
-// keep it so, and 104 more bytes (xmm0-3, the inner call's 32-byte home
-// area, 8 to align) make it aligned at the inner call.
-asm(R"(
-    .text
-    .p2align 4
-TalvenorFirstCallCommon:
-    pushfq
-    pushq %rax
-    pushq %rcx
-    pushq %rdx
-    pushq %r8
-    pushq %r9
-    pushq %r10
-    pushq %r11
-    subq $104, %rsp
-    movdqu %xmm0, 32(%rsp)
-    movdqu %xmm1, 48(%rsp)
-    movdqu %xmm2, 64(%rsp)
-    movdqu %xmm3, 80(%rsp)
-    movl 168(%rsp), %ecx
-    call TalvenorResolveOnFirstCall
-    testq %rax, %rax
-    jz 1f
-    movq %rax, 176(%rsp)
-1:  movdqu 32(%rsp), %xmm0
-    movdqu 48(%rsp), %xmm1
-    movdqu 64(%rsp), %xmm2
-    movdqu 80(%rsp), %xmm3
-    addq $104, %rsp
-    popq %r11
-    popq %r10
-    popq %r9
-    popq %r8
-    popq %rdx
-    popq %rcx
-    popq %rax
-    popfq
-    leaq 8(%rsp), %rsp
-    ret
-
-    .macro TALVENOR_FIRST_CALL name, ordinal, popped
-    .globl TalvenorFirstCall\name
-    .p2align 4
-TalvenorFirstCall\name:
-    leaq 1f(%rip), %r11
-    pushq %r11
-    pushq $\ordinal
-    jmp TalvenorFirstCallCommon
-1:  xorl %eax, %eax
-    ret
-    .endm
-)" TALVENOR_HOST_SERVICES(TALVENOR_FIRST_CALL_ROW) R"(
-    .purgem TALVENOR_FIRST_CALL
-)");
+)" TALVENOR_FIRST_CALL_ROWS);
 #elif defined(__x86_64__)
-// SysV: the arguments travel in rdi, rsi, rdx, rcx, r8, r9 (and xmm0-7,
-// with al counting them for a variable list); r11 is free scratch. The
-// stack stays 16-byte aligned at the inner call.
-asm(R"(
+// x86-64: the caller removes the arguments in both conventions; what
+// differs is which registers carry them. The common part pushes those, the
+// flags and the entries' scratch register, and keeps the argument xmm
+// registers in a frame. Entered with the tail and the ordinal pushed, rsp
+// is 8 off a 16-byte boundary; the flags and seven registers keep it so,
+// and the frame (an odd number of 8-byte words) aligns it at the inner
+// call. TALVENOR_SAVED hands its register list to the macro named.
+asm(
+#if defined(_WIN32)
+    // The x86-64 test build, Microsoft's convention: the arguments travel
+    // in rcx, rdx, r8, r9 (and xmm0-3); r10 and r11 are free scratch. The
+    // frame: the inner call's 32-byte home area, xmm0-3, 8 to align.
+    R"(
+    .set .Lframe, 104
+    .set .LxmmAt, 32
+    .set .LxmmCount, 4
+    .macro TALVENOR_SAVED op
+    \op rax, rcx, rdx, r8, r9, r10, r11
+    .endm
+    .macro TALVENOR_RESOLVE
+    movl .Lframe+64(%rsp), %ecx
+    call TalvenorResolveOnFirstCall
+    .endm
+)"
+#else
+    // SysV: the arguments travel in rdi, rsi, rdx, rcx, r8, r9 (and
+    // xmm0-7, with al counting them for a variable list); r11 is free
+    // scratch. The frame: xmm0-7, 8 to align. ELF records each function's
+    // type and size.
+    R"(
+    .set .Lframe, 136
+    .set .LxmmAt, 0
+    .set .LxmmCount, 8
+    .macro TALVENOR_SAVED op
+    \op rax, rdi, rsi, rdx, rcx, r8, r9
+    .endm
+    .macro TALVENOR_RESOLVE
+    movq .Lframe+64(%rsp), %rdi
+    call TalvenorResolveOnFirstCall@PLT
+    .endm
+    .set .Lelf, 1
+)"
+#endif
+    R"(
+    .macro TALVENOR_PUSH first, rest:vararg
+    pushq %\first
+    .ifnb \rest
+    TALVENOR_PUSH \rest
+    .endif
+    .endm
+    .macro TALVENOR_POP first, rest:vararg  # the last pushed first
+    .ifnb \rest
+    TALVENOR_POP \rest
+    .endif
+    popq %\first
+    .endm
+    .macro TALVENOR_FUNCTION name
+    .ifdef .Lelf
+    .type \name, @function
+    .endif
+    .endm
+    .macro TALVENOR_FUNCTION_END name
+    .ifdef .Lelf
+    .size \name, . - \name
+    .endif
+    .endm
+
+    .ifdef .Lelf
     .pushsection .text
+    .else
+    .text  # PE's assembler keeps no stack of sections
+    .endif
     .p2align 4
-    .type TalvenorFirstCallCommon, @function
+    TALVENOR_FUNCTION TalvenorFirstCallCommon
 TalvenorFirstCallCommon:
     pushfq
-    pushq %rax
-    pushq %rdi
-    pushq %rsi
-    pushq %rdx
-    pushq %rcx
-    pushq %r8
-    pushq %r9
-    subq $136, %rsp
-    movdqu %xmm0, 0(%rsp)
-    movdqu %xmm1, 16(%rsp)
-    movdqu %xmm2, 32(%rsp)
-    movdqu %xmm3, 48(%rsp)
-    movdqu %xmm4, 64(%rsp)
-    movdqu %xmm5, 80(%rsp)
-    movdqu %xmm6, 96(%rsp)
-    movdqu %xmm7, 112(%rsp)
-    movq 200(%rsp), %rdi
-    call TalvenorResolveOnFirstCall@PLT
+    TALVENOR_SAVED TALVENOR_PUSH
+    subq $.Lframe, %rsp
+    .irpc n, 01234567
+    .if \n < .LxmmCount
+    movdqu %xmm\n, .LxmmAt+16*\n(%rsp)
+    .endif
+    .endr
+    TALVENOR_RESOLVE
     testq %rax, %rax
     jz 1f
-    movq %rax, 208(%rsp)
-1:  movdqu 0(%rsp), %xmm0
-    movdqu 16(%rsp), %xmm1
-    movdqu 32(%rsp), %xmm2
-    movdqu 48(%rsp), %xmm3
-    movdqu 64(%rsp), %xmm4
-    movdqu 80(%rsp), %xmm5
-    movdqu 96(%rsp), %xmm6
-    movdqu 112(%rsp), %xmm7
-    addq $136, %rsp
-    popq %r9
-    popq %r8
-    popq %rcx
-    popq %rdx
-    popq %rsi
-    popq %rdi
-    popq %rax
+    movq %rax, .Lframe+72(%rsp)
+1:
+    .irpc n, 01234567
+    .if \n < .LxmmCount
+    movdqu .LxmmAt+16*\n(%rsp), %xmm\n
+    .endif
+    .endr
+    addq $.Lframe, %rsp
+    TALVENOR_SAVED TALVENOR_POP
     popfq
     leaq 8(%rsp), %rsp
     ret
-    .size TalvenorFirstCallCommon, . - TalvenorFirstCallCommon
+    TALVENOR_FUNCTION_END TalvenorFirstCallCommon
 
     .macro TALVENOR_FIRST_CALL name, ordinal, popped
     .globl TalvenorFirstCall\name
-    .type TalvenorFirstCall\name, @function
+    TALVENOR_FUNCTION TalvenorFirstCall\name
     .p2align 4
 TalvenorFirstCall\name:
     leaq 1f(%rip), %r11
@@ -170,11 +161,12 @@ TalvenorFirstCall\name:
     jmp TalvenorFirstCallCommon
 1:  xorl %eax, %eax
     ret
-    .size TalvenorFirstCall\name, . - TalvenorFirstCall\name
+    TALVENOR_FUNCTION_END TalvenorFirstCall\name
     .endm
-)" TALVENOR_HOST_SERVICES(TALVENOR_FIRST_CALL_ROW) R"(
-    .purgem TALVENOR_FIRST_CALL
+)" TALVENOR_FIRST_CALL_ROWS R"(
+    .ifdef .Lelf
     .popsection
+    .endif
 )");
 #else
 #error "first-call entries are written for i686 and x86-64 only"
@@ -182,7 +174,7 @@ TalvenorFirstCall\name:
 
 extern "C" void* TalvenorResolveOnFirstCall(std::uint32_t ordinal) {
   for (int i = 0; i < talvenor::kServiceCount; ++i) {
-    if (talvenor::kHostServices[i].ordinal != ordinal) continue;
+    if (talvenor::kServiceStacks[i].ordinal != ordinal) continue;
     talvenor::ResolveService(MAKEINTRESOURCEA(ordinal), &serviceSlots[i]);
     return serviceSlots[i];
   }

@@ -25,15 +25,8 @@ inline constexpr auto kSettingsNotSaved = TALVENOR_MAZOVIA("Nie zapisano ustawie
 inline constexpr auto kReminderStaysOn = TALVENOR_MAZOVIA("Nie zapisano infprz.dat - przypomnienie pozostaje włączone");
 inline constexpr auto kSettingsUnreadable = TALVENOR_MAZOVIA("Nie można odczytać pliku infprz.dat");
 // A switch-off whose write was lost after the open: the file may be empty
-// or cut short, so neither "off" nor "still on" would be true. In .data on
-// Windows: the lean DLL's read-only data fills its last 512-byte block to
-// within 24 bytes, its .data has room, and nothing writes the text.
-#if defined(_WIN32)
-#define TALVENOR_TEXT_IN_DATA [[gnu::section(".data$texts")]]
-#else
-#define TALVENOR_TEXT_IN_DATA
-#endif
-TALVENOR_TEXT_IN_DATA inline constexpr auto kSettingsMayBeIncomplete =
+// or cut short, so neither "off" nor "still on" would be true.
+inline constexpr auto kSettingsMayBeIncomplete =
     TALVENOR_MAZOVIA("Błąd zapisu: infprz.dat może być niepełny, sprawdź Shift-F10");
 
 inline constexpr std::size_t kNoticeLineWidth = 60;  // characters, without the NUL

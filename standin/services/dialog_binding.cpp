@@ -33,13 +33,6 @@ std::string DigitsOf(const std::string& text) {
 bool NoDigits(const std::string& shown) { return DigitsOf(shown).empty(); }
 bool NoBlanks(const std::string& shown) { return shown.find(' ') == std::string::npos; }
 
-// A mask as its field shows it, the empty slots dotted.
-std::string Dotted(const std::string& shown) {
-  std::string out;
-  for (char c : shown) out += c == ' ' ? std::string("·") : std::string(1, c);
-  return out;
-}
-
 }  // namespace
 
 BoundBuffer::BoundBuffer(const DialogView& view, unsigned char* buffer)
@@ -110,26 +103,20 @@ std::string ShownDateDigits(const std::string& hostText) {
 
 std::string ShownTimeDigits(const std::string& text) { return DigitsOf(text); }
 
-std::string DateProblem(const std::string& shown, const std::string& loaded) {
-  if (NoDigits(shown) || shown == loaded) return {};
-  if (NoBlanks(shown) && talvenor::ParseDateText(shown)) return {};
-  return "Niepoprawna data: " + Dotted(shown) + "\nPodaj datę w postaci DD.MM.RRRR albo zostaw pole puste.";
+bool DateAccepted(const std::string& shown, const std::string& loaded) {
+  return NoDigits(shown) || shown == loaded || (NoBlanks(shown) && talvenor::ParseDateText(shown));
 }
 
-std::string TimeProblem(const std::string& shown, const std::string& loaded) {
-  if (NoDigits(shown) || shown == loaded) return {};
-  if (NoBlanks(shown) && talvenor::ParseTimeOfDay(shown).has_value()) return {};
-  return "Niepoprawna godzina: " + Dotted(shown) + "\nPodaj godzinę w postaci GG:MM:SS albo zostaw pole puste.";
+bool TimeAccepted(const std::string& shown, const std::string& loaded) {
+  return NoDigits(shown) || shown == loaded || (NoBlanks(shown) && talvenor::ParseTimeOfDay(shown).has_value());
 }
 
-std::string NumberProblem(const DialogItemView& item, const std::string& text, const std::string& loaded) {
-  if (text == loaded) return {};
+NumberEntry CheckNumber(const DialogItemView& item, const std::string& text, const std::string& loaded) {
+  if (text == loaded) return NumberEntry::kAccepted;
   const auto value = text.empty() ? std::optional<long long>(0) : NumberOf(text);
-  const std::string range =
-      "Podaj liczbę od " + std::to_string(item.minValue) + " do " + std::to_string(item.maxValue) + ".";
-  if (!value) return "„" + text + "” nie jest liczbą.\n" + range;
-  if (*value < item.minValue || *value > item.maxValue) return "Liczba " + text + " jest poza zakresem.\n" + range;
-  return {};
+  if (!value) return NumberEntry::kNotANumber;
+  if (*value < item.minValue || *value > item.maxValue) return NumberEntry::kOutOfRange;
+  return NumberEntry::kAccepted;
 }
 
 }  // namespace standin

@@ -55,10 +55,11 @@ std::string ShownDateDigits(const std::string& hostText);
 // The digits a time field shows for its text.
 std::string ShownTimeDigits(const std::string& text);
 
-// Why an entry cannot be written (UTF-8, for a box), empty when it can. An
-// empty or unchanged date or time is always accepted.
-std::string DateProblem(const std::string& shown, const std::string& loaded);
-std::string TimeProblem(const std::string& shown, const std::string& loaded);
-std::string NumberProblem(const DialogItemView& item, const std::string& text, const std::string& loaded);
+// Whether an entry can be written. An empty or unchanged date or time is
+// always accepted; the host says why one is not.
+bool DateAccepted(const std::string& shown, const std::string& loaded);
+bool TimeAccepted(const std::string& shown, const std::string& loaded);
+enum class NumberEntry { kAccepted, kNotANumber, kOutOfRange };
+NumberEntry CheckNumber(const DialogItemView& item, const std::string& text, const std::string& loaded);
 
 }  // namespace standin

@@ -18,19 +18,27 @@ namespace {
 
 using namespace talvenor;
 
-TEST(DateText, TypedDatesAcrossLeapYearsAndMonthEnds) {
-  const std::pair<const char*, const char*> cases[] = {  // typed -> host text, "" when refused
-      {"29.02.2024", "20240229"}, {"29.02.2000", "20000229"}, {"29.02.1900", ""},         {"29.02.2100", ""},
-      {"28.02.2100", "21000228"}, {"31.01.2026", "20260131"}, {"30.04.2026", "20260430"}, {"31.04.2026", ""},
-      {"31.08.2026", "20260831"}, {"31.09.2026", ""},         {"31.12.9999", "99991231"}, {"1.1.0000", ""},
-      {"1.2-2027", ""},           {"1/2/2027", "20270201"},   {"2026-02-29", ""},         {"2028-02-29", "20280229"},
-      {"20261209", "20261209"},   {"2026120", ""},            {"09.12.2026 ", ""},        {"", ""},
-      {"1-2-2027", "20270201"},   {"31.02.2026", ""},         {"1.2.26", ""},             {" 1.2.2026", ""},
-      {"+1.2.2026", ""},          {"01.02.20260", ""},        {"2026-2-01", ""}};
-  for (const auto& [typed, host] : cases) {
-    const std::optional<CivilDate> date = ParseDateText(typed);
-    EXPECT_EQ(date ? FormatHostDate(*date) : "", host) << typed;
+TEST(DateText, TypedDatesAcrossLeapYearsAndMonthEndsAndWhyOneIsRefused) {
+  const std::pair<const char*, const char*> cases[] = {  // typed -> host text, or why it is refused
+      {"29.02.2024", "20240229"}, {"29.02.2000", "20000229"}, {"29.02.1900", "day"},      {"29.02.2100", "day"},
+      {"28.02.2100", "21000228"}, {"31.01.2026", "20260131"}, {"30.04.2026", "20260430"}, {"31.04.2026", "day"},
+      {"31.08.2026", "20260831"}, {"31.09.2026", "day"},      {"31.12.9999", "99991231"}, {"1.1.0000", "year"},
+      {"1.2-2027", "form"},       {"1/2/2027", "20270201"},   {"2026-02-29", "day"},      {"2028-02-29", "20280229"},
+      {"20261209", "20261209"},   {"2026120", "form"},        {"09.12.2026 ", "form"},    {"", "form"},
+      {"1-2-2027", "20270201"},   {"31.02.2026", "day"},      {"1.2.26", "form"},         {" 1.2.2026", "form"},
+      {"+1.2.2026", "form"},      {"01.02.20260", "form"},    {"2026-2-01", "form"},      {"0.5.2026", "day"},
+      {"1.13.2026", "month"},     {"2026-00-10", "month"},    {"20261301", "month"},      {"00000101", "year"},
+      {"32.13.0000", "year"}};
+  for (const auto& [typed, expected] : cases) {
+    const DateReading reading = ReadDateText(typed);
+    const char* faults[] = {"", "form", "year", "month", "day"};
+    EXPECT_EQ(reading.date ? FormatHostDate(*reading.date) : faults[static_cast<int>(reading.fault)], expected)
+        << typed;
+    EXPECT_EQ(ParseDateText(typed).has_value(), reading.date.has_value()) << typed;
   }
+  const DateReading february = ReadDateText("31.02.2026");  // what a message names
+  EXPECT_EQ(DaysInMonth(february.typed.year, february.typed.month), 28);
+  EXPECT_EQ(DaysInMonth(2024, 2), 29);
 }
 
 TEST(DateText, HostDatesAreEightDigitsAndADayCountIsSigned) {

@@ -15,6 +15,7 @@
 namespace {
 
 using infprz_test::Infprz;
+using infprz_test::ShellQuotes;
 using namespace testing_support;
 
 const std::vector<std::string> kFullSet = {
@@ -81,8 +82,8 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
   };
   const Refusal refused[] = {
       {{"set", "--text", "Cena 5 €"}, "\"€\" (U+20AC)"},
-      {{"set", "--text", tooLong}, "at most 480"},
-      {{"set", "--text", nineLines}, "at most 480"},
+      {{"set", "--text", tooLong}, "the text does not fit: it is 481 characters, at most 480 (8 lines of 60 columns)"},
+      {{"set", "--text", nineLines}, "the text does not fit: it takes 9 lines of 60 columns, at most 8"},
       {{"set", "--text", "a\tb"}, "control character U+0009"},
       {{"set", "--password", "123456789012345678901"}, "at most 20"},
       {{"set", "--password", "€"}, "(U+20AC)"},
@@ -91,10 +92,13 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"set", "--row", "1", "--interval", "5m"}, "not a whole number"},
       {{"set", "--row", "1", "--from", "24:00:00"}, "not a time of day"},
       {{"set", "--row", "1", "--to", "8:0"}, "not a time of day"},
-      {{"set", "--row", "1", "--start-date", "30.02.2026"}, "not a date"},
-      {{"set", "--row", "1", "--start-date", "1.2.26"}, "not a date"},
-      {{"set", "--row", "1", "--start-date", "2026-13-09"}, "not a date"},
-      {{"set", "--row", "1", "--start-date", "29.02.2100"}, "not a date"},
+      {{"set", "--row", "1", "--start-date", "30.02.2026"},
+       "start date \"30.02.2026\" does not exist: February 2026 has 28 days; nothing written"},
+      {{"set", "--row", "1", "--start-date", "1.2.26"}, "\"1.2.26\" is not a date; write DD.MM.YYYY"},
+      {{"set", "--row", "1", "--start-date", "2026-13-09"}, "does not exist: there is no month 13: months are 1 to 12"},
+      {{"set", "--row", "1", "--start-date", "29.02.2100"}, "does not exist: February 2100 has 28 days"},
+      {{"set", "--row", "1", "--start-date", "0.4.2026"}, "does not exist: there is no day 0"},
+      {{"set", "--row", "1", "--start-date", "00001231"}, "does not exist: year 0 is outside 1 to 9999"},
       {{"set", "--row", "1", "--from", "8"}, "not a time of day"},
       {{"set", "--password", "--on"}, "--password=--on"},
       {{"set", "--row", "4", "--interval", "5"}, "no row 4"},
@@ -104,11 +108,11 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"set", "--on", "--off"}, "--on and --off cannot be given together"},
       {{"set", "--text", "ok", "--row", "1", "--from", "25:00:00"}, "not a time of day"},
       {{"shwo"},
-       "unknown command \"shwo\"; the commands are show, import, set, clear-password and init\n"
-       "infprz: 'infprz --help' lists the commands and options"},
+       ShellQuotes("unknown command \"shwo\"; the commands are show, import, set, clear-password, init and check\n"
+                   "infprz: `infprz --help` lists the commands and options")},
       {{}, "a command is needed"},
       {{"--json", "show"}, "--json comes after the command"},
-      {{"show", "--foo"}, "unknown option --foo for show\ninfprz: 'infprz show --help' lists its options"},
+      {{"show", "--foo"}, ShellQuotes("unknown option --foo for show\ninfprz: `infprz show --help` lists its options")},
       {{"show", "--on"}, "unknown option --on for show"},
       {{"show", "-x"}, "unknown option -x for show"},
       {{"set", "--on=yes"}, "--on takes no value"},
@@ -117,6 +121,10 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"set", "--row", "x", "--interval", "5"}, "--row takes a row number, 1 to 3"},
       {{"set", "--text", "a", "--text-file", "b"}, "--text and --text-file cannot be given together"},
       {{"show", "a.dat", "b.dat"}, "unexpected \"b.dat\" (one settings file per command"},
+      // A value stands as typed in its quotes; only what the C runtime reads otherwise is escaped.
+      {{"show", "C:\\Programy", "Host\\infprz.dat"}, "unexpected \"Host\\infprz.dat\" ("},
+      {{"show", "a", "say \"hi\"\\"}, "unexpected \"say \\\"hi\\\"\\\\\" ("},
+      {{"show", "a", "tab\there\x1B[2J"}, "unexpected \"tab<U+0009>here<U+001B>[2J\" ("},
       {{"import"}, "import needs the JSON file to read"},
       {{"import", "-"}, "not valid JSON: line 1, column 2", R"({)"},
       {{"import", "-"}, "unknown key \"pasword\"", R"({"pasword": "x"})"},
@@ -182,12 +190,13 @@ TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
   damaged[568 + 5] = static_cast<char>(~'z');                          // right after the password's NUL
   damaged.replace(559, 9, Complemented("12:00:00\x01"));               // row 3's to time without its NUL
   const std::string notInJson =
-      "infprz: warning: the JSON says a password is set but does not hold it ('show --json --show-password' writes "
-      "it); infprz.dat ";
+      ShellQuotes("infprz: warning: the JSON says a password is set but does not hold it (`show --json --show-password` "
+                  "writes it); infprz.dat ");
   const std::string controlByte =
-      "infprz: warning: the text holds 1 control byte, shown as '?' ('show --json' writes them as \\u escapes)\n";
-  const std::string noStart = "infprz: warning: the reminder is on but no row has a start date: it never reminds "
-                              "('set --row 1 --start-date ...')\n";
+      ShellQuotes("infprz: warning: the text holds 1 control byte, shown as '?' (`show --json` writes them as \\u escapes)\n");
+  const std::string noStart = ShellQuotes("infprz: warning: the reminder is on but no row has a start date: it never "
+                                          "reminds (`set --row 1 --start-date ...`)\n");
+  const std::string rewrite = ShellQuotes("infprz: `infprz set infprz.dat` rewrites the file repaired\n");
   struct Case {
     std::string file;
     std::vector<std::string> args;
@@ -208,14 +217,14 @@ TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
       {"", {"show"}, "", controlByte, "\"2026XXXX\" (not a date: the row never governs) 0 min "},
       {"", {"show", "--json"}, "", "", ""},
       {Complemented("Hi"), {"show"}, "",
-       "infprz: warning: the file is 2 bytes, not 591: the missing 589 bytes read as zeros\n"
-       "infprz: 'infprz set infprz.dat' rewrites the file repaired\n", "  1 | Hi\n"},
+       "infprz: warning: the file is 2 bytes, not 591: the missing 589 bytes read as zeros\n" + rewrite,
+       "  1 | Hi\n"},
       {damaged + "extra", {"show"}, "",
        "infprz: warning: the file is 596 bytes, not 591: only the first 591 count\n"
        "infprz: warning: the text has no terminating NUL: only its first 480 bytes count\n"
        "infprz: warning: row 3: to time has no terminating NUL: only its first 8 bytes count\n"
-       "infprz: warning: the password has 1 nonzero byte after its end\n"
-       "infprz: 'infprz set infprz.dat' rewrites the file repaired\n" + controlByte,
+       "infprz: warning: the password has 1 nonzero byte after its end\n" +
+           rewrite + controlByte,
        "  1 | ?" + std::string(59, 'A') + "\n  2 | "},
       {"", {"set"}, "",
        "infprz: repaired infprz.dat: the file is 596 bytes, not 591: only the first 591 count\n"
@@ -241,30 +250,38 @@ TEST_F(InfprzCommands, FileProblemsExitWithOneAndWriteNothing) {
   const std::string inside = (std::filesystem::path("folder.dat") / "infprz.dat").string();
   const std::string missing =
       ": no such file (the plug-in reads that as the empty configuration: reminder off, no password)\n";
-  const std::string folder = "infprz: folder.dat: this is a folder; give the settings file in it: 'infprz init ";
-  const std::string toChange = ": no such file; nothing written ('infprz init ";
-  const std::string orCreate = " makes a new one, or give --create)\n";
+  const std::string folder = "infprz: folder.dat: this is a folder; give the settings file in it: `infprz init ";
+  const std::string toChange = ": no such file; nothing written (`infprz init ";
+  const std::string orCreate = "` makes a new one, or give --create)\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"show", "nowhere.dat"}, "infprz: nowhere.dat" + missing},
-      {{"show", "/nowhere/infprz.dat"}, "infprz: /nowhere/infprz.dat" + missing},  // a path, not an option
+      {{"show", "/nowhere/infprz.dat"}, "infprz: /nowhere: no such folder\n"},  // a path, not an option
       {{"show", "--", "-odd.dat"}, "infprz: -odd.dat" + missing},
-      {{"init"}, "infprz: infprz.dat: exists already; 'init --force' replaces it with the empty configuration\n"},
-      {{"import", "missing.json"}, "infprz: missing.json: cannot be read: no such file or folder\n"},
+      {{"init"},
+       "infprz: infprz.dat: exists already; `init --force` replaces it with the empty configuration\n"},
+      {{"import", "missing.json"}, "infprz: missing.json: no such file\n"},
+      // The folder a file is named in is what is missing, before any file is read or made.
+      {{"import", "empty.json", "nosuchdir/infprz.dat"}, "infprz: nosuchdir: no such folder\n"},
+      {{"import", "nosuchdir/a.json"}, "infprz: nosuchdir: no such folder\n"},
+      {{"set", "--create", "--on", "nosuchdir/infprz.dat"}, "infprz: nosuchdir: no such folder\n"},
+      {{"init", "a/b/infprz.dat"}, "infprz: a/b: no such folder\n"},
+      {{"show", "infprz.dat/x.dat"}, "infprz: infprz.dat: not a folder\n"},
       {{"import", "big.json"}, "infprz: big.json: cannot be read: larger than 1 MB\n"},
       {{"set", "--on", "folder.dat"}, "infprz: folder.dat: cannot be read: it is a folder\n"},
       {{"show", "folder.dat"}, "infprz: folder.dat: cannot be read: it is a folder\n"},
-      {{"init", "folder.dat"}, folder + inside + "'\n"},
-      {{"init", "--force", "folder.dat"}, folder + inside + "'\n"},
-      {{"set", "--on", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat'" + orCreate},
-      {{"clear-password", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat'" + orCreate},
-      {{"set", "--off", "Nowy plik.dat"}, "infprz: Nowy plik.dat" + toChange + "\"Nowy plik.dat\"'" + orCreate},
+      {{"init", "folder.dat"}, folder + inside + "`\n"},
+      {{"init", "--force", "folder.dat"}, folder + inside + "`\n"},
+      {{"set", "--on", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat" + orCreate},
+      {{"clear-password", "nonexist.dat"}, "infprz: nonexist.dat" + toChange + "nonexist.dat" + orCreate},
+      {{"set", "--off", "Nowy plik.dat"}, "infprz: Nowy plik.dat" + toChange + "\"Nowy plik.dat\"" + orCreate},
   };
   WriteFileBytes("big.json", std::string((1 << 20) + 1, ' '));
+  WriteFileBytes("empty.json", "{}");
   const std::string before = ReadFileBytes("infprz.dat");
   for (const auto& [args, err] : refused) {
     const auto run = Infprz(args);
     EXPECT_EQ(run.status, 1) << err;
-    EXPECT_EQ(run.err, err);
+    EXPECT_EQ(run.err, ShellQuotes(err)) << args.back();
   }
   EXPECT_EQ(ReadFileBytes("infprz.dat"), before);
   EXPECT_FALSE(std::filesystem::exists("nonexist.dat") || std::filesystem::exists("Nowy plik.dat"));

@@ -1,13 +1,19 @@
 // What the tool keeps and refuses around the file itself: every byte of a
-// text through show --json | import, files this user may not write, a
-// missing file, JSON as Windows programs save it.
+// text through show --json | import, files this user may not write, each
+// file's owner and permissions, a missing file, JSON as Windows programs
+// save it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "contract/code_page_text.h"
+#include "infprz/file_calls.h"
+#include "infprz/file_read.h"
 #include "infprz/file_replace.h"
 #include "infprz/settings_file.h"
 #include "infprz/windows_error_text.h"
@@ -16,8 +22,11 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "harness/win32/unix_shell.h"
 #else
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "harness/run_as_user.h"
@@ -146,13 +155,30 @@ TEST_F(InfprzFileRules, EveryWayOfNamingAFileReplacesIt) {
     EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
 }
 
+// The commands name a missing folder before they start; one that goes (or
+// turns out to be a file) while the file is replaced is named the same way,
+// not as the temporary file it kept from being made.
+TEST_F(InfprzFileRules, AFolderGoneAtTheReplacementIsNamed) {
+  WriteFileBytes("plain", "x");
+  const std::pair<const char*, const char*> rows[] = {{"gone/infprz.dat", "gone: no such folder"},
+                                                      {"plain/infprz.dat", "plain: not a folder"}};
+  for (const auto& [name, said] : rows) {
+    try {
+      infprz::ReplaceWholeFile(infprz::PathFromUtf8(name), std::string(591, '\xFF'));
+      ADD_FAILURE() << name << ": replaced";
+    } catch (const infprz::FileError& e) {
+      EXPECT_EQ(std::string(e.what()), said);
+    }
+  }
+}
+
 #if defined(_WIN32)
 TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
   const std::vector<std::pair<unsigned long, std::string>> own = {
       {ERROR_ACCESS_DENIED, "no permission"},
       {ERROR_SHARING_VIOLATION, "it is locked: another program has it open"},
       {ERROR_DISK_FULL, "the disk is full"},
-      {ERROR_PATH_NOT_FOUND, "the folder does not exist"},
+      {ERROR_PATH_NOT_FOUND, "no such folder"},
       {ERROR_WRITE_PROTECT, "the disk is read-only"},
       {0x2000FFFF, "an error the system does not describe (code 536936447)"}};
   for (const auto& [code, text] : own) EXPECT_EQ(infprz::WindowsErrorText(code), text) << code;
@@ -173,9 +199,57 @@ TEST_F(InfprzFileRules, WindowsErrorsAreSaidInWords) {
 }
 #endif
 
-#if !defined(_WIN32)
-// Runs `command` as user and group nobody when this is root, so that
-// permissions bind; its status is -1 when it did not run.
+// A file's Unix mode and owner: natively from the system, under Wine
+// through a Unix shell (Win32 there sees neither the group's bits nor
+// another owner).
+struct Ownership {
+  unsigned mode = 0, user = 0, group = 0;
+  bool operator==(const Ownership&) const = default;
+};
+void PrintTo(const Ownership& o, std::ostream* out) {
+  char text[40];
+  std::snprintf(text, sizeof text, "mode %04o, owner %u:%u", o.mode, o.user, o.group);
+  *out << text;
+}
+constexpr unsigned kRoot = 0;
+#if defined(_WIN32)
+constexpr unsigned kNobody = 65534;
+bool BoundByPermissions() { return testing_support::RunUnixShell("id -u") == "0\n"; }  // under Wine, as root
+std::string ShellName(const fs::path& file) {
+  std::string quoted = "'";
+  quoted += testing_support::UnixFileName(file);
+  return quoted += "'";
+}
+Ownership OwnershipOf(const fs::path& file) {
+  Ownership now;
+  const auto said = testing_support::RunUnixShell("stat -c '%a %u %g' " + ShellName(file)).value_or("");
+  std::sscanf(said.c_str(), "%o %u %u", &now.mode, &now.user, &now.group);
+  return now;
+}
+void Give(const fs::path& file, const Ownership& to) {
+  char mode[8];
+  std::snprintf(mode, sizeof mode, "%o", to.mode);
+  const std::string name = ShellName(file);
+  const std::string owner = std::to_string(to.user) + ":" + std::to_string(to.group);
+  const std::string command = "chown " + owner + " " + name + " && chmod " + mode + " " + name;
+  ASSERT_EQ(testing_support::RunUnixShell(command), "") << file;
+}
+#else
+using testing_support::kNobody;
+bool BoundByPermissions() { return geteuid() == 0; }  // root, who runs the tool as nobody
+Ownership OwnershipOf(const fs::path& file) {
+  struct stat now {};
+  if (stat(file.c_str(), &now) != 0) return {};
+  return {now.st_mode & 07777u, now.st_uid, now.st_gid};
+}
+void Give(const fs::path& file, const Ownership& to) {
+  ASSERT_EQ(chown(file.c_str(), to.user, to.group), 0);
+  fs::permissions(file, fs::perms(to.mode));
+}
+
+// Runs the tool as user and group nobody, for whom others' files bind;
+// its status is -1 when it did not run. A Windows program cannot: under
+// Wine that needs another Wine, in a prefix of nobody's own.
 infprz_test::Run AsNobody(const std::vector<std::string>& command) {
   const auto run = testing_support::RunAsUser([&](std::string& report) {
     const auto tool = Infprz(command);
@@ -185,65 +259,112 @@ infprz_test::Run AsNobody(const std::vector<std::string>& command) {
   return {run.becameUser && run.exited ? run.status : -1, "", run.report};
 }
 
+// An access list beyond the mode bits (setfacl -m u:nobody:r, group none):
+// mode 0640, where the 4 is the list's mask, not the group's right.
+bool GiveAccessList(const fs::path& file) {
+  const auto entry = [](std::uint16_t tag, std::uint16_t rights, std::uint32_t id) {
+    std::string bytes(8, '\0');
+    std::memcpy(bytes.data(), &tag, 2);
+    std::memcpy(bytes.data() + 2, &rights, 2);
+    std::memcpy(bytes.data() + 4, &id, 4);
+    return bytes;
+  };
+  constexpr std::uint32_t kNone = 0xFFFFFFFF;
+  const std::string list = std::string("\x02\0\0\0", 4) + entry(0x01, 6, kNone) + entry(0x02, 4, kNobody) +
+                           entry(0x04, 0, kNone) + entry(0x10, 4, kNone) + entry(0x20, 0, kNone);
+  return setxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) == 0;
+}
+std::string AccessListOf(const fs::path& file) {
+  std::string list(256, '\0');
+  const ssize_t size = getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size());
+  list.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+  return list;
+}
+#endif
+
 class InfprzPermissions : public InfprzFileRules {
  protected:
   void SetUp() override {
     InfprzFileRules::SetUp();
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to run the tool as nobody, for whom others' files bind";
+    if (!BoundByPermissions())
+      GTEST_SKIP() << "needs root (natively, or Wine run as root): to give files to nobody and run the tool as nobody";
+    ASSERT_EQ(Infprz({"init"}).status, 0);
+#if !defined(_WIN32)
     fs::permissions(scratch, fs::perms::all);  // nobody may create files here
     fs::create_directory(scratch / "locked");  // but not in here
-    ASSERT_EQ(Infprz({"init"}).status, 0);
+    fs::copy_file(scratch / "infprz.dat", scratch / "locked/infprz.dat");
+#endif
   }
 };
 
-// Root's files, changed by nobody and by root: refused and left alone when
-// nobody may not write them, written in place when he may write the file
-// but not give a new one its owner or create one beside it; never handed
-// to another owner or given other bits.
+// Root's and nobody's files, changed by nobody and by root: refused and
+// left alone when nobody may not write them, written in place when a new
+// file could not be given the same owner and permissions, or be made
+// beside it; never handed to another owner or given other bits.
 TEST_F(InfprzPermissions, EachUserWritesWhatHeMayAndOwnersStay) {
+  enum Who { kByRoot, kByNobody };
   struct Case {
     const char* file;
-    unsigned mode;
-    bool asNobody;
+    Ownership ownership;  // mode 0: a file that is not there
+    Who who;
     std::vector<std::string> args;
     int status;
-    std::string err;  // after the file's name
+    std::string err;          // after the file's name
+    bool accessList = false;  // setfacl's: more than the mode says
   };
   const std::string refused = ": cannot be written: no permission; left as it was\n";
+  const Ownership roots600{0600, kRoot, kRoot}, nobodys600{0600, kNobody, kNobody};
   const Case cases[] = {
-      {"infprz.dat", 0444, true, {"set", "--on"}, 1, refused},
-      {"infprz.dat", 0600, true, {"init", "--force"}, 1, refused},
-      {"infprz.dat", 0644, true, {"clear-password"}, 1, refused},
-      {"infprz.dat", 0666, true, {"set", "--on"}, 0, ""},
-      {"infprz.dat", 0640, false, {"set", "--off"}, 0, ""},
-      {"locked/infprz.dat", 0666, true, {"set", "--on"}, 0, ""},
-      {"locked/new.dat", 0, true, {"set", "--create", "--on"}, 1,
+      {"infprz.dat", {0444, kRoot, kRoot}, kByNobody, {"set", "--on"}, 1, refused},
+      {"infprz.dat", roots600, kByNobody, {"init", "--force"}, 1, refused},
+      {"infprz.dat", {0644, kRoot, kRoot}, kByNobody, {"clear-password"}, 1, refused},
+      {"infprz.dat", {0666, kRoot, kRoot}, kByNobody, {"set", "--on"}, 0, ""},
+      // each a change of its own, since Wine runs only root's rows
+      {"infprz.dat", {0640, kRoot, kRoot}, kByRoot, {"set", "--password", "a"}, 0, ""},
+      {"infprz.dat", roots600, kByRoot, {"set", "--password", "b"}, 0, ""},
+      {"infprz.dat", {0640, kNobody, kNobody}, kByRoot, {"set", "--password", "c"}, 0, ""},
+      {"infprz.dat", nobodys600, kByNobody, {"set", "--password", "sekret"}, 0, ""},
+      {"infprz.dat", {0640, kRoot, kRoot}, kByRoot, {"set", "--password", "d"}, 0, "", true},
+      {"locked/infprz.dat", {0666, kRoot, kRoot}, kByNobody, {"set", "--on"}, 0, ""},
+      {"locked/new.dat", {}, kByNobody, {"set", "--create", "--on"}, 1,
        ": cannot create a file beside new.dat: no permission\n"},
   };
-  fs::copy_file(scratch / "infprz.dat", scratch / "locked/infprz.dat");
   for (const Case& c : cases) {
+#if defined(_WIN32)
+    if (c.who == kByNobody || c.accessList) continue;  // natively only (see AsNobody)
+#endif
     const fs::path file = scratch / c.file;
     std::vector<std::string> args = c.args;
     args.push_back(file.string());
-    if (c.mode != 0) fs::permissions(file, fs::perms(c.mode));
+    if (c.ownership.mode != 0) Give(file, c.ownership);
+#if !defined(_WIN32)
+    if (c.accessList) {
+      ASSERT_TRUE(GiveAccessList(file)) << "no access lists on this file system";
+    }
+    const std::string list = AccessListOf(file);
+#endif
     const std::string before = ReadFileBytes(file);
-    const auto run = c.asNobody ? AsNobody(args) : Infprz(args);
-    ASSERT_EQ(run.status, c.status) << c.file << " " << args[0] << ": " << run.err;
-    const fs::path named = c.mode != 0 ? file : file.parent_path();
+#if defined(_WIN32)
+    const auto run = Infprz(args);
+#else
+    const auto run = c.who == kByNobody ? AsNobody(args) : Infprz(args);
+#endif
+    const std::string row = std::string(c.file) + " " + args[0] + (c.who == kByNobody ? " by nobody" : " by root");
+    ASSERT_EQ(run.status, c.status) << row << ": " << run.err;
+    const fs::path named = c.ownership.mode != 0 ? file : file.parent_path();
     if (c.status != 0) {
       EXPECT_EQ(run.err, "infprz: " + named.string() + c.err);
     }
-    if (c.mode == 0) {
+    if (c.ownership.mode == 0) {
       EXPECT_FALSE(fs::exists(file));
       continue;
     }
-    EXPECT_EQ(ReadFileBytes(file) == before, c.status != 0) << c.file << " " << args[0];
-    struct stat after {};
-    ASSERT_EQ(stat(file.c_str(), &after), 0);
-    EXPECT_EQ(after.st_uid, 0u) << "still root's";
-    EXPECT_EQ(after.st_mode & 07777, c.mode);
+    EXPECT_EQ(ReadFileBytes(file) == before, c.status != 0) << row;
+    EXPECT_EQ(OwnershipOf(file), c.ownership) << row << ": its owner, group and mode stay";
+#if !defined(_WIN32)
+    EXPECT_EQ(AccessListOf(file), list) << row << ": its access list stays";
+#endif
   }
 }
-#endif
 
 }  // namespace

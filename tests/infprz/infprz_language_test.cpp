@@ -16,6 +16,7 @@ namespace {
 
 using infprz::Language;
 using infprz_test::Infprz;
+using infprz_test::ShellQuotes;
 
 std::set<std::string> Placeholders(std::string_view text) {
   std::set<std::string> found;
@@ -35,6 +36,11 @@ TEST(InfprzCatalog, EveryTextHasBothLanguagesWithTheSameValues) {
     EXPECT_FALSE(entry.polish.empty()) << entry.name << " has no Polish";
     EXPECT_EQ(Placeholders(entry.english), Placeholders(entry.polish))
         << entry.name << ": a value only one language shows";
+    for (std::string_view text : {entry.english, entry.polish})
+      EXPECT_EQ(std::count(text.begin(), text.end(), '`') % 2, 0) << entry.name << ": a command without its end";
+    if (entry.name.starts_with("kList")) {
+      EXPECT_EQ(Forms(entry.english), Forms(entry.polish)) << entry.name << ": a list as long in both";
+    }
     if (!entry.name.starts_with("kCount")) continue;
     EXPECT_EQ(Forms(entry.english), 2u) << entry.name << ": English counts one|other";
     EXPECT_EQ(Forms(entry.polish), 3u) << entry.name << ": Polish counts one|few|many";
@@ -104,16 +110,39 @@ TEST_F(InfprzInPolish, ShowRefusalsAndHelpSpeakPolish) {
             "  3       nieużywany\n");
   EXPECT_NE(shown.out.find(": obowiązuje wiersz 2\n"), std::string::npos) << shown.out;
 
+  const std::string startDate = "infprz: wiersz 1: data początkowa ";
+  std::string nineLines;
+  for (int i = 0; i < 9; ++i) nineLines += "a\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"shwo"},
-       "infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password i init\n"
-       "infprz: 'infprz --help' wypisuje polecenia i opcje\n"},
+       ShellQuotes("infprz: nieznane polecenie \"shwo\"; polecenia to show, import, set, clear-password, init i check\n"
+                   "infprz: `infprz --help` wypisuje polecenia i opcje\n")},
       {{"set", "--bogus"},
-       "infprz: polecenie set nie zna opcji --bogus\n"
-       "infprz: 'infprz set --help' wypisuje opcje tego polecenia\n"},
+       ShellQuotes("infprz: polecenie set nie zna opcji --bogus\n"
+                   "infprz: `infprz set --help` wypisuje opcje tego polecenia\n")},
+      {{"show", "Programy", "Host\\infprz.dat"},
+       ShellQuotes("infprz: nieoczekiwany argument \"Host\\infprz.dat\" (jeden plik ustawień na polecenie; wartość ze "
+                   "spacjami ujmij w cudzysłów)\ninfprz: `infprz show --help` wypisuje opcje tego polecenia\n")},
       {{"show", "brak.dat"},
        "infprz: brak.dat: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: "
        "przypomnienie wyłączone, bez hasła)\n"},
+      {{"import", "brak.json"}, "infprz: brak.json: nie ma takiego pliku\n"},
+      {{"init", "brak/infprz.dat"}, "infprz: brak: nie ma takiego folderu\n"},
+      {{"set", "--row", "1", "--start-date", "31.02.2026"},
+       startDate + "\"31.02.2026\" nie istnieje: luty 2026 ma 28 dni; nic nie zapisano\n"},
+      {{"set", "--row", "1", "--start-date", "31.04.2026"},
+       startDate + "\"31.04.2026\" nie istnieje: kwiecień 2026 ma 30 dni; nic nie zapisano\n"},
+      {{"set", "--row", "1", "--start-date", "1.13.2026"},
+       startDate + "\"1.13.2026\" nie istnieje: nie ma miesiąca 13: miesiące mają numery od 1 do 12; nic nie zapisano\n"},
+      {{"set", "--row", "1", "--start-date", "0.1.2026"},
+       startDate + "\"0.1.2026\" nie istnieje: nie ma dnia 0: dni liczy się od 1; nic nie zapisano\n"},
+      {{"set", "--row", "1", "--start-date", "1.1.0000"},
+       startDate + "\"1.1.0000\" nie istnieje: rok 0 wykracza poza zakres od 1 do 9999; nic nie zapisano\n"},
+      {{"set", "--text", std::string(500, 'x')},
+       "infprz: tekst się nie mieści: ma 500 znaków, najwyżej 480 (8 wierszy po 60 kolumn); nic nie zapisano\n"},
+      {{"set", "--text", nineLines + "b"},
+       "infprz: tekst się nie mieści: zajmuje 10 wierszy po 60 kolumn, najwyżej 8 (podział wiersza wypełnia resztę "
+       "wiersza); nic nie zapisano\n"},
   };
   for (const auto& [args, err] : refused) EXPECT_EQ(Infprz(args, "", Language::kPolish).err, err);
   EXPECT_NE(Infprz({"set", "/?"}, "", Language::kPolish).out.find("  --text TEKST            tekst przypomnienia;"),

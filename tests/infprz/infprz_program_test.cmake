@@ -7,6 +7,15 @@ file(MAKE_DIRECTORY ${SCRATCH})
 
 # English unless LOCALE says otherwise: Wine takes the user's language from LC_ALL.
 set(LOCALE C.UTF-8)
+# A suggested command stands in the quotes of the user's shell: cmd takes no
+# apostrophes; on Windows one with a quoted name in it stands bare (QQ).
+if(INFPRZ MATCHES "[.]exe$")
+  set(Q "\"")
+  set(QQ "")
+else()
+  set(Q "'")
+  set(QQ "'")
+endif()
 
 # The output goes through files, not pipes: the wineserver the first run
 # starts inherits them and stays a few seconds after each run, which a pipe
@@ -29,6 +38,17 @@ function(expect_in haystack needle)
   if(at EQUAL -1)
     message(FATAL_ERROR "expected \"${needle}\" in:\n${haystack}")
   endif()
+endfunction()
+
+# Runs infprz with the arguments after the two texts, in English and in
+# Polish, and finds each text in its language's standard error.
+function(refused status english polish)
+  set(LOCALE C.UTF-8)
+  infprz(${status} ${ARGN})
+  expect_in("${err}" "${english}")
+  set(LOCALE pl_PL.UTF-8)
+  infprz(${status} ${ARGN})
+  expect_in("${err}" "${polish}")
 endfunction()
 
 infprz(0 --help)
@@ -70,7 +90,7 @@ endif()
 
 # A mistyped name is an error and makes no file.
 infprz(1 clear-password nonexist.dat)
-expect_in("${err}" "'infprz init nonexist.dat'")
+expect_in("${err}" "${Q}infprz init nonexist.dat${Q}")
 if(EXISTS ${SCRATCH}/nonexist.dat)
   message(FATAL_ERROR "clear-password made a missing file")
 endif()
@@ -93,6 +113,25 @@ expect_in("${err}" "unknown command \"shwo\"")
 infprz(1 init sub)
 expect_in("${err}" "sub: this is a folder")
 
+# Messages one can act on, in English and in Polish: a path as typed, why a
+# date or a text is refused, one wording for a missing file, the missing
+# folder named, and commands quoted as the shell reads them.
+string(REPEAT x 500 long_text)
+refused(2 "unexpected \"Host\\infprz.dat\" (" "nieoczekiwany argument \"Host\\infprz.dat\" ("
+        show Programy\\Host Host\\infprz.dat)
+refused(2 "infprz: ${Q}infprz show --help${Q} lists its options"
+        "infprz: ${Q}infprz show --help${Q} wypisuje opcje tego polecenia" show a b)
+refused(2 "start date \"31.02.2026\" does not exist: February 2026 has 28 days; nothing written"
+        "data początkowa \"31.02.2026\" nie istnieje: luty 2026 ma 28 dni; nic nie zapisano"
+        set --row 1 --start-date 31.02.2026)
+refused(2 "the text does not fit: it is 500 characters, at most 480 (8 lines of 60 columns)"
+        "tekst się nie mieści: ma 500 znaków, najwyżej 480 (8 wierszy po 60 kolumn)" set --text ${long_text})
+refused(1 "infprz: missing.json: no such file\n" "infprz: missing.json: nie ma takiego pliku\n" import missing.json)
+refused(1 "infprz: nosuchdir: no such folder\n" "infprz: nosuchdir: nie ma takiego folderu\n"
+        import settings.json nosuchdir/infprz.dat)
+refused(1 "(${QQ}infprz init \"Nowy plik.dat\"${QQ} makes a new one"
+        "(nowy tworzy ${QQ}infprz init \"Nowy plik.dat\"${QQ} albo" set --on "Nowy plik.dat")
+
 set(LOCALE pl_PL.UTF-8)
 infprz(0 show)
 expect_in("${out}" "Przypomnienie:  wyłączone\nHasło:          brak\n")
@@ -102,3 +141,35 @@ set(LOCALE C.UTF-8)
 
 infprz(0 --version)
 expect_in("${out}" "infprz ")
+
+# check, on a folder like the guides' example: the stand-in's MOLRAV.dll of
+# the win32 build and no talvenor.dll yet. The report must be the one each
+# guide shows, but for the folder's and the user's names; in Polish once.
+if(EXISTS "${WIN32_BIN}/MOLRAV.dll")
+  file(MAKE_DIRECTORY ${SCRATCH}/host)
+  file(COPY_FILE "${WIN32_BIN}/MOLRAV.dll" ${SCRATCH}/host/MOLRAV.dll)
+  function(expect_guide_report guide)
+    file(READ "${GUIDES}/${guide}" text)
+    string(REGEX MATCH "\n  Folder: C:\\\\Host\n.*\n  (Result|Wynik): [^\n]*\n" shown "${text}")
+    if(shown STREQUAL "")
+      message(FATAL_ERROR "${guide}: no check report")
+    endif()
+    string(REPLACE "\n  " "\n" shown "${shown}")
+    foreach(report shown out)
+      string(REGEX REPLACE "\n(Folder|Uprawnienia)[^\n]*" "" ${report} "\n${${report}}")
+      string(STRIP "${${report}}" ${report})
+    endforeach()
+    if(NOT shown STREQUAL out)
+      message(FATAL_ERROR "infprz check gives\n${out}\n\n${guide} shows\n${shown}")
+    endif()
+  endfunction()
+  infprz(0 check host)
+  expect_guide_report(README.txt)
+  set(LOCALE pl_PL.UTF-8)
+  infprz(0 check host)
+  expect_guide_report(CZYTAJ.TXT)
+  infprz(2 check host other)
+  expect_in("${err}" "check sprawdza jeden folder")
+  set(LOCALE C.UTF-8)
+  file(REMOVE_RECURSE ${SCRATCH}/host)
+endif()

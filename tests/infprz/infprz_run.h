@@ -14,6 +14,11 @@ struct Run {
   std::string err;
 };
 
+// `text` with each command between backquotes as the tool quotes a command
+// it suggests on this system: in double quotes on Windows (none around one
+// that holds a quoted name), in apostrophes elsewhere.
+std::string ShellQuotes(std::string text);
+
 Run Infprz(const std::vector<std::string>& args, const std::string& standardInput = "",
            infprz::Language language = infprz::Language::kEnglish);
 

@@ -16,6 +16,7 @@ namespace {
 
 using namespace standin::host;
 using host_test::Keys;
+using host_test::SpeakingIn;
 using host_test::Typed;
 using talvenor::ReminderPrompt;
 using talvenor::ReminderSettings;
@@ -200,6 +201,7 @@ TEST(DialogEngine, ConfirmIsRefusedWhileAFieldCannotTakeItsText) {
 }
 
 TEST(DialogEngine, ANumberKeepsToTheBlocksRangeStaysInSightAndItsRefusalSaysWhatWasTyped) {
+  const SpeakingIn polish(host_test::kPolish);
   DialogRun run(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
   run.Press("Alt-O Tab Backspace");
   run.Type("-4x0000");  // the letter is refused; six characters fit
@@ -256,11 +258,17 @@ TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
     std::size_t bound, passwordAt;
     const char* reach;  // the key that brings the focus there, if it does not start there
     const char* confirm;
+    talvenor::UserLanguage language;
+    const char* full;  // the hint for a character beyond the field's room
   };
-  for (const Row& row : {Row{talvenor::kPasswordDialog, 21, 0, nullptr, "Enter"},
-                         Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H", "F12"},
-                         Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr, "F12"}}) {
+  for (const Row& row :
+       {Row{talvenor::kPasswordDialog, 21, 0, nullptr, "Enter", host_test::kPolish, "Pole pełne (znaków: 20)"},
+        Row{talvenor::kConfigurationDialog, sizeof(ReminderSettings), 568, "Alt-H", "F12", host_test::kEnglish,
+            "Field full (20 characters)"},
+        Row{talvenor::kReminderDialog, sizeof(ReminderPrompt), 481, nullptr, "F12", host_test::kPolish,
+            "Pole pełne (znaków: 20)"}}) {
     SCOPED_TRACE("dialog " + std::to_string(row.dialog));
+    const SpeakingIn language(row.language);
     // The field holds an old password to its last byte, no NUL in it.
     std::vector<unsigned char> full(row.bound, 0);
     std::memset(full.data() + row.passwordAt, 'p', 21);
@@ -271,7 +279,7 @@ TEST(DialogEngine, APasswordFieldOwnsItsBytesAndIsDrawnAsWideAsItsCapacity) {
     EXPECT_NE(screen.find(std::string(20, '*')), std::string::npos) << screen;
     EXPECT_EQ(screen.find(std::string(20, '*') + "·"), std::string::npos) << "an empty cell behind a full field\n" << screen;
     run.Press("q");
-    EXPECT_EQ(run.dialog().TakeHint(), "Pole pełne (znaków: 20)");
+    EXPECT_EQ(run.dialog().TakeHint(), row.full);
     EXPECT_EQ(run.Press(row.confirm), DialogOutcome::Confirmed);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(run.buffer().data() + row.passwordAt), 21),
               std::string("12345678901234567890") + '\0')

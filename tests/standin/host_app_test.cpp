@@ -226,6 +226,7 @@ TEST_F(HostAppTest, ToneShowsOnTheStatusLineBeepsUnlessMutedAndClearsAfterItsBur
 }
 
 TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
+  const host_test::SpeakingIn polish(host_test::kPolish);
   char buffer[21] = "";
   KeyEvent euro;
   euro.ch = U'€';
@@ -253,6 +254,7 @@ TEST_F(HostAppTest, ARefusedKeyBeepsAndTellsOnTheStatusLineAndGoesNowhere) {
 TEST_F(HostAppTest, TheStatusLineTellsWhatLimitsTheWindow) {
   // Under Wine the window keeps its first size: said for the first seconds,
   // unless a dialog does not fit, which matters more.
+  const host_test::SpeakingIn polish(host_test::kPolish);
   HostOptions fixed;
   fixed.fixedSize = true;
   HostApp wineApp(terminal, state, clock, fixed);

@@ -21,6 +21,7 @@ TEST_F(StandinServices, StateFlagBitIsSetAndClearedAlone) {
   EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x8001);
   HostSetStateFlag(0x8000, 0);
   EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001);
+  EXPECT_EQ(testing_support::CallTexts("HostSetStateFlag").at(0), "HostSetStateFlag(0x8000, 1)") << "the mask in hex";
 }
 
 TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigned) {

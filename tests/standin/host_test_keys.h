@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bios_keys.h"
+#include "core/host_texts.h"
 #include "core/screen.h"
 
 namespace host_test {
@@ -32,5 +33,15 @@ inline std::vector<std::uint16_t> Typed(const std::string& utf8) {
   for (char32_t ch : standin::host::DecodeUtf8(utf8)) codes.push_back(standin::host::BiosKeyCode(standin::host::KeyForCharacter(ch)));
   return codes;
 }
+
+// The stand-in's own words in `language` while it lives, then English again.
+struct SpeakingIn {
+  explicit SpeakingIn(talvenor::UserLanguage language) { standin::host::text::UseLanguage(language); }
+  ~SpeakingIn() { standin::host::text::UseLanguage(talvenor::UserLanguage::kEnglish); }
+  SpeakingIn(const SpeakingIn&) = delete;
+  SpeakingIn& operator=(const SpeakingIn&) = delete;
+};
+inline constexpr auto kPolish = talvenor::UserLanguage::kPolish;
+inline constexpr auto kEnglish = talvenor::UserLanguage::kEnglish;
 
 }  // namespace host_test

@@ -117,7 +117,8 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args) {
   if (line.command == Command::kNone)
     refuse(Say(Msg::kNoCommand));
   else if (line.operands.size() > mostOperands)
-    refuse(Say(Msg::kUnexpectedArgument, {Quoted(line.operands[mostOperands])}));
+    refuse(Say(line.command == Command::kCheck ? Msg::kCheckOneFolder : Msg::kUnexpectedArgument,
+               {Quoted(line.operands[mostOperands])}));
   else if (line.command == Command::kImport && line.operands.empty())
     refuse(Say(Msg::kImportNeedsJson));
   else if (line.command == Command::kSet)

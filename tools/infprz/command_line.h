@@ -12,7 +12,7 @@
 
 namespace infprz {
 
-enum class Command { kNone, kShow, kImport, kSet, kClearPassword, kInit };
+enum class Command { kNone, kShow, kImport, kSet, kClearPassword, kInit, kCheck };
 
 struct CommandInfo {
   Command command;
@@ -25,6 +25,7 @@ inline constexpr CommandInfo kCommands[] = {
     {Command::kSet, "set", Msg::kCommandSet},
     {Command::kClearPassword, "clear-password", Msg::kCommandClearPassword},
     {Command::kInit, "init", Msg::kCommandInit},
+    {Command::kCheck, "check", Msg::kCommandCheck},
 };
 
 constexpr unsigned Bit(Command command) { return 1u << static_cast<unsigned>(command); }
@@ -58,7 +59,7 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   std::map<std::string, std::string, std::less<>> options;  // name -> value ("" for a switch)
-  std::vector<std::string> operands;                        // FILE, or JSON and FILE
+  std::vector<std::string> operands;                        // FILE, JSON and FILE, or FOLDER
   std::optional<std::string> refusal;  // the first thing refused, in the user's words; help still wins
 
   bool Has(std::string_view option) const { return options.contains(option); }

@@ -34,7 +34,8 @@ std::string ToolHelp() {
 
 std::string CommandHelp(Command command) {
   const std::string name(CommandName(command));
-  const std::string file = Say(Msg::kValueFile);
+  const bool check = command == Command::kCheck;  // a folder, not a settings file
+  const std::string file = Say(check ? Msg::kValueFolder : Msg::kValueFile);
   std::string usage = name;  // appended piecewise: GCC 12 warns falsely on a + chain here
   usage += ' ';
   usage += Say(Msg::kHelpCommandOptions);
@@ -58,12 +59,24 @@ std::string CommandHelp(Command command) {
   }
   rows.emplace_back(std::string(kHelpOptions), Say(Msg::kHelpHelp));
   if (command == Command::kImport) rows.emplace_back(Say(Msg::kValueJson), Say(Msg::kHelpJsonFile));
-  rows.emplace_back(file, Say(Msg::kHelpFile));
+  rows.emplace_back(file, Say(check ? Msg::kHelpCheckFolder : Msg::kHelpFile));
 
   std::string summary;
   for (const CommandInfo& info : kCommands)
     if (info.command == command) summary = Say(info.summary);
-  return Say(Msg::kHelpUsage, {usage}) + "\n" + summary + "\n\n" + Say(Msg::kHelpOptions) + "\n" + Table(rows);
+  std::string help = Say(Msg::kHelpUsage, {usage});  // appended piecewise, as above
+  help += '\n';
+  help += summary;
+  help += "\n\n";
+  help += Say(Msg::kHelpOptions);
+  help += '\n';
+  help += Table(rows);
+  if (check) {
+    help += '\n';
+    help += Say(Msg::kHelpCheckExit);
+    help += '\n';
+  }
+  return help;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "check_report.h"
 #include "command_line.h"
 #include "contract/host_constants.h"
 #include "file_replace.h"
@@ -51,6 +52,7 @@ void Run(const CommandLine& line, std::istream& in, std::ostream& out, std::ostr
     case Command::kSet: return SetSettings(path, SetRequestOf(line), in, err);
     case Command::kClearPassword: return ClearPassword(path, line.Has("--create"), err);
     case Command::kInit: return InitSettings(path, line.Has("--force"));
+    case Command::kCheck:
     case Command::kNone: return;
   }
 }
@@ -72,6 +74,10 @@ int RunInfprz(const std::vector<std::string>& args, std::istream& in, std::ostre
         line.command == Command::kNone ? Say(Msg::kSeeHelp) : Say(Msg::kSeeCommandHelp, {CommandName(line.command)});
     err << "infprz: " << *line.refusal << "\ninfprz: " << hint << "\n";
     return kExitUsage;
+  }
+  if (line.command == Command::kCheck) {
+    const fs::path folder = line.operands.empty() ? fs::path(".") : PathFromUtf8(line.operands[0]);
+    return CheckFolder({folder, SumsBesideProgram()}, out);
   }
   try {
     Run(line, in, out, err);

@@ -27,6 +27,18 @@ namespace {
 // Larger input is no settings file, JSON or reminder text of this tool's.
 constexpr std::size_t kInputLimit = 1 << 20;
 
+// Throws when the folder `file` is named in is missing or no folder: the
+// file can then be neither read nor made, and that folder is what to mend.
+void RefuseMissingFolder(const fs::path& file) {
+  const fs::path folder = file.parent_path();
+  if (folder.empty()) return;
+  switch (KindOf(folder)) {
+    case FileKind::kMissing: throw FileError(Say(Msg::kMissingFolder, {NameOf(folder)}));
+    case FileKind::kFile: throw FileError(Say(Msg::kNotAFolder, {NameOf(folder)}));
+    case FileKind::kFolder: return;
+  }
+}
+
 struct LoadedSettings {
   bool exists = false;
   ReminderSettings record{};
@@ -35,6 +47,7 @@ struct LoadedSettings {
 
 // The record as the plug-in would load it; a missing file is the empty one.
 LoadedSettings Load(const fs::path& file) {
+  RefuseMissingFolder(file);
   const FileStart start = ReadFileStart(file, kSettingsFileSize);
   LoadedSettings loaded;
   loaded.exists = start.exists;
@@ -69,8 +82,10 @@ void Store(const fs::path& file, const LoadedSettings& before, ReminderSettings 
 // A whole input file, or standard input for "-".
 std::string ReadInput(const std::string& name, std::istream& in) {
   if (name == "-") return std::string(std::istreambuf_iterator<char>(in), {});
-  const FileStart start = ReadFileStart(PathFromUtf8(name), kInputLimit);
-  if (!start.exists) throw FileError(Say(Msg::kCannotRead, {name, Say(Msg::kNoSuchFile)}));
+  const fs::path path = PathFromUtf8(name);
+  RefuseMissingFolder(path);
+  const FileStart start = ReadFileStart(path, kInputLimit);
+  if (!start.exists) throw FileError(Say(Msg::kMissingFile, {name}));
   if (start.size > kInputLimit) throw FileError(Say(Msg::kCannotRead, {name, Say(Msg::kTooLarge)}));
   return start.bytes;
 }
@@ -153,6 +168,7 @@ void ClearPassword(const fs::path& file, bool create, std::ostream& err) {
 }
 
 void InitSettings(const fs::path& file, bool force) {
+  RefuseMissingFolder(file);
   const FileKind kind = KindOf(file);
   if (kind == FileKind::kFolder) {
     const std::string inside = NameOf(file / talvenor::kSettingsFileName);

@@ -5,16 +5,19 @@
 // {1} to {9} stand for the values the caller gives, in any order the
 // language needs. A counted message (kCount...) holds its forms separated
 // by '|': English one|other, Polish one|few (2-4, 22-24, ...)|many; {1} is
-// the count.
+// the count. A list message (kList...) holds its items separated by '|'.
+// A command the text suggests stands between backquotes, which become the
+// quotes of the user's shell (double quotes on Windows, apostrophes elsewhere;
+// none on Windows around a command that holds a quoted file name).
 // The tool prints no other text, so every line has both languages.
 
 // --- the command line -----------------------------------------------------
 INFPRZ_MESSAGE(kNoCommand,
-  "a command is needed: show, import, set, clear-password or init",
-  "brak polecenia: podaj show, import, set, clear-password albo init")
+  "a command is needed: show, import, set, clear-password, init or check",
+  "brak polecenia: podaj show, import, set, clear-password, init albo check")
 INFPRZ_MESSAGE(kUnknownCommand,
-  "unknown command {1}; the commands are show, import, set, clear-password and init",
-  "nieznane polecenie {1}; polecenia to show, import, set, clear-password i init")
+  "unknown command {1}; the commands are show, import, set, clear-password, init and check",
+  "nieznane polecenie {1}; polecenia to show, import, set, clear-password, init i check")
 INFPRZ_MESSAGE(kOptionBeforeCommand,
   "{1} comes after the command: infprz COMMAND [OPTIONS] [FILE], for example infprz show --json",
   "{1} podaje się po poleceniu: infprz POLECENIE [OPCJE] [PLIK], na przykład infprz show --json")
@@ -52,11 +55,11 @@ INFPRZ_MESSAGE(kImportNeedsJson,
   "import needs the JSON file to read (- reads standard input)",
   "import wymaga pliku JSON do odczytania (- czyta standardowe wejście)")
 INFPRZ_MESSAGE(kSeeHelp,
-  "'infprz --help' lists the commands and options",
-  "'infprz --help' wypisuje polecenia i opcje")
+  "`infprz --help` lists the commands and options",
+  "`infprz --help` wypisuje polecenia i opcje")
 INFPRZ_MESSAGE(kSeeCommandHelp,
-  "'infprz {1} --help' lists its options",
-  "'infprz {1} --help' wypisuje opcje tego polecenia")
+  "`infprz {1} --help` lists its options",
+  "`infprz {1} --help` wypisuje opcje tego polecenia")
 
 // --- the help ------------------------------------------------------------
 INFPRZ_MESSAGE(kHelpAbout,
@@ -78,8 +81,8 @@ INFPRZ_MESSAGE(kHelpCommandOptions,
   "[OPTIONS]",
   "[OPCJE]")
 INFPRZ_MESSAGE(kHelpPerCommand,
-  "'infprz COMMAND --help' lists a command's options; -h and /? work as --help.",
-  "'infprz POLECENIE --help' wypisuje opcje polecenia; -h i /? działają jak --help.")
+  "`infprz COMMAND --help` lists a command's options; -h and /? work as --help.",
+  "`infprz POLECENIE --help` wypisuje opcje polecenia; -h i /? działają jak --help.")
 INFPRZ_MESSAGE(kHelpFooter,
   "FILE is infprz.dat in the current folder unless given. Texts must fit the host's code page\n"
   "(Mazovia). An empty value: --password= (in cmd \"\" also works; '' does not).\n"
@@ -117,11 +120,11 @@ INFPRZ_MESSAGE(kHelpFile,
   "the settings file (default: infprz.dat in the current folder)",
   "plik ustawień (domyślnie infprz.dat w bieżącym folderze)")
 INFPRZ_MESSAGE(kHelpJsonFile,
-  "JSON file as 'show --json' writes it (UTF-8, or UTF-16 with BOM); - reads standard input",
-  "plik JSON, jaki zapisuje 'show --json' (UTF-8 albo UTF-16 z BOM); - czyta standardowe wejście")
+  "JSON file as `show --json` writes it (UTF-8, or UTF-16 with BOM); - reads standard input",
+  "plik JSON, jaki zapisuje `show --json` (UTF-8 albo UTF-16 z BOM); - czyta standardowe wejście")
 INFPRZ_MESSAGE(kHelpJson,
-  "the whole record as JSON, as 'import' reads it",
-  "wszystkie ustawienia jako JSON, w postaci, którą czyta 'import'")
+  "the whole record as JSON, as `import` reads it",
+  "wszystkie ustawienia jako JSON, w postaci, którą czyta `import`")
 INFPRZ_MESSAGE(kHelpShowPassword,
   "include the password itself",
   "pokazuje także samo hasło")
@@ -207,32 +210,32 @@ INFPRZ_MESSAGE(kShowMissingFile,
   "{1}: no such file (the plug-in reads that as the empty configuration: reminder off, no password)",
   "{1}: nie ma takiego pliku (wtyczka czyta to jako pustą konfigurację: przypomnienie wyłączone, bez hasła)")
 INFPRZ_MESSAGE(kChangeMissingFile,
-  "{1}: no such file; nothing written ('infprz init {2}' makes a new one, or give --create)",
-  "{1}: nie ma takiego pliku; nic nie zapisano (nowy tworzy 'infprz init {2}' albo dodaj --create)")
+  "{1}: no such file; nothing written (`infprz init {2}` makes a new one, or give --create)",
+  "{1}: nie ma takiego pliku; nic nie zapisano (nowy tworzy `infprz init {2}` albo dodaj --create)")
 INFPRZ_MESSAGE(kInitExists,
-  "{1}: exists already; 'init --force' replaces it with the empty configuration",
-  "{1}: plik już istnieje; 'init --force' zastępuje go pustą konfiguracją")
+  "{1}: exists already; `init --force` replaces it with the empty configuration",
+  "{1}: plik już istnieje; `init --force` zastępuje go pustą konfiguracją")
 INFPRZ_MESSAGE(kInitFolder,
-  "{1}: this is a folder; give the settings file in it: 'infprz init {2}'",
-  "{1}: to jest folder; podaj plik ustawień w nim: 'infprz init {2}'")
+  "{1}: this is a folder; give the settings file in it: `infprz init {2}`",
+  "{1}: to jest folder; podaj plik ustawień w nim: `infprz init {2}`")
 INFPRZ_MESSAGE(kRewriteRepaired,
-  "'infprz set {1}' rewrites the file repaired",
-  "'infprz set {1}' zapisuje plik naprawiony")
+  "`infprz set {1}` rewrites the file repaired",
+  "`infprz set {1}` zapisuje plik naprawiony")
 INFPRZ_MESSAGE(kRepaired, "repaired {1}: {2}", "naprawiono {1}: {2}")
 INFPRZ_MESSAGE(kControlBytesShown,
-  "the text holds {1}, shown as '?' ('show --json' writes them as \\u escapes)",
-  "tekst zawiera {1}, pokazane jako '?' ('show --json' zapisuje je jako \\u)")
+  "the text holds {1}, shown as '?' (`show --json` writes them as \\u escapes)",
+  "tekst zawiera {1}, pokazane jako '?' (`show --json` zapisuje je jako \\u)")
 INFPRZ_MESSAGE(kCountControlBytes,
   "{1} control byte|{1} control bytes",
   "{1} bajt sterujący|{1} bajty sterujące|{1} bajtów sterujących")
 INFPRZ_MESSAGE(kLineFeedInJson,
-  "the text holds a line feed byte at character {1}, written as \"\\n\", which 'import' reads as a line break, "
+  "the text holds a line feed byte at character {1}, written as \"\\n\", which `import` reads as a line break, "
   "not as the byte",
-  "tekst zawiera bajt końca wiersza na znaku {1}, zapisany jako \"\\n\", który 'import' czyta jako podział "
+  "tekst zawiera bajt końca wiersza na znaku {1}, zapisany jako \"\\n\", który `import` czyta jako podział "
   "wiersza, a nie jako ten bajt")
 INFPRZ_MESSAGE(kPasswordNotInJson,
-  "the JSON says a password is set but does not hold it ('show --json --show-password' writes it); {1}",
-  "według JSON hasło jest ustawione, ale JSON go nie zawiera (zapisuje je 'show --json --show-password'); {1}")
+  "the JSON says a password is set but does not hold it (`show --json --show-password` writes it); {1}",
+  "według JSON hasło jest ustawione, ale JSON go nie zawiera (zapisuje je `show --json --show-password`); {1}")
 INFPRZ_MESSAGE(kKeepsPassword,
   "{1} keeps the password it had",
   "{1} zachowuje dotychczasowe hasło")
@@ -247,9 +250,9 @@ INFPRZ_MESSAGE(kWindowNeverOpens,
   "wiersz {1}: jego godzina od {2} wypada po godzinie do {3}: w dni, w które obowiązuje, przypomnienie nie "
   "przyjdzie")
 INFPRZ_MESSAGE(kOnWithoutStartDate,
-  "the reminder is on but no row has a start date: it never reminds ('set --row 1 --start-date ...')",
+  "the reminder is on but no row has a start date: it never reminds (`set --row 1 --start-date ...`)",
   "przypomnienie jest włączone, ale żaden wiersz nie ma daty początkowej: nigdy nie przypomni "
-  "('set --row 1 --start-date ...')")
+  "(`set --row 1 --start-date ...`)")
 
 // --- a damaged file ---------------------------------------------------------
 INFPRZ_MESSAGE(kFileTooLong,
@@ -274,7 +277,6 @@ INFPRZ_MESSAGE(kCountNonzeroBytes,
 // --- the fields and their values ---------------------------------------------
 INFPRZ_MESSAGE(kFieldText, "the text", "tekst")
 INFPRZ_MESSAGE(kFieldPassword, "the password", "hasło")
-INFPRZ_MESSAGE(kFieldRow, "row {1}", "wiersz {1}")
 INFPRZ_MESSAGE(kFieldStartDate, "row {1}: start date", "wiersz {1}: data początkowa")
 INFPRZ_MESSAGE(kFieldFromTime, "row {1}: from time", "wiersz {1}: godzina od")
 INFPRZ_MESSAGE(kFieldToTime, "row {1}: to time", "wiersz {1}: godzina do")
@@ -293,8 +295,14 @@ INFPRZ_MESSAGE(kControlCharacterInText,
   "{1} holds the control character {2}; only line breaks are allowed",
   "{1} zawiera znak sterujący {2}; dozwolone są tylko podziały wierszy")
 INFPRZ_MESSAGE(kTextTooLong,
-  "the text does not fit: at most 480 characters, 8 lines of 60 columns (a line break fills the rest of its line)",
-  "tekst się nie mieści: najwyżej 480 znaków, 8 wierszy po 60 kolumn (podział wiersza wypełnia resztę wiersza)")
+  "the text does not fit: it is {1}, at most 480 (8 lines of 60 columns)",
+  "tekst się nie mieści: ma {1}, najwyżej 480 (8 wierszy po 60 kolumn)")
+INFPRZ_MESSAGE(kTextTooManyLines,
+  "the text does not fit: it takes {1} of 60 columns, at most 8 (a line break fills the rest of its line)",
+  "tekst się nie mieści: zajmuje {1} po 60 kolumn, najwyżej 8 (podział wiersza wypełnia resztę wiersza)")
+INFPRZ_MESSAGE(kCountLines,
+  "{1} line|{1} lines",
+  "{1} wiersz|{1} wiersze|{1} wierszy")
 INFPRZ_MESSAGE(kPasswordTooLong,
   "the password is {1}: at most 20 fit",
   "hasło ma {1}: mieści się najwyżej 20")
@@ -307,6 +315,27 @@ INFPRZ_MESSAGE(kNoSuchRow,
 INFPRZ_MESSAGE(kNotADateValue,
   "{1} {2} is not a date; write DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD",
   "{1} {2} to nie data; napisz DD.MM.RRRR, RRRR-MM-DD albo RRRRMMDD")
+INFPRZ_MESSAGE(kNoSuchDate,
+  "{1} {2} does not exist: {3}",
+  "{1} {2} nie istnieje: {3}")
+INFPRZ_MESSAGE(kYearOutOfRange,
+  "year {1} is outside 1 to 9999",
+  "rok {1} wykracza poza zakres od 1 do 9999")
+INFPRZ_MESSAGE(kNoSuchMonth,
+  "there is no month {1}: months are 1 to 12",
+  "nie ma miesiąca {1}: miesiące mają numery od 1 do 12")
+INFPRZ_MESSAGE(kNoDayZero,
+  "there is no day 0: days count from 1",
+  "nie ma dnia 0: dni liczy się od 1")
+INFPRZ_MESSAGE(kMonthHasDays,
+  "{1} {2} has {3}",
+  "{1} {2} ma {3}")
+INFPRZ_MESSAGE(kCountDays,
+  "{1} day|{1} days",
+  "{1} dzień|{1} dni|{1} dni")
+INFPRZ_MESSAGE(kListMonths,
+  "January|February|March|April|May|June|July|August|September|October|November|December",
+  "styczeń|luty|marzec|kwiecień|maj|czerwiec|lipiec|sierpień|wrzesień|październik|listopad|grudzień")
 INFPRZ_MESSAGE(kIntervalNotANumber,
   "row {1}: interval {2} is not a whole number of minutes from -32767 to 32767",
   "wiersz {1}: odstęp {2} to nie liczba całkowita minut od -32767 do 32767")
@@ -377,9 +406,15 @@ INFPRZ_MESSAGE(kCannotCreateBeside,
 INFPRZ_MESSAGE(kCannotReplace,
   "{1}: cannot be replaced: {2}; left as it was",
   "{1}: nie można zastąpić pliku: {2}; plik pozostał bez zmian")
+INFPRZ_MESSAGE(kCannotKeepPermissions,
+  "{1}: cannot be changed without changing its owner or permissions (a new file cannot keep them, and it cannot be written over: {2}); left as it was",
+  "{1}: nie można zmienić pliku bez zmiany jego właściciela lub uprawnień (nowy plik ich nie zachowa, a nadpisać go nie można: {2}); plik pozostał bez zmian")
 INFPRZ_MESSAGE(kTooLarge, "larger than 1 MB", "większy niż 1 MB")
-INFPRZ_MESSAGE(kNoSuchFile, "no such file or folder", "nie ma takiego pliku ani folderu")
-INFPRZ_MESSAGE(kNoSuchFolder, "the folder does not exist", "nie ma takiego folderu")
+INFPRZ_MESSAGE(kNoSuchFile, "no such file", "nie ma takiego pliku")
+INFPRZ_MESSAGE(kNoSuchFolder, "no such folder", "nie ma takiego folderu")
+INFPRZ_MESSAGE(kMissingFile, "{1}: no such file", "{1}: nie ma takiego pliku")
+INFPRZ_MESSAGE(kMissingFolder, "{1}: no such folder", "{1}: nie ma takiego folderu")
+INFPRZ_MESSAGE(kNotAFolder, "{1}: not a folder", "{1}: to nie jest folder")
 INFPRZ_MESSAGE(kIsAFolder, "it is a folder", "to jest folder")
 INFPRZ_MESSAGE(kNoPermission, "no permission", "brak uprawnień")
 INFPRZ_MESSAGE(kReadOnlyDisk, "the disk is read-only", "dysk jest tylko do odczytu")
@@ -400,3 +435,220 @@ INFPRZ_MESSAGE(kNetworkGone,
 INFPRZ_MESSAGE(kUndescribedError,
   "an error the system does not describe (code {1})",
   "błąd, którego system nie opisuje (kod {1})")
+
+// --- check ---------------------------------------------------------------------
+INFPRZ_MESSAGE(kCommandCheck,
+  "report, before installing, whether the host in FOLDER will take the plug-in; changes nothing",
+  "sprawdza przed instalacją, czy program w FOLDERZE przyjmie wtyczkę; niczego nie zmienia")
+INFPRZ_MESSAGE(kValueFolder, "FOLDER", "FOLDER")
+INFPRZ_MESSAGE(kHelpCheckFolder,
+  "the host program's folder (default: the current folder)",
+  "folder programu (domyślnie bieżący folder)")
+INFPRZ_MESSAGE(kHelpCheckExit,
+  "Exit status: 0 the plug-in loads without a box and can save, 1 something will fail (the report says\n"
+  "what), 2 the command line was refused.",
+  "Kod wyjścia: 0 wtyczka ładuje się bez okna błędu i może zapisywać, 1 coś się nie uda (raport mówi\n"
+  "co), 2 odrzucono wiersz poleceń.")
+INFPRZ_MESSAGE(kCheckFolder, "Folder: {1}", "Folder: {1}")
+INFPRZ_MESSAGE(kCheckOneFolder,
+  "unexpected {1} (check takes one folder; a name with spaces goes in quotes)",
+  "nieoczekiwany argument {1} (check sprawdza jeden folder; nazwę ze spacjami ujmij w cudzysłów)")
+INFPRZ_MESSAGE(kCheckFolderUnlisted,
+  "{1}: the folder cannot be listed: {2}; only files named exactly are looked at",
+  "{1}: nie można odczytać zawartości folderu: {2}; sprawdzane są tylko pliki o dokładnych nazwach")
+INFPRZ_MESSAGE(kCheckServicesFrom,
+  "Host services, found as the plug-in finds them: in {1}",
+  "Usługi programu, znalezione tak jak znajduje je wtyczka: w {1}")
+INFPRZ_MESSAGE(kCheckServicesFromProgram,
+  "Host services, found as the plug-in finds them: no MOLRAV.dll; the program file {1} exports them itself",
+  "Usługi programu, znalezione tak jak znajduje je wtyczka: brak MOLRAV.dll; eksportuje je sam plik programu {1}")
+INFPRZ_MESSAGE(kCheckServicesNowhere,
+  "Host services: no MOLRAV.dll, and no program file (*.exe) in the folder exports them",
+  "Usługi programu: brak MOLRAV.dll i żaden plik programu (*.exe) w folderze ich nie eksportuje")
+INFPRZ_MESSAGE(kCheckServiceFound, "found", "jest")
+INFPRZ_MESSAGE(kCheckServiceBox,
+  "MISSING: the box \"POWAŻNY BŁĄD WTYCZKI\" at every start",
+  "BRAK: okno \"POWAŻNY BŁĄD WTYCZKI\" przy każdym uruchomieniu")
+INFPRZ_MESSAGE(kCheckServiceAfterIgnore,
+  "MISSING: after Ignore no further box",
+  "BRAK: po Zignoruj już bez okna")
+INFPRZ_MESSAGE(kCheckServiceFallback,
+  "with Ignore it answers 0: {1}",
+  "po Zignoruj odpowiada 0: {1}")
+INFPRZ_MESSAGE(kCheckServiceNoFallback,
+  "no fallback: Abort or Ignore, the load fails",
+  "brak zastępstwa: po Przerwij i po Zignoruj ładowanie się nie udaje")
+INFPRZ_MESSAGE(kCheckServiceNotReached,
+  "MISSING (the load has failed before it)",
+  "BRAK (ładowanie nie udało się wcześniej)")
+INFPRZ_MESSAGE(kCheckVerdictClean,
+  "Verdict: the plug-in loads without a box.",
+  "Werdykt: wtyczka ładuje się bez okna błędu.")
+INFPRZ_MESSAGE(kCheckVerdictBoxes,
+  "Verdict: the plug-in shows {1} at every start ({2}); after Ignore it loads.",
+  "Werdykt: wtyczka przy każdym uruchomieniu pokazuje {1} ({2}); po Zignoruj ładuje się.")
+INFPRZ_MESSAGE(kCountBoxes,
+  "{1} box \"POWAŻNY BŁĄD WTYCZKI\"|{1} boxes \"POWAŻNY BŁĄD WTYCZKI\"",
+  "{1} okno \"POWAŻNY BŁĄD WTYCZKI\"|{1} okna \"POWAŻNY BŁĄD WTYCZKI\"|{1} okien \"POWAŻNY BŁĄD WTYCZKI\"")
+INFPRZ_MESSAGE(kCheckVerdictNoLoad,
+  "Verdict: the plug-in cannot load: {1} is missing and has no fallback.",
+  "Werdykt: wtyczka nie może się załadować: brak {1}, a ta usługa nie ma zastępstwa.")
+INFPRZ_MESSAGE(kCheckVerdictNoHost,
+  "Verdict: the plug-in cannot load: {1}.",
+  "Werdykt: wtyczka nie może się załadować: {1}.")
+INFPRZ_MESSAGE(kCheckNoProgram,
+  "{1}: not a program file (text, or damaged from its first bytes)",
+  "{1}: to nie jest plik programu (tekst albo plik uszkodzony od pierwszych bajtów)")
+INFPRZ_MESSAGE(kCheckDosProgram,
+  "{1}: a DOS program, not a Windows one",
+  "{1}: to program dla DOS, nie dla Windows")
+INFPRZ_MESSAGE(kCheckSixteenBit,
+  "{1}: a 16-bit program: the 32-bit plug-in cannot run with it",
+  "{1}: to program 16-bitowy: 32-bitowa wtyczka nie może z nim działać")
+INFPRZ_MESSAGE(kCheckCutShort,
+  "{1}: damaged: the file ends inside its headers (cut short?)",
+  "{1}: uszkodzony: plik kończy się w środku nagłówków (ucięty?)")
+INFPRZ_MESSAGE(kCheckSixtyFourBit,
+  "{1}: a 64-bit program: the 32-bit plug-in cannot run with it",
+  "{1}: to program 64-bitowy: 32-bitowa wtyczka nie może z nim działać")
+INFPRZ_MESSAGE(kCheckUnknownFormat,
+  "{1}: damaged: a program header of no kind Windows loads",
+  "{1}: uszkodzony: nagłówek programu, którego Windows nie ładuje")
+INFPRZ_MESSAGE(kCheckExportsOutside,
+  "{1}: damaged: its export table points outside the file",
+  "{1}: uszkodzony: jego tabela eksportów wskazuje poza plik")
+INFPRZ_MESSAGE(kCheckTooManyExports,
+  "{1}: damaged: its export table counts more entries than ordinals exist",
+  "{1}: uszkodzony: tabela eksportów liczy więcej pozycji, niż jest numerów")
+INFPRZ_MESSAGE(kCheckTooLarge,
+  "{1}: larger than 512 MB: no program file of a host",
+  "{1}: większy niż 512 MB: to nie plik programu")
+INFPRZ_MESSAGE(kCheckNotAnI386Dll,
+  "{1}: a program file, but no 32-bit Windows DLL",
+  "{1}: plik programu, ale nie 32-bitowa biblioteka DLL dla Windows")
+INFPRZ_MESSAGE(kCheckHostModuleUnusable,
+  "the host's module {1} is unusable",
+  "moduł programu {1} nie nadaje się do użytku")
+INFPRZ_MESSAGE(kLossHostMessageBox,
+  "no notices: neither \"Przypomnienie wyłączono\", nor \"Niepoprawne hasło\", nor the first-run notice",
+  "brak komunikatów: ani \"Przypomnienie wyłączono\", ani \"Niepoprawne hasło\", ani powiadomienia o instalacji")
+INFPRZ_MESSAGE(kLossHostMessageBoxF,
+  "no \"STOP!!!\" message when the host speaks another interface version",
+  "brak komunikatu \"STOP!!!\", gdy program używa innej wersji interfejsu")
+INFPRZ_MESSAGE(kLossHostConvertText,
+  "the box shows its Polish letters wrongly",
+  "okno błędu pokazuje polskie litery błędnie")
+INFPRZ_MESSAGE(kLossHostService38417,
+  "nothing: the plug-in never calls it",
+  "nic: wtyczka jej nie wywołuje")
+INFPRZ_MESSAGE(kLossHostSound,
+  "no tones with the reminder",
+  "brak sygnałów dźwiękowych przy przypomnieniu")
+INFPRZ_MESSAGE(kLossHostGetStateFlags,
+  "the host's state flag 0x8000 is cleared after every reminder check, even where the host had set it",
+  "flaga stanu 0x8000 programu jest zerowana po każdym sprawdzeniu przypomnienia, nawet gdy program ją ustawił")
+INFPRZ_MESSAGE(kLossHostSetStateFlag,
+  "the host is not told while a reminder check runs",
+  "program nie wie, że trwa sprawdzanie przypomnienia")
+INFPRZ_MESSAGE(kLossHostInterfaceVersion,
+  "the version reads as 0: the plug-in takes the host for another version and only shows \"STOP!!!\"",
+  "wersja wynosi 0: wtyczka uznaje program za inną wersję i pokazuje tylko \"STOP!!!\"")
+INFPRZ_MESSAGE(kLossHostRunDialog,
+  "no dialogs: no reminder dialog, no configuration (Shift-F10)",
+  "brak okien dialogowych: ani okna przypomnienia, ani konfiguracji (Shift-F10)")
+INFPRZ_MESSAGE(kLossHostTodayText,
+  "no date: the schedule is asked about an empty date of today",
+  "brak daty: harmonogram dostaje pustą dzisiejszą datę")
+INFPRZ_MESSAGE(kLossHostNowText,
+  "no time of day: it reads as 00:00:00, so a row with a from time never reminds",
+  "brak godziny: odczytuje się jako 00:00:00, więc wiersz z godziną od nigdy nie przypomina")
+INFPRZ_MESSAGE(kLossHostDaysBetween,
+  "no calendar: every start date counts as today, so the last row with one governs, even before its date",
+  "brak kalendarza: każda data początkowa liczy się jako dzisiejsza, więc obowiązuje ostatni wiersz z datą, nawet przed nią")
+INFPRZ_MESSAGE(kLossHostFileOpen,
+  "no files: the settings read as empty, nothing is saved, the first-run notice at every start",
+  "brak plików: ustawienia są puste, nic się nie zapisuje, powiadomienie o instalacji przy każdym uruchomieniu")
+INFPRZ_MESSAGE(kLossHostFileClose,
+  "files stay open until the host ends",
+  "pliki pozostają otwarte do końca pracy programu")
+INFPRZ_MESSAGE(kLossHostFileRead,
+  "the settings are never read: the reminder stays off",
+  "ustawienia nigdy nie są odczytywane: przypomnienie pozostaje wyłączone")
+INFPRZ_MESSAGE(kLossHostFileWrite,
+  "nothing is saved, and each save empties infprz.dat",
+  "nic się nie zapisuje, a każdy zapis opróżnia infprz.dat")
+INFPRZ_MESSAGE(kLossHostSetKeyHook,
+  "no key hook: no reminder, no Shift-F10",
+  "brak przechwytywania klawiszy: ani przypomnienia, ani Shift-F10")
+INFPRZ_MESSAGE(kCheckPluginMissing,
+  "Plug-in file: talvenor.dll is not in the folder (not installed yet)",
+  "Plik wtyczki: w folderze nie ma talvenor.dll (jeszcze nie zainstalowano)")
+INFPRZ_MESSAGE(kCheckPluginFile, "Plug-in file: {1}", "Plik wtyczki: {1}")
+INFPRZ_MESSAGE(kCheckPluginGood,
+  "a 32-bit Windows DLL exporting 30001, 30008 and 30009 by ordinal",
+  "32-bitowa biblioteka DLL dla Windows, eksportuje 30001, 30008 i 30009 według numerów")
+INFPRZ_MESSAGE(kCheckPluginLacksExports,
+  "{1}: a 32-bit Windows DLL, but it does not export {2} by ordinal: not this plug-in",
+  "{1}: 32-bitowa biblioteka DLL dla Windows, ale nie eksportuje {2} według numerów: to nie ta wtyczka")
+INFPRZ_MESSAGE(kCheckPluginVersion, "version: {1}", "wersja: {1}")
+INFPRZ_MESSAGE(kCheckPluginNoVersion, "version: none (no version resource)", "wersja: brak (brak zasobu wersji)")
+INFPRZ_MESSAGE(kCheckPluginSha256, "SHA-256: {1}", "SHA-256: {1}")
+INFPRZ_MESSAGE(kCheckSumsMatch,
+  "the same as the talvenor.dll line of {1}",
+  "zgodny z wierszem talvenor.dll w {1}")
+INFPRZ_MESSAGE(kCheckSumsDiffer,
+  "NOT the file that {1} names: it gives {2}",
+  "to NIE ten plik, który podaje {1}: tam jest {2}")
+INFPRZ_MESSAGE(kCheckSumsNoLine,
+  "{1} has no talvenor.dll line",
+  "{1} nie ma wiersza talvenor.dll")
+INFPRZ_MESSAGE(kCheckSumsNone,
+  "no SHA256SUMS.txt beside infprz to compare with",
+  "obok infprz nie ma SHA256SUMS.txt do porównania")
+INFPRZ_MESSAGE(kCheckRightsGood,
+  "Folder rights: {1} can create and replace files here.",
+  "Uprawnienia: {1} może tu tworzyć i zastępować pliki.")
+INFPRZ_MESSAGE(kCheckRightsNoCreate,
+  "Folder rights: {1} cannot create files here: {2}",
+  "Uprawnienia: {1} nie może tu tworzyć plików: {2}")
+INFPRZ_MESSAGE(kCheckRightsNoReplace,
+  "Folder rights: {1} can create files here but not replace them: {2}",
+  "Uprawnienia: {1} może tu tworzyć pliki, ale nie może ich zastępować: {2}")
+INFPRZ_MESSAGE(kCheckRightsWho,
+  "This holds for the user running the check; run it as the user who works in the host program.",
+  "Dotyczy to użytkownika, który uruchomił sprawdzenie; uruchom je jako użytkownik pracujący w programie.")
+INFPRZ_MESSAGE(kCheckThisUser, "the user {1}", "użytkownik {1}")
+INFPRZ_MESSAGE(kCheckSettingsMissing,
+  "Settings: infprz.dat is missing: the plug-in reads the empty configuration and makes the file at its first save",
+  "Ustawienia: brak infprz.dat: wtyczka czyta pustą konfigurację i tworzy plik przy pierwszym zapisie")
+INFPRZ_MESSAGE(kCheckSettingsSound, "Settings: infprz.dat is sound", "Ustawienia: infprz.dat jest w porządku")
+INFPRZ_MESSAGE(kCheckSettingsDamaged,
+  "Settings: infprz.dat is damaged ('infprz set' rewrites it repaired):",
+  "Ustawienia: infprz.dat jest uszkodzony ('infprz set' zapisuje go naprawiony):")
+INFPRZ_MESSAGE(kCheckSettingsUnreadable,
+  "Settings: {1}; the plug-in reads the empty configuration, and its first save replaces the file",
+  "Ustawienia: {1}; wtyczka czyta pustą konfigurację, a jej pierwszy zapis zastępuje plik")
+INFPRZ_MESSAGE(kCheckSettingsReadOnly,
+  "infprz.dat cannot be written by {1}: every save shows a notice",
+  "{1} nie może zapisywać infprz.dat: każdy zapis kończy się komunikatem")
+INFPRZ_MESSAGE(kCheckMarkerExists,
+  "talvenor.xxx exists: the first-run notice has been shown",
+  "talvenor.xxx istnieje: powiadomienie o instalacji już się pokazało")
+INFPRZ_MESSAGE(kCheckMarkerMissing,
+  "talvenor.xxx is missing: the first start shows the first-run notice once",
+  "brak talvenor.xxx: pierwsze uruchomienie raz pokaże powiadomienie o instalacji")
+INFPRZ_MESSAGE(kCheckMarkerCannotMake,
+  "talvenor.xxx is missing and cannot be made: the first-run notice at every start",
+  "brak talvenor.xxx i nie można go utworzyć: powiadomienie o instalacji przy każdym uruchomieniu")
+INFPRZ_MESSAGE(kCheckResultGood,
+  "Result: the plug-in will load without a box and can save its settings.",
+  "Wynik: wtyczka załaduje się bez okna błędu i może zapisywać ustawienia.")
+INFPRZ_MESSAGE(kCheckResultBad,
+  "Result: something will fail: {1}.",
+  "Wynik: coś się nie uda: {1}.")
+INFPRZ_MESSAGE(kCheckFailsLoad, "the plug-in cannot load", "wtyczka nie załaduje się")
+INFPRZ_MESSAGE(kCheckFailsBoxes, "a box at every start", "okno błędu przy każdym uruchomieniu")
+INFPRZ_MESSAGE(kCheckFailsPlugin, "talvenor.dll is not the plug-in", "talvenor.dll to nie ta wtyczka")
+INFPRZ_MESSAGE(kCheckFailsSums, "talvenor.dll differs from SHA256SUMS.txt", "talvenor.dll różni się od SHA256SUMS.txt")
+INFPRZ_MESSAGE(kCheckFailsSave, "the settings cannot be saved", "nie da się zapisać ustawień")
+INFPRZ_MESSAGE(kCheckFailsSettings, "infprz.dat cannot be read", "nie da się odczytać infprz.dat")

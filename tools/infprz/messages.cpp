@@ -1,10 +1,6 @@
 #include "messages.h"
 
-#include <cstdlib>
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
+#include "contract/user_language.h"
 
 namespace infprz {
 
@@ -31,9 +27,33 @@ std::size_t FormFor(std::uintmax_t count) {
   return ones >= 2 && ones <= 4 && !(tens >= 12 && tens <= 14) ? 1 : 2;
 }
 
+// A command the text suggests, in the quotes of the user's shell: cmd takes
+// no apostrophes as quotes. On Windows one that holds a quoted name stands
+// bare, as it is typed, rather than in quotes within quotes.
+std::string SuggestedCommand(const std::string& command) {
+#if defined(_WIN32)
+  if (command.find('"') != std::string::npos) return command;
+  return '"' + command + '"';
+#else
+  return '\'' + command + '\'';
+#endif
+}
+
+// The `index`th of the texts `forms` holds, separated by '|'.
+std::string_view Form(std::string_view forms, std::size_t index) {
+  for (; index > 0; --index) forms.remove_prefix(forms.find('|') + 1);
+  return forms.substr(0, forms.find('|'));
+}
+
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t commandEnd = text[i] == '`' ? text.find('`', i + 1) : std::string_view::npos;
+    if (commandEnd != std::string_view::npos) {
+      out += SuggestedCommand(Fill(text.substr(i + 1, commandEnd - i - 1), values));
+      i = commandEnd;
+      continue;
+    }
     const bool placeholder =
         text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' && text[i + 2] == '}';
     const std::size_t index = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
@@ -50,16 +70,7 @@ std::string Fill(std::string_view text, std::initializer_list<std::string_view> 
 }  // namespace
 
 Language SystemLanguage() {
-#if defined(_WIN32)
-  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_POLISH ? Language::kPolish : Language::kEnglish;
-#else
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || *value == '\0') continue;
-    return std::string_view(value).starts_with("pl") ? Language::kPolish : Language::kEnglish;
-  }
-  return Language::kEnglish;
-#endif
+  return talvenor::SystemUserLanguage() == talvenor::UserLanguage::kPolish ? Language::kPolish : Language::kEnglish;
 }
 
 void UseLanguage(Language language) { current = language; }
@@ -67,11 +78,11 @@ void UseLanguage(Language language) { current = language; }
 std::string Say(Msg message, std::initializer_list<std::string_view> values) { return Fill(Text(message), values); }
 
 std::string Count(Msg message, std::uintmax_t count) {
-  std::string_view forms = Text(message);
-  for (std::size_t skip = FormFor(count); skip > 0; --skip) forms.remove_prefix(forms.find('|') + 1);
   const std::string number = std::to_string(count);
-  return Fill(forms.substr(0, forms.find('|')), {number});
+  return Fill(Form(Text(message), FormFor(count)), {number});
 }
+
+std::string Nth(Msg message, std::size_t index) { return std::string(Form(Text(message), index)); }
 
 std::span<const CatalogEntry> Catalog() { return kCatalog; }
 

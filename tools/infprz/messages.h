@@ -24,12 +24,18 @@ Language SystemLanguage();
 // The language of every text from now on; English until set.
 void UseLanguage(Language language);
 
-// `message` in the current language, {1}, {2}, ... replaced by `values`.
+// `message` in the current language, {1}, {2}, ... replaced by `values`,
+// and a command it suggests (`infprz --help` in the catalog) quoted as the
+// user's shell reads it: "infprz --help" on Windows, 'infprz --help'
+// elsewhere; on Windows one that holds a quoted name stands unquoted.
 std::string Say(Msg message, std::initializer_list<std::string_view> values = {});
 
 // A counted message (kCount...: "3 bytes", "3 bajty") in the form its
 // count takes.
 std::string Count(Msg message, std::uintmax_t count);
+
+// The `index`th (from 0) of a list message (kList...: the months).
+std::string Nth(Msg message, std::size_t index);
 
 struct CatalogEntry {
   std::string_view name;  // "kNoCommand"

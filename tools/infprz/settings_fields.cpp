@@ -62,6 +62,29 @@ void SetTime(char* field, std::size_t width, const std::string& what, std::strin
   StoreText(field, width, talvenor::FormatTimeOfDay(*second));
 }
 
+// Why a date in one of the typed forms does not exist.
+std::string NoSuchDate(const talvenor::DateReading& reading) {
+  const talvenor::CivilDate& typed = reading.typed;
+  switch (reading.fault) {
+    case talvenor::DateFault::kYear: return Say(Msg::kYearOutOfRange, {std::to_string(typed.year)});
+    case talvenor::DateFault::kMonth: return Say(Msg::kNoSuchMonth, {std::to_string(typed.month)});
+    default: break;
+  }
+  if (typed.day == 0) return Say(Msg::kNoDayZero);
+  const std::string days = Count(Msg::kCountDays, talvenor::DaysInMonth(typed.year, typed.month));
+  return Say(Msg::kMonthHasDays, {Nth(Msg::kListMonths, typed.month - 1), std::to_string(typed.year), days});
+}
+
+// What a text too long for the record takes: its characters, or where line
+// breaks fill their lines, its lines.
+std::string TooLong(std::string_view mazovia) {
+  const std::size_t length = talvenor::FlowedLength(mazovia);
+  if (mazovia.find('\n') == std::string_view::npos)
+    return Say(Msg::kTextTooLong, {Count(Msg::kCountCharacters, length)});
+  const std::size_t lines = (length + talvenor::kReminderColumns - 1) / talvenor::kReminderColumns;
+  return Say(Msg::kTextTooManyLines, {Count(Msg::kCountLines, lines)});
+}
+
 // The flowing text of `mazovia`, whose control bytes other than line
 // breaks (from a damaged file, through JSON) stay where they stood: each
 // flows as a stand-in and is put back at the place the stand-in took.
@@ -93,7 +116,7 @@ void SetReminderText(ReminderSettings& record, std::string_view utf8, ControlByt
   const std::string mazovia = ToMazovia(Say(Msg::kFieldText), typed);
   if (control == ControlBytes::kRefuse) RefuseControlBytes(Say(Msg::kFieldText), mazovia, "\n");
   const auto stored = FlowKeepingControlBytes(mazovia);
-  if (!stored) throw InvalidInput(Say(Msg::kTextTooLong));
+  if (!stored) throw InvalidInput(TooLong(mazovia));
   StoreText(record.text, sizeof record.text, *stored);
 }
 
@@ -111,11 +134,11 @@ void SetStartDate(ReminderSettings& record, int row, std::string_view date) {
     StoreText(schedule.startDate, sizeof schedule.startDate, "");
     return;
   }
-  const std::string text(date);
-  const std::optional<talvenor::CivilDate> parsed = talvenor::ParseDateText(text);
-  if (!parsed)
-    throw InvalidInput(Say(Msg::kNotADateValue, {Say(Msg::kFieldStartDate, {std::to_string(row)}), Quoted(text)}));
-  StoreText(schedule.startDate, sizeof schedule.startDate, talvenor::FormatHostDate(*parsed));
+  const talvenor::DateReading reading = talvenor::ReadDateText(date);
+  const std::string what = Say(Msg::kFieldStartDate, {std::to_string(row)});
+  if (reading.fault == talvenor::DateFault::kForm) throw InvalidInput(Say(Msg::kNotADateValue, {what, Quoted(date)}));
+  if (!reading.date) throw InvalidInput(Say(Msg::kNoSuchDate, {what, Quoted(date), NoSuchDate(reading)}));
+  StoreText(schedule.startDate, sizeof schedule.startDate, talvenor::FormatHostDate(*reading.date));
 }
 
 long long ParseInterval(int row, std::string_view text) {

@@ -81,7 +81,7 @@ std::string ReadableReport(const ReminderSettings& record, bool showPassword, co
   if (record.password[0] == '\0')
     out << Say(Msg::kNoPassword) << "\n";
   else if (showPassword)
-    out << Quoted(ReadableText(record.password, sizeof record.password)) << "\n";
+    out << JsonQuoted(ReadableText(record.password, sizeof record.password)) << "\n";
   else
     out << Say(Msg::kPasswordHidden) << "\n";
 

@@ -2,9 +2,10 @@
 // One running dialog of a plug-in's template set, over the plug-in's
 // buffer: the fields show what the buffer holds when it opens, the user
 // edits them, and only then are the bound bytes written (on confirm) or
-// put back as they were (on leave). Here are the focus, the keys and the
-// drawing; what the bound bytes hold, which entries may be written and the
-// writing are services/dialog_binding.h.
+// put back as they were (on leave). The fields are dialog_field.h; the
+// focus, the keys and the checks before writing are dialog.cpp, the drawing
+// dialog_drawing.cpp; what the bound bytes hold, which entries may be
+// written and the writing are services/dialog_binding.h.
 //
 // What the template's flag words mean to this host:
 //   0x0002 on an edit field   the text is shown, not edited (the reminder)
@@ -17,10 +18,10 @@
 // button), Esc leaves. Entering a one-line field marks its content, so that
 // what is typed first replaces it (the multi-line text is not marked).
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "dialog_field.h"
 #include "screen.h"
 #include "services/dialog_binding.h"
 #include "services/dialog_template_reader.h"
@@ -34,7 +35,6 @@ class Dialog {
   // Reads every field's value from `buffer` and keeps a copy of the bound
   // bytes to put back when the user leaves.
   Dialog(DialogView view, unsigned char* buffer);
-  ~Dialog();
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
@@ -59,18 +59,16 @@ class Dialog {
   int FocusedItem() const;
 
  private:
-  struct Field;
   DialogOutcome TryConfirm();
   void Leave();
   void SetFocus(int index);
   void MoveFocus(int direction);
   void FocusItem(std::size_t itemIndex);
   bool HandleHotKey(char letter);
-  void DrawField(Screen& screen, const Field& field, int column, int row, bool focused) const;
 
   DialogView view_;
   BoundBuffer bound_;
-  std::vector<std::unique_ptr<Field>> fields_;  // one per item, in item order
+  std::vector<DialogField> fields_;  // one per item, in item order
   int focus_ = -1;
   std::string problem_, hint_;
 };

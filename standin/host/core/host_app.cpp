@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "dialog.h"
+#include "host_texts.h"
 #include "services/dialog_template_reader.h"
 
 namespace standin::host {
@@ -24,29 +25,10 @@ namespace {
 std::string MissingCharacterHint(char32_t ch) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
-  return "Znaku „" + EncodeUtf8(std::u32string(1, ch)) + "” (" + code + ") nie ma w stronie kodowej Mazovia";
+  return text::Say(text::kMissingCharacter, {EncodeUtf8(std::u32string(1, ch)), code});
 }
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "×" + std::to_string(height); }
-
-constexpr char kHelpText[] =
-    "Klawisze programu:\n"
-    "  strzałki, PgUp, PgDn   wybór faktury\n"
-    "  Enter                  podgląd faktury\n"
-    "  F3                     ostatnie wywołania usług przez wtyczkę\n"
-    "  Shift-F10 (także F9)   parametry przypomnienia (wtyczka)\n"
-    "  Alt-X (Esc, Ctrl-C)    koniec pracy\n"
-    "\n"
-    "W oknach dialogowych:\n"
-    "  Tab, Shift-Tab, góra, dół  następne / poprzednie pole\n"
-    "  lewo, prawo, Home, End     ruch w polu; Backspace, Del: usuwanie\n"
-    "  (wejście do pola zaznacza jego treść: pierwszy znak ją zastępuje)\n"
-    "  Alt+litera                 pole opisane tą literą\n"
-    "  F12 (także F2)             zatwierdzenie\n"
-    "  Esc                        wyjście bez zmian\n"
-    "\n"
-    "Każdy klawisz przechodzi najpierw przez łańcuch wtyczek;\n"
-    "pasek stanu pokazuje jego kod i odpowiedź łańcucha.";
 
 }  // namespace
 
@@ -80,12 +62,12 @@ void HostApp::Render() {
     layer.draw(screen);
     if (layer.needs.width > screen.Width() || layer.needs.height > screen.Height())
       // Short enough for the status line of the 80-column terminal it is for.
-      tooSmall = "Za małe okno: potrzeba " + SizeText(layer.needs.width, layer.needs.height) + ", jest " +
-                 SizeText(screen.Width(), screen.Height());
+      tooSmall = text::Say(text::kWindowTooSmall,
+                           {SizeText(layer.needs.width, layer.needs.height), SizeText(screen.Width(), screen.Height())});
   }
   std::string fixedSize;
   if (options_.fixedSize && clock_.PluginTicks() - startTicks_ < static_cast<std::uint32_t>(kFixedSizeNoticeMilliseconds))
-    fixedSize = "Pod Wine okno ma stały rozmiar " + SizeText(screen.Width(), screen.Height());
+    fixedSize = text::Say(text::kWineFixedSize, {SizeText(screen.Width(), screen.Height())});
   HostStatus status = Status();
   status.notice = !hint_.empty() ? hint_ : !tooSmall.empty() ? tooSmall : fixedSize;
   MainScreen::DrawStatusLine(screen, status);
@@ -122,7 +104,7 @@ std::optional<std::uint16_t> HostApp::NextKey() {
       // gives that for an escape sequence it does not know, such as the
       // Home and End of tmux).
       if (event.key.ch >= 0x20 && MazoviaByte(event.key.ch) == 0) Refuse(MissingCharacterHint(event.key.ch));
-      if (event.key.vk == 0 && event.key.ch == 0 && event.key.raw == 0) Refuse("Konsola nie rozpoznała tego klawisza");
+      if (event.key.vk == 0 && event.key.ch == 0 && event.key.raw == 0) Refuse(text::Say(text::kUnknownKey));
       continue;
     }
     hint_.clear();
@@ -171,7 +153,7 @@ std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* bu
   std::optional<DialogView> view;
   if (size != 0) view = ReadDialog(set, size, number, &error);
   if (!view) {
-    HostMessage("Błąd wtyczki", "Okna dialogowego nr " + std::to_string(number) + " nie można wyświetlić:\n" + error);
+    HostMessage(text::kPluginErrorTitle, text::Fill(text::kDialogUnreadable, {std::to_string(number), error}));
     return 0;
   }
   Dialog dialog(std::move(*view), static_cast<unsigned char*>(buffer));
@@ -185,7 +167,7 @@ std::int32_t HostApp::RunDialog(void* templateSet, std::int32_t number, void* bu
     if (std::string hint = dialog.TakeHint(); !hint.empty()) Refuse(std::move(hint));
     if (outcome == DialogOutcome::Confirmed) return 1;
     if (outcome == DialogOutcome::Left) return 0;
-    if (const std::string problem = dialog.TakeProblem(); !problem.empty()) HostMessage("Błąd", problem);
+    if (const std::string problem = dialog.TakeProblem(); !problem.empty()) HostMessage(text::kErrorTitle, problem);
   }
 }
 
@@ -200,13 +182,13 @@ void HostApp::Sound(std::int32_t frequency, std::int32_t duration, std::int32_t 
 std::string HostApp::CallsText() const {
   const std::size_t shown = 14;
   const std::size_t from = state_.calls.size() > shown ? state_.calls.size() - shown : 0;
-  std::string text;
+  std::string listed;
   for (std::size_t i = from; i < state_.calls.size(); ++i) {
     std::string call = state_.calls[i].text;
     if (call.size() > 90) call = call.substr(0, 87) + "...";
-    text += std::to_string(i + 1) + ". " + call + "\n";
+    listed += std::to_string(i + 1) + ". " + call + "\n";
   }
-  return text.empty() ? "Wtyczka nie wywołała jeszcze żadnej usługi." : text;
+  return listed.empty() ? std::string(text::kNoCallsYet) : listed;
 }
 
 void HostApp::Run() {
@@ -216,11 +198,11 @@ void HostApp::Run() {
     switch (main_.HandleKey(*code)) {
       case MainAction::Quit: return;
       case MainAction::AskQuit:
-        if (HostQuestion("Koniec pracy", "Zakończyć pracę programu?") == 1 && !inputEnded_) return;
+        if (HostQuestion(text::kExitTitle, text::kExitQuestion) == 1 && !inputEnded_) return;
         break;
-      case MainAction::Help: HostMessage("Pomoc", kHelpText); break;
+      case MainAction::Help: HostMessage(text::kHelpTitle, text::kHelpText); break;
       case MainAction::Calls:
-        HostMessage("Wywołania usług (" + std::to_string(state_.calls.size()) + ")", CallsText());
+        HostMessage(text::Fill(text::kCallsTitle, {std::to_string(state_.calls.size())}), CallsText());
         break;
       case MainAction::ShowDocument: HostMessage(main_.DocumentTitle(), main_.DocumentText()); break;
       case MainAction::None: break;

@@ -4,6 +4,7 @@
 
 #include "bios_keys.h"
 #include "colours.h"
+#include "host_texts.h"
 
 namespace standin::host {
 
@@ -20,9 +21,9 @@ Look LookOf(std::int32_t style) {
   return {colour::kNotice, colour::kNoticeFrame, FrameStyle::Single};
 }
 
-constexpr char32_t kOkButton[] = U"[ OK ]";
-constexpr char32_t kYesButton[] = U"[ Tak ]";
-constexpr char32_t kNoButton[] = U"[ Nie ]";
+using text::kNoButton;
+using text::kOkButton;
+using text::kYesButton;
 
 }  // namespace
 
@@ -58,11 +59,11 @@ void MessageBox::Draw(Screen& screen) const {
   const int buttonRow = box.row + height - 2;
   screen.SetCursor(-1, -1);
   if (buttons_ == BoxButtons::Ok) {
-    const std::u32string ok = kOkButton;
+    const std::u32string ok(kOkButton);
     screen.Text(box.column + (width - static_cast<int>(ok.size())) / 2, buttonRow, EncodeUtf8(ok), look.frame);
     return;
   }
-  const std::u32string yes = kYesButton, no = kNoButton;
+  const std::u32string yes(kYesButton), no(kNoButton);
   const int gap = 3, both = static_cast<int>(yes.size() + no.size()) + gap;
   const int yesColumn = box.column + (width - both) / 2;
   const int noColumn = yesColumn + static_cast<int>(yes.size()) + gap;

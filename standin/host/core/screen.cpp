@@ -35,17 +35,14 @@ int Screen::Text(int column, int row, std::string_view utf8, std::uint8_t attr) 
 }
 
 int Screen::Text(int column, int row, std::string_view utf8, std::uint8_t attr, int width) {
-  const std::u32string text = DecodeUtf8(utf8);
-  int written = 0;
-  for (char32_t ch : text) {
-    if (written == width) break;
-    Put(column + written++, row, ch, attr);
-  }
-  return column + written;
+  return PutText(column, row, DecodeUtf8(utf8), attr, width);
 }
 
 int Screen::Mazovia(int column, int row, std::string_view mazovia, std::uint8_t attr, int width) {
-  const std::u32string text = DecodeMazovia(mazovia);
+  return PutText(column, row, DecodeMazovia(mazovia), attr, width);
+}
+
+int Screen::PutText(int column, int row, std::u32string_view text, std::uint8_t attr, int width) {
   int written = 0;
   for (char32_t ch : text) {
     if (written == width) break;

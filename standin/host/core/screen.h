@@ -59,6 +59,9 @@ class Screen {
   bool operator==(const Screen&) const = default;
 
  private:
+  // Decoded text, cut after `width` cells; returns the column after it.
+  int PutText(int column, int row, std::u32string_view text, std::uint8_t attr, int width);
+
   int width_, height_;
   std::vector<Cell> cells_;
   int cursorColumn_ = -1, cursorRow_ = -1;

@@ -1,21 +1,7 @@
 #pragma once
-// The scripted mode: a file of key presses, typed texts, waits and clock
-// settings, run without a terminal. The host reads its keys from here and
-// the screens it draws are printed as UTF-8 text, with the services the
-// plug-in called. One command a line, '#' starts a comment:
-//
-//   key NAME...           key presses: Esc Enter Tab Shift-Tab F12 Shift-F10
-//                         Alt-H Ctrl-S Up PgDn Space A 0x5D00 ...
-//   type TEXT             types the text (UTF-8); "quoted" keeps blanks
-//   wait SECONDS          lets time pass (the scripted clock moves on)
-//   today DATE            sets the host's date (DD.MM.YYYY or YYYYMMDD)
-//   time HH:MM[:SS]       sets the host's time of day
-//   screen [LABEL]        prints the screen as it is now
-//   calls                 prints the service calls since the last "calls"
-//   expect TEXT           the screen must show TEXT, else the run fails
-//   expect-not TEXT       the screen must not show TEXT
-//   expect-call TEXT      a call since the last "calls" must read TEXT
-//   expect-calls N TEXT   exactly N calls since the last "calls" read TEXT
+// The scripted mode: the host reads its keys from a story file (its words
+// in script_words.h) instead of a terminal, and the screens it draws are
+// printed as UTF-8 text, with the services the plug-in called.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,25 +11,11 @@
 #include <vector>
 
 #include "host_clock.h"
+#include "script_words.h"
 #include "services/host_services_impl.h"
 #include "terminal.h"
 
 namespace standin::host {
-
-struct ScriptCommand {
-  enum Kind { Keys, Type, Wait, Today, Time, Show, Calls, Expect, ExpectNot, ExpectCall, ExpectCalls } kind = Keys;
-  int line = 0;
-  std::string source;            // the line as written
-  std::vector<KeyEvent> keys;    // Keys, Type
-  std::string text;              // Show's label, the expected texts
-  std::int64_t milliseconds = 0; // Wait
-  CivilDate date{};              // Today
-  int secondOfDay = 0;           // Time
-  int count = 0;                 // ExpectCalls
-};
-
-// Nothing, with "line N: why" in *error, when a line cannot be read.
-std::optional<std::vector<ScriptCommand>> ParseScript(std::string_view text, std::string* error);
 
 struct ScriptOptions {
   ScreenSize size{100, 30};
@@ -91,7 +63,6 @@ class ScriptTerminal : public Terminal {
   std::size_t callsMark_ = 0;     // calls printed so far
   int failures_ = 0;
   bool finished_ = false;
-  int screensPrinted_ = 0;
 };
 
 }  // namespace standin::host

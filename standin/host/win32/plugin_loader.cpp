@@ -1,6 +1,7 @@
 #include "plugin_loader.h"
 
 #include "contract/plugin_exports.h"
+#include "core/host_texts.h"
 #include "import_patch.h"
 
 namespace standin::host {
@@ -26,7 +27,7 @@ std::string LastError() {
   FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text, nullptr);
   std::string message = text;
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) message.pop_back();
-  return "kod " + std::to_string(code) + (message.empty() ? "" : ": " + message);
+  return text::Fill(text::kWindowsErrorCode, {std::to_string(code)}) + (message.empty() ? "" : ": " + message);
 }
 
 }  // namespace
@@ -35,13 +36,12 @@ LoadedPlugin LoadPlugin(const std::string& path) {
   LoadedPlugin plugin;
   plugin.module = LoadLibraryA(path.c_str());
   if (plugin.module == nullptr) {
-    plugin.problem = "Windows nie załadował modułu (" + LastError() + ")";
+    plugin.problem = text::Fill(text::kWindowsRefusedModule, {LastError()});
     return plugin;
   }
   const auto attach = reinterpret_cast<PluginAttachFn>(reinterpret_cast<void*>(GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginAttachOrdinal))));
   if (attach == nullptr || GetProcAddress(plugin.module, MAKEINTRESOURCEA(kPluginStartOrdinal)) == nullptr) {
-    plugin.problem = "moduł nie eksportuje " + std::to_string(kPluginAttachOrdinal) + " i " +
-                     std::to_string(kPluginStartOrdinal) + ": to nie jest wtyczka programu";
+    plugin.problem = text::Fill(text::kNotAPlugin, {std::to_string(kPluginAttachOrdinal), std::to_string(kPluginStartOrdinal)});
     FreeLibrary(plugin.module);
     plugin.module = nullptr;
   }

@@ -6,7 +6,6 @@
 #include <io.h>
 #include <windows.h>
 
-#include <CLI/CLI.hpp>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -15,10 +14,11 @@
 #include <thread>
 
 #include "console_terminal.h"
-#include "contract/date_text.h"
 #include "contract/host_constants.h"
-#include "contract/time_of_day.h"
+#include "contract/user_language.h"
+#include "core/command_line.h"
 #include "core/host_app.h"
+#include "core/host_texts.h"
 #include "core/script.h"
 #include "plugin_loader.h"
 
@@ -57,17 +57,23 @@ std::string FileName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-struct Options {
-  std::string plugin;
-  std::string script;
-  std::string size;  // WIDTHxHEIGHT; a script's default is 100x30, a console's its own size
-  std::string today, time, directory;
-  int interfaceVersion = talvenor::kHostInterfaceVersion;
-  bool mute = false, everyScreen = false, realClock = false;
-};
+// Help and refusals: UTF-16 to a console window, so Polish letters show
+// whatever its code page; UTF-8 bytes to a file or pipe.
+void Print(DWORD stream, const std::string& utf8) {
+  const HANDLE handle = GetStdHandle(stream);
+  DWORD mode = 0, written = 0;
+  if (GetConsoleMode(handle, &mode)) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()))));
+    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+  } else {
+    WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+  }
+}
 
 int Fail(const std::string& message) {
-  std::cerr << "talhost: " << message << "\n";
+  Print(STD_ERROR_HANDLE, "talhost: " + message + "\n");
   return 2;
 }
 
@@ -80,55 +86,36 @@ bool UnderWine() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options o;
-  CLI::App cli{"talhost: the stand-in host program. Runs a plug-in (talvenor.dll) with the host's 17 services."};
-  cli.add_option("--plugin", o.plugin, "the plug-in to load (default: talvenor.dll beside talhost.exe)");
-  cli.add_option("--script", o.script, "play this script instead of reading the keyboard; print the screens and calls");
-  cli.add_flag("--every-screen", o.everyScreen, "scripted: print the screen before every key");
-  cli.add_option("--size", o.size,
-                 "screen size WIDTHxHEIGHT, 40x15 to 300x200: a script's (default 100x30), or the console's at start");
-  cli.add_flag("--real-clock", o.realClock, "scripted: waits take real time and the plug-in reads the real clock");
-  cli.add_option("--today", o.today, "the host's date: DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
-  cli.add_option("--time", o.time, "the host's time of day: HH:MM or HH:MM:SS");
-  cli.add_option("--interface-version", o.interfaceVersion, "what HostInterfaceVersion answers (default 112)");
-  cli.add_flag("--mute", o.mute, "no beeps; tones only on the status line");
-  cli.add_option("--dir", o.directory, "working directory (where infprz.dat and talvenor.xxx live)");
-  try {
-    cli.parse(argc, argv);
-  } catch (const CLI::ParseError& e) {
-    return cli.exit(e) == 0 ? 0 : 2;  // --help is no failure
+  text::UseLanguage(talvenor::SystemUserLanguage());
+  std::string error;
+  const std::optional<CommandLine> read = ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
+  if (!read) return Fail(error);
+  const CommandLine& o = *read;
+  if (o.help) {
+    Print(STD_OUTPUT_HANDLE, CommandLineHelp());
+    return 0;
   }
-
+  const int interfaceVersion = o.interfaceVersion.value_or(talvenor::kHostInterfaceVersion);
   const bool scripted = !o.script.empty();
-  std::optional<ScreenSize> size;
-  if (!o.size.empty()) {
-    int width = 0, height = 0;
-    char rest = 0;
-    if (std::sscanf(o.size.c_str(), "%dx%d%c", &width, &height, &rest) != 2 || width < 40 || height < 15 || width > 300 ||
-        height > 200)
-      return Fail("--size takes WIDTHxHEIGHT, from 40x15 to 300x200 (" + o.size + ")");
-    size = ScreenSize{width, height};
-  }
   std::vector<ScriptCommand> commands;
   ScriptOptions scriptOptions;
   if (scripted) {
     std::ifstream in(o.script, std::ios::binary);
-    if (!in) return Fail("cannot read the script " + o.script);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string error;
-    auto parsed = ParseScript(text.str(), &error);
+    if (!in) return Fail(text::Say(text::kScriptUnreadable, {o.script}));
+    std::stringstream contents;
+    contents << in.rdbuf();
+    auto parsed = ParseScript(contents.str(), &error);
     if (!parsed) return Fail(o.script + ": " + error);
     commands = std::move(*parsed);
-    scriptOptions.size = size.value_or(ScreenSize{100, 30});
+    scriptOptions.size = o.size.value_or(ScreenSize{100, 30});
     scriptOptions.everyScreen = o.everyScreen;
     // Screens go out as UTF-8 bytes, lines ending in \n alone.
     _setmode(_fileno(stdout), _O_BINARY);
   }
-  if (!o.directory.empty() && !SetCurrentDirectoryA(o.directory.c_str())) return Fail("cannot enter " + o.directory);
+  if (!o.directory.empty() && !SetCurrentDirectoryA(o.directory.c_str())) return Fail(text::Say(text::kCannotEnter, {o.directory}));
 
   HostState& state = *StandinControls();
-  state.interfaceVersion = o.interfaceVersion;
+  state.interfaceVersion = interfaceVersion;
   const std::string pluginPath = o.plugin.empty() ? BesideThisProgram("talvenor.dll") : o.plugin;
 
   // Loading runs the plug-in's probes against MOLRAV.dll, before any export.
@@ -139,16 +126,8 @@ int main(int argc, char** argv) {
 
   HostClock clock(SystemClock(), scriptedClock);
   g_clock = &clock;
-  if (!o.today.empty()) {
-    const auto parsed = talvenor::ParseDateText(o.today);
-    if (!parsed) return Fail("--today takes DD.MM.YYYY, YYYY-MM-DD or YYYYMMDD");
-    clock.SetToday(*parsed);
-  }
-  if (!o.time.empty()) {
-    const auto second = talvenor::ParseTimeOfDay(o.time);
-    if (!second) return Fail("--time takes HH:MM or HH:MM:SS");
-    clock.SetTimeOfDay(*second);
-  }
+  if (o.today) clock.SetToday(*o.today);
+  if (o.secondOfDay) clock.SetTimeOfDay(*o.secondOfDay);
 
   std::unique_ptr<ScriptTerminal> script;
   std::unique_ptr<ConsoleTerminal> console;
@@ -160,9 +139,9 @@ int main(int argc, char** argv) {
     terminal = script.get();
   } else {
     console = std::make_unique<ConsoleTerminal>();
-    if (!console->Ready()) return Fail("standard input is not a console; run with --script FILE for a scripted run");
-    if (size && !console->SetSize(*size))
-      return Fail("the console refuses the size " + o.size + " (a Windows console window can be no larger than the screen)");
+    if (!console->Ready()) return Fail(text::Say(text::kNotAConsole));
+    if (o.size && !console->SetSize(*o.size))
+      return Fail(text::Say(text::kConsoleRefusesSize, {std::to_string(o.size->width) + "x" + std::to_string(o.size->height)}));
     terminal = console.get();
   }
 
@@ -175,14 +154,14 @@ int main(int argc, char** argv) {
 
   PluginPanel panel;
   panel.fileName = FileName(pluginPath);
-  panel.interfaceVersion = o.interfaceVersion;
+  panel.interfaceVersion = interfaceVersion;
   panel.problem = plugin.problem;
   panel.loaded = plugin.module != nullptr;
   app.SetPlugin(panel);
   app.Redraw();
 
   if (plugin.module == nullptr)
-    app.HostMessage("Moduł dodatkowy", "Nie załadowano modułu " + panel.fileName + ":\n" + plugin.problem);
+    app.HostMessage(text::kModuleTitle, text::Fill(text::kModuleNotLoaded, {panel.fileName, plugin.problem}));
   AttachPlugin(plugin);
   panel.attachResult = plugin.attachResult;
   panel.description = plugin.description;

@@ -15,7 +15,7 @@
 #include <set>
 #include <string>
 
-#include "pe_image.h"
+#include "pe/pe_image.h"
 
 namespace {
 
@@ -31,10 +31,9 @@ class ShippedDll : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::filesystem::exists(ShippedDllPath())) GTEST_SKIP() << "no win32 build yet: " << ShippedDllPath();
-    std::string error;
-    auto read = pe::ReadFile(ShippedDllPath(), &error);
-    ASSERT_TRUE(read.has_value()) << error;
-    image = *read;
+    const pe::Read read = pe::ReadFile(ShippedDllPath());
+    ASSERT_TRUE(read.image.has_value()) << pe::Describe(read.problem);
+    image = *read.image;
   }
   pe::Image image;
 };

@@ -24,6 +24,9 @@ int ChosenStub(const char* identifier) {
 
 int ChosenStub(std::uint32_t ordinal) { return ChosenStub(MAKEINTRESOURCEA(ordinal)); }
 
+// The settings tool asks the same rule at compile time as well.
+static_assert(FallbackForOrdinal(52028) == 3 && FallbackForOrdinal(52308) == kNoFallback);
+
 TEST(FallbackChoice, OrdinalDigitsReadAsArgumentBytesUpTo56And99MeansNone) {
   // 41000..41099 are no services of ours: the digits alone decide.
   for (std::uint32_t digits = 0; digits < 100; ++digits) {
