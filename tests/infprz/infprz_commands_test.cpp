@@ -128,11 +128,12 @@ TEST_F(InfprzCommands, EveryRefusedValueExitsWithTwoAndLeavesTheFileAlone) {
       {{"import"}, "import needs the JSON file to read"},
       {{"import", "-"}, "not valid JSON: line 1, column 2", R"({)"},
       {{"import", "-"}, "unknown key \"pasword\"", R"({"pasword": "x"})"},
-      {{"import", "-"}, "\"intervalMinutes\" must be a whole number", R"({"rows": [{"intervalMinutes": "5"}]})"},
+      {{"import", "-"}, "row 1: \"intervalMinutes\" must be a whole number", R"({"rows": [{"intervalMinutes": "5"}]})"},
       {{"import", "-"}, "row 1: start date", R"({"rows": [{"startDate": "13.13.2026"}]})"},
       {{"import", "-"}, "at most 3 rows", R"({"rows": [{}, {}, {}, {}]})"},
       {{"import", "-"}, "interval 18446744073709551615 is", R"({"rows": [{"intervalMinutes": 18446744073709551615}]})"},
       {{"import", "-"}, "not valid JSON: line 1, column 17: \"}\" was not expected", R"({"text": "żółw",})"},
+      {{"import", "-"}, "line 1, column 10: \"ż\" was not expected", R"({"text": ż})"},
       {{"set", "--row=", "--interval", "5"}, "--row takes a row number, 1 to 3"},
   };
   for (const auto& [args, message, input] : refused) {
@@ -162,10 +163,13 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
       {{"set", "--password", "/?"}, 568, "/?\0"s},  // a value, not a request for help
       {{"set", "--off"}, 589, "\0\0"s},
       {{"import", "crlf.json"}, 0, "a\r" + std::string(58, ' ') + "b\0"s},  // a damaged file's CR before a break kept
+      {{"import", "1mb.json"}, 0, "b\0"s},  // input up to the limit, 1 MB, is taken
       {{"set", "--row", "1", "--interval", "32767"}, 490, "\xFF\x7F"s},
       {{"set", "--row", "1", "--interval", "-32767"}, 490, "\x01\x80"s},
   };
   WriteFileBytes("crlf.json", R"({"text": "a\r\nb"})" + std::string(2000, ' '));  // not only small files
+  const std::string b = R"({"text": "b"})";
+  WriteFileBytes("1mb.json", b + std::string((1 << 20) - b.size(), ' '));
   for (const auto& [args, offset, bytes] : stored) {
     const auto run = Infprz(args);
     EXPECT_EQ(run.status, 0) << run.err;
@@ -179,8 +183,10 @@ TEST_F(InfprzCommands, EveryAcceptedValueLandsInItsBytes) {
 // damaged file shown and repaired; the cases run in turn on the one file,
 // `file` written first when given. `err` is all of standard error.
 TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
-  talvenor::ReminderSettings odd{}, onWithoutADate{};
+  talvenor::ReminderSettings odd{}, onWithoutADate{}, onAsFFFF{};
   onWithoutADate.enabled = 1;
+  onAsFFFF.enabled = -1;  // any nonzero word is on
+  std::strcpy(onAsFFFF.schedules[0].startDate, "20260101");
   std::strcpy(onWithoutADate.schedules[0].startDate, "2026XXXX");  // the only start date is none
   std::strcpy(odd.text, "a\x7F" "b");
   std::strcpy(odd.schedules[0].startDate, "2026XXXX");
@@ -233,6 +239,7 @@ TEST_F(InfprzCommands, EachWarningOnlyWhereItApplies) {
        "infprz: repaired infprz.dat: the password has 1 nonzero byte after its end\n", ""},
       {"", {"show"}, "", controlByte, "  8 | " + std::string(60, 'A') + "\n"},  // what anyone reads stays the same
       {SettingsFileBytes(onWithoutADate), {"show"}, "", noStart, "\"2026XXXX\" (not a date: the row never governs)"},
+      {SettingsFileBytes(onAsFFFF), {"show", "--json"}, "", "", "\"enabled\": true"},
   };
   for (const Case& c : cases) {
     if (!c.file.empty()) WriteFileBytes("infprz.dat", c.file);

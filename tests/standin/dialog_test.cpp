@@ -219,6 +219,15 @@ TEST(DialogEngine, ANumberKeepsToTheBlocksRangeStaysInSightAndItsRefusalSaysWhat
   run.Press("Backspace");
   EXPECT_EQ(run.Press("F12"), DialogOutcome::Confirmed);
   EXPECT_EQ(static_cast<int>(run.As<ReminderSettings>().schedules[0].intervalMinutes), 0) << "-0000";
+
+  const std::pair<const char*, int> ends[] = {{"32767", 32767}, {"-32767", -32767}};
+  for (const auto& [typed, value] : ends) {  // both ends of the range are taken
+    DialogRun atEnd(talvenor::kConfigurationDialog, sizeof(ReminderSettings));
+    atEnd.Press("Alt-O Tab Backspace");
+    atEnd.Type(typed);
+    EXPECT_EQ(atEnd.Press("F12"), DialogOutcome::Confirmed) << typed;
+    EXPECT_EQ(static_cast<int>(atEnd.As<ReminderSettings>().schedules[0].intervalMinutes), value);
+  }
 }
 
 TEST(DialogEngine, ReminderShowsItsTextAndEnterInThePasswordConfirms) {

@@ -22,6 +22,8 @@ TEST_F(StandinServices, StateFlagBitIsSetAndClearedAlone) {
   HostSetStateFlag(0x8000, 0);
   EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001);
   EXPECT_EQ(testing_support::CallTexts("HostSetStateFlag").at(0), "HostSetStateFlag(0x8000, 1)") << "the mask in hex";
+  HostSetStateFlag(0x8000, 0);
+  EXPECT_EQ(HostGetStateFlags() & 0xFFFF, 0x0001) << "clearing a clear bit leaves it clear";
 }
 
 TEST_F(StandinServices, DateTextIsYyyymmddTimeTextEightCharactersAndDaysAreSigned) {
@@ -75,6 +77,7 @@ TEST_F(StandinServices, ConvertTextWorksInPlaceAndOnEveryPolishLetterBothWays) {
   const std::string mazovia = "a\x86\x8D\x8F\x90\x91\x92\x95\x98\x9C\x9E\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7z";
   const std::string windows1250 = "a\xB9\xE6\xA5\xCA\xEA\xB3\xC6\x8C\xA3\x9C\x8F\xAF\xF3\xD3\xF1\xD1\x9F\xBFz";
   char converted[32];
+  std::memset(converted, 'X', sizeof converted);  // a NUL not copied shows
   HostConvertText(mazovia.c_str(), converted, 1, 3);
   EXPECT_EQ(std::string(converted), windows1250);
   HostConvertText(windows1250.c_str(), converted, 3, 1);

@@ -198,7 +198,8 @@ TEST_F(LoadBinding, BoxForAnEarlierServiceBindsHostConvertTextOnTheSpotAndItsPro
     int answer;
     std::int32_t load;
     int lookupsAfter;
-  } cases[] = {{52029, IDABORT, 0, 1}, {52028, IDIGNORE, 1, 2}};
+  } cases[] = {{52029, IDABORT, 0, 1}, {52028, IDIGNORE, 1, 2},
+               {52028, IDABORT, 0, 1}};  // Abort fails the load though 52028 has a fallback
   for (const auto& c : cases) {
     SetUp();
     RegisterPlugin();

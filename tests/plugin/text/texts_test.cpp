@@ -64,6 +64,7 @@ TEST(CodePages, Utf8RoundTripAndRefusal) {
   EXPECT_EQ(talvenor::text::Utf8ToMazovia("é ü ß ░"), "\x82 \x81 \xE1 \xB0") << "the code page's other letters";
   EXPECT_FALSE(talvenor::text::Utf8ToMazovia("£").has_value()) << "0x9C is Ł here";
   EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xC5").has_value()) << "a cut UTF-8 sequence";
+  EXPECT_EQ(talvenor::text::DecodeUtf8("a\xC5z"), U"a\uFFFDz") << "the stand-in's screen shows a cut sequence as U+FFFD";
   EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xC0\x80").has_value()) << "an overlong NUL";
   EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xE0\x81\x81").has_value()) << "an overlong 'A'";
   EXPECT_FALSE(talvenor::text::Utf8ToMazovia("\xED\xA0\x80").has_value()) << "a surrogate";
