@@ -264,7 +264,8 @@ cmd_examples() {
 talhost_example() {
   local bin=$1 desk=$2 locale=$3
   local zip_folder standin
-  zip_folder=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$bin/../CPackConfig.cmake")
+  zip_folder=$(sed -n 's/^ *"name": "\(.*\)",$/\1/p' "$bin/../release.json")
+  [ -n "$zip_folder" ] || fail "no ZIP name in $bin/../release.json"
   [[ ${words[0]} == *"\\$zip_folder\\standin-host\\talhost.exe" ]] ||
     fail "$line: not the folder the ZIP unpacks into, $zip_folder\\standin-host\\"
   standin=$prefix/drive_c/${words[0]#C:\\}
