@@ -97,8 +97,9 @@ std::string CommandLineHelp() {
   };
   std::string help = text::Say(text::kUsage);
   for (const text::OptionHelp& option : text::kOptions) {
-    std::string row = "  " + std::string(option.name);
-    if (!option.value.english.empty()) row += " " + text::Say(option.value);
+    std::string row = "  ";
+    row += option.name;
+    if (!option.value.english.empty()) row.append(" ").append(text::Say(option.value));
     std::size_t used = cells(row);
     const std::string words = text::Say(option.help);
     for (std::size_t from = 0; from < words.size();) {
